@@ -1,0 +1,263 @@
+#include "Connection.h"
+
+#include "VbError.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// Enough for the statements of one page load; the cache is emptied when it is full.
+constexpr std::size_t statementCacheSize = 256;
+
+VbError databaseError(sqlite3* db, int code)
+{
+    const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+    long number = VbError::DatabaseError;
+    if (message.rfind("no such table", 0) == 0)
+        number = VbError::NoSuchTable;
+    else if (message.rfind("no such column", 0) == 0)
+        number = VbError::NoSuchColumn;
+    else if (message.find("syntax error") != std::string::npos || message.find("incomplete input") != std::string::npos)
+        number = VbError::SyntaxError;
+    return VbError(number, message);
+}
+
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+Connection::Statement::~Statement()
+{
+    sqlite3_reset(statement_);
+    sqlite3_clear_bindings(statement_);
+}
+
+void Connection::Statement::bind(int position, const Variant& value)
+{
+    int code = SQLITE_OK;
+    switch (value.type()) {
+    case Variant::Type::Empty:
+    case Variant::Type::Null:
+        code = sqlite3_bind_null(statement_, position);
+        break;
+    case Variant::Type::Integer:
+    case Variant::Type::Long:
+        code = sqlite3_bind_int64(statement_, position, value.toLong());
+        break;
+    case Variant::Type::Boolean:
+        code = sqlite3_bind_int(statement_, position, value.toBoolean() ? 1 : 0);
+        break;
+    case Variant::Type::Single:
+    case Variant::Type::Double:
+    case Variant::Type::Date:
+        code = sqlite3_bind_double(statement_, position, value.toDouble());
+        break;
+    case Variant::Type::Text: {
+        const std::string text = value.toText();
+        code = sqlite3_bind_text(statement_, position, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+    if (code != SQLITE_OK)
+        throw databaseError(sqlite3_db_handle(statement_), code);
+}
+
+void Connection::Statement::bindRowid(int position, long long rowid)
+{
+    const int code = sqlite3_bind_int64(statement_, position, rowid);
+    if (code != SQLITE_OK)
+        throw databaseError(sqlite3_db_handle(statement_), code);
+}
+
+long long Connection::Statement::rowid(int column) const
+{
+    return sqlite3_column_int64(statement_, column);
+}
+
+bool Connection::Statement::step()
+{
+    const int code = sqlite3_step(statement_);
+    if (code == SQLITE_ROW)
+        return true;
+    if (code == SQLITE_DONE)
+        return false;
+    throw databaseError(sqlite3_db_handle(statement_), code);
+}
+
+int Connection::Statement::columnCount() const
+{
+    return sqlite3_column_count(statement_);
+}
+
+std::string Connection::Statement::columnName(int column) const
+{
+    const char* name = sqlite3_column_name(statement_, column);
+    return name ? name : "";
+}
+
+std::string Connection::Statement::declaredType(int column) const
+{
+    const char* type = sqlite3_column_decltype(statement_, column);
+    return type ? upper(type) : std::string();
+}
+
+std::string Connection::Statement::originColumn(int column) const
+{
+    const char* name = sqlite3_column_origin_name(statement_, column);
+    return name ? name : "";
+}
+
+Variant Connection::Statement::value(int column) const
+{
+    switch (sqlite3_column_type(statement_, column)) {
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 number = sqlite3_column_int64(statement_, column);
+        if (number >= INT32_MIN && number <= INT32_MAX)
+            return Variant(static_cast<int32_t>(number));
+        return Variant(static_cast<double>(number));
+    }
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(statement_, column));
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+        return Variant(std::string(text, sqlite3_column_bytes(statement_, column)));
+    }
+    default:
+        return Variant::null();
+    }
+}
+
+std::string Connection::dataSource(const std::string& connectionString)
+{
+    const std::string key = "DATA SOURCE=";
+    const auto start = upper(connectionString).find(key);
+    if (start == std::string::npos)
+        return {};
+    const auto from = start + key.size();
+    const auto end = connectionString.find(';', from);
+    return connectionString.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+std::shared_ptr<Connection> Connection::open(const std::string& connectionString, int timeoutSeconds)
+{
+    return openFile(dataSource(connectionString), timeoutSeconds);
+}
+
+std::shared_ptr<Connection> Connection::openFile(const std::string& path, int timeoutSeconds)
+{
+    std::error_code ignored;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ignored))
+        throw VbError(VbError::DatabaseError, "Could not find file '" + path + "'.");
+
+    sqlite3* db = nullptr;
+    const int code = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (code != SQLITE_OK) {
+        VbError error = databaseError(db, code);
+        sqlite3_close_v2(db);
+        throw error;
+    }
+    std::shared_ptr<Connection> connection(new Connection(db, path));
+    sqlite3_busy_timeout(db, timeoutSeconds * 1000);
+    // Reading the schema proves the file is a database at all.
+    const int check = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (check != SQLITE_OK)
+        throw VbError(VbError::DatabaseError, "Unrecognized database format '" + path + "'.");
+    // Many tiny transactions: the write-ahead log with normal sync keeps each one cheap and
+    // loses no committed value when the process is killed. A read-only file keeps its mode.
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    return connection;
+}
+
+Connection::Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+
+Connection::~Connection()
+{
+    close();
+}
+
+void Connection::close()
+{
+    for (auto& [sql, statement] : statements_)
+        sqlite3_finalize(statement);
+    statements_.clear();
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+sqlite3* Connection::handle() const
+{
+    if (!db_)
+        throw VbError::of(VbError::ObjectClosed);
+    return db_;
+}
+
+void Connection::execute(const std::string& sql)
+{
+    trace(sql);
+    char* message = nullptr;
+    const int code = sqlite3_exec(handle(), sql.c_str(), nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (code != SQLITE_OK)
+        throw databaseError(db_, code);
+}
+
+std::unique_ptr<Connection::Statement> Connection::prepare(const std::string& sql)
+{
+    sqlite3* db = handle();
+    auto cached = statements_.find(sql);
+    if (cached == statements_.end()) {
+        if (statements_.size() >= statementCacheSize) {
+            for (auto& [text, statement] : statements_)
+                sqlite3_finalize(statement);
+            statements_.clear();
+        }
+        sqlite3_stmt* statement = nullptr;
+        const int code = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
+        if (code != SQLITE_OK)
+            throw databaseError(db, code);
+        if (!statement)  // nothing but blanks or comments
+            throw VbError(VbError::SyntaxError, "empty statement");
+        cached = statements_.emplace(sql, statement).first;
+    }
+    return std::make_unique<Statement>(cached->second);
+}
+
+long long Connection::lastInsertRowid() const
+{
+    return sqlite3_last_insert_rowid(handle());
+}
+
+std::string Connection::escaped(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        result += c;
+        if (c == '\'')
+            result += '\'';
+    }
+    return result;
+}
+
+void Connection::trace(const std::string& sql)
+{
+    const char* file = std::getenv("TARVELO_SQL_TRACE");
+    if (!file || !*file)
+        return;
+    if (std::FILE* out = std::fopen(file, "a")) {
+        std::fprintf(out, "%s\n", sql.c_str());
+        std::fclose(out);
+    }
+}

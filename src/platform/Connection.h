@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Variant.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// An open database file. Statements arrive as text in the bracket-quoted dialect the
+// program writes ("SELECT [ID] FROM [E1] WHERE [AKT]=true"). Opening a file that does
+// not exist is an error: a connection never creates a database.
+class Connection {
+public:
+    // A prepared statement on loan from the connection's cache; reset when released.
+    class Statement {
+    public:
+        explicit Statement(sqlite3_stmt* statement) : statement_(statement) {}
+        Statement(const Statement&) = delete;
+        Statement& operator=(const Statement&) = delete;
+        ~Statement();
+
+        void bind(int position, const Variant& value);  // positions from 1
+        void bindRowid(int position, long long rowid);
+        bool step();                                    // true while a row is there
+        int columnCount() const;
+        std::string columnName(int column) const;
+        std::string declaredType(int column) const;
+        // The table column a result column comes from; empty for computed columns.
+        std::string originColumn(int column) const;
+        Variant value(int column) const;  // the stored value in its natural type
+        long long rowid(int column) const;
+        sqlite3_stmt* handle() const { return statement_; }
+
+    private:
+        sqlite3_stmt* statement_;
+    };
+
+    // From a connection string: the path is the text after "Data Source=" up to the next ';'.
+    static std::shared_ptr<Connection> open(const std::string& connectionString, int timeoutSeconds = 30);
+    static std::shared_ptr<Connection> openFile(const std::string& path, int timeoutSeconds = 30);
+    static std::string dataSource(const std::string& connectionString);
+
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    ~Connection();
+
+    const std::string& path() const { return path_; }
+    bool isOpen() const { return db_ != nullptr; }
+    void close();
+
+    // Runs statements that return no rows.
+    void execute(const std::string& sql);
+    std::unique_ptr<Statement> prepare(const std::string& sql);
+    long long lastInsertRowid() const;
+
+    // Text for use between apostrophes in a statement: every apostrophe doubled, so no
+    // value can end the literal early and change the statement.
+    static std::string escaped(const std::string& text);
+
+    // Appends a statement to the file named by TARVELO_SQL_TRACE, when it is set.
+    static void trace(const std::string& sql);
+
+private:
+    Connection(sqlite3* db, std::string path);
+    sqlite3* handle() const;
+
+    sqlite3* db_;
+    std::string path_;
+    std::map<std::string, sqlite3_stmt*> statements_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "MessageService.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+// Runs a procedure as a sequence of steps under the program's error rule: a step that
+// raises a run-time error shows title and prefix + number + line break + description with
+// a warning icon and the buttons OK and Cancel. OK goes on with the next step, Cancel
+// leaves the procedure.
+class ErrorTrap {
+public:
+    using Step = std::function<void()>;
+
+    ErrorTrap(MessageService& messages, std::string title, std::string prefix = "VB-Fehler: ");
+
+    // Runs one step; returns false when it failed and the user chose Cancel.
+    bool attempt(const Step& step);
+
+    // Runs the steps in order; returns false when the user left through Cancel.
+    bool run(std::initializer_list<Step> steps);
+
+    // True when the last failure was answered with Cancel.
+    bool cancelled() const { return cancelled_; }
+
+private:
+    MessageService& messages_;
+    std::string title_;
+    std::string prefix_;
+    bool cancelled_ = false;
+};

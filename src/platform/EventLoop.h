@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+// Long operations yield to the user-interface event loop at fixed points so the window
+// repaints. The window system installs the hook; without one, yielding does nothing.
+namespace EventLoop {
+
+void setYieldHook(std::function<void()> hook);
+void yield();
+
+}  // namespace EventLoop

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Language and number conventions of the session. Conversions between numbers and
+// text follow the current locale, as the platform's own conversions do.
+struct Locale {
+    enum Language : int16_t { English = 1, German = 3 };
+
+    int16_t SPRACHE = German;
+    std::string DEZIMALPUNKT = ",";
+
+    // German for a "de" language, English for "en", German for every other language.
+    static int16_t languageFor(const std::string& twoLetterName);
+
+    // The user's locale as the operating system reports it (LANG/LC_ALL).
+    static Locale system();
+
+    static const Locale& current();
+    static void setCurrent(const Locale& locale);
+
+    char decimalSeparator() const { return DEZIMALPUNKT.empty() ? '.' : DEZIMALPUNKT.front(); }
+};

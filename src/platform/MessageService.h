@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Every message box of the program goes through this service: the window system shows
+// it, tests script the answers and read what was shown.
+class MessageService {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Warning, Question, Critical };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Message {
+        std::string title;
+        std::string text;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+    };
+
+    virtual ~MessageService() = default;
+    virtual Answer show(const Message& message) = 0;
+};

@@ -1,0 +1,355 @@
+#include "Variant.h"
+
+#include "Locale.h"
+#include "VbError.h"
+
+#include <QDate>
+#include <QTime>
+
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool equalsIgnoringCase(const std::string& a, const char* b)
+{
+    std::size_t i = 0;
+    for (; i < a.size() && b[i]; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return i == a.size() && !b[i];
+}
+
+// Number text with up to `precision` significant digits, as the platform writes it.
+std::string generalText(double value, int precision)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+    std::string mantissa(buffer);
+    const auto e = mantissa.find('e');
+    const int exponent = std::atoi(mantissa.c_str() + e + 1);
+    mantissa.resize(e);
+
+    std::string sign;
+    if (mantissa.front() == '-') {
+        sign = "-";
+        mantissa.erase(0, 1);
+    }
+    std::string digits;
+    for (char c : mantissa) {
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            digits += c;
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    const std::string separator = Locale::current().DEZIMALPUNKT;
+    if (exponent < -4 || exponent >= precision) {
+        std::string text = sign + digits.substr(0, 1);
+        if (digits.size() > 1)
+            text += separator + digits.substr(1);
+        char power[16];
+        std::snprintf(power, sizeof power, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return text + power;
+    }
+    if (exponent < 0)
+        return sign + "0" + separator + std::string(-exponent - 1, '0') + digits;
+    const std::size_t wholeDigits = exponent + 1;
+    if (digits.size() <= wholeDigits)
+        return sign + digits + std::string(wholeDigits - digits.size(), '0');
+    return sign + digits.substr(0, wholeDigits) + separator + digits.substr(wholeDigits);
+}
+
+const QDate& dateZero()
+{
+    static const QDate zero(1899, 12, 30);
+    return zero;
+}
+
+VbDate dateFromText(const std::string& text)
+{
+    const QString value = QString::fromStdString(trimmed(text));
+    static const char* const formats[] = {"dd.MM.yyyy hh:mm:ss", "dd.MM.yyyy hh:mm", "dd.MM.yyyy",
+                                          "yyyy-MM-dd hh:mm:ss", "yyyy-MM-dd",        "M/d/yyyy h:mm:ss AP",
+                                          "M/d/yyyy",            "hh:mm:ss",          "hh:mm"};
+    for (const char* format : formats) {
+        const QDateTime moment = QDateTime::fromString(value, QString::fromLatin1(format));
+        if (moment.isValid()) {
+            const double days = dateZero().daysTo(moment.date());
+            return VbDate{days + moment.time().msecsSinceStartOfDay() / 86400000.0};
+        }
+        const QTime time = QTime::fromString(value, QString::fromLatin1(format));
+        if (time.isValid())
+            return VbDate{time.msecsSinceStartOfDay() / 86400000.0};
+    }
+    throw VbError::of(VbError::TypeMismatch);
+}
+
+}  // namespace
+
+namespace vb {
+
+std::optional<double> parseNumber(const std::string& text)
+{
+    const std::string value = trimmed(text);
+    const char separator = Locale::current().decimalSeparator();
+    std::string plain;  // in the C locale's notation for strtod
+    std::size_t i = 0;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-'))
+        plain += value[i++];
+    bool digits = false;
+    bool fraction = false;
+    for (; i < value.size(); ++i) {
+        const char c = value[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digits = true;
+            plain += c;
+        } else if (c == separator && !fraction) {
+            fraction = true;
+            plain += '.';
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < value.size() && (value[i] == 'e' || value[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < value.size() && (value[i] == '+' || value[i] == '-'))
+            plain += value[i++];
+        bool exponentDigits = false;
+        for (; i < value.size() && std::isdigit(static_cast<unsigned char>(value[i])); ++i) {
+            exponentDigits = true;
+            plain += value[i];
+        }
+        if (!exponentDigits)
+            return std::nullopt;
+    }
+    if (i != value.size())
+        return std::nullopt;
+    const double number = std::strtod(plain.c_str(), nullptr);
+    if (!std::isfinite(number))
+        throw VbError::of(VbError::Overflow);
+    return number;
+}
+
+int16_t toInteger(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= INT16_MIN && rounded <= INT16_MAX))
+        throw VbError::of(VbError::Overflow);
+    return static_cast<int16_t>(rounded);
+}
+
+int32_t toLong(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
+        throw VbError::of(VbError::Overflow);
+    return static_cast<int32_t>(rounded);
+}
+
+float toSingle(double value)
+{
+    if (std::isnan(value) || std::fabs(value) > FLT_MAX)
+        throw VbError::of(VbError::Overflow);
+    return static_cast<float>(value);
+}
+
+std::string singleText(float value)
+{
+    return generalText(value, 7);
+}
+
+std::string doubleText(double value)
+{
+    return generalText(value, 15);
+}
+
+std::string booleanText(bool value)
+{
+    if (Locale::current().SPRACHE == Locale::German)
+        return value ? "Wahr" : "Falsch";
+    return value ? "True" : "False";
+}
+
+std::string dateText(VbDate value)
+{
+    const bool german = Locale::current().SPRACHE == Locale::German;
+    const double days = std::floor(value.serial);
+    const int msecs = static_cast<int>(std::lround((value.serial - days) * 86400000.0)) % 86400000;
+    const QDate date = dateZero().addDays(static_cast<qint64>(days));
+    const QTime time = QTime::fromMSecsSinceStartOfDay(msecs);
+    QString result;
+    if (days != 0 || msecs == 0)
+        result = date.toString(german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("M/d/yyyy"));
+    if (msecs != 0) {
+        if (!result.isEmpty())
+            result += QLatin1Char(' ');
+        result += time.toString(german ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss AP"));
+    }
+    return result.toStdString();
+}
+
+}  // namespace vb
+
+Variant Variant::null()
+{
+    Variant value;
+    value.value_ = NullTag{};
+    return value;
+}
+
+Variant::Type Variant::type() const
+{
+    static constexpr Type types[] = {Type::Empty,  Type::Null, Type::Integer, Type::Long,   Type::Single,
+                                     Type::Double, Type::Date, Type::Text,    Type::Boolean};
+    return types[value_.index()];
+}
+
+bool Variant::isNumber() const
+{
+    const Type t = type();
+    return t == Type::Integer || t == Type::Long || t == Type::Single || t == Type::Double;
+}
+
+double Variant::toDouble() const
+{
+    switch (type()) {
+    case Type::Empty:
+        return 0;
+    case Type::Null:
+        throw VbError::of(VbError::InvalidUseOfNull);
+    case Type::Integer:
+        return std::get<int16_t>(value_);
+    case Type::Long:
+        return std::get<int32_t>(value_);
+    case Type::Single:
+        return std::get<float>(value_);
+    case Type::Double:
+        return std::get<double>(value_);
+    case Type::Date:
+        return std::get<VbDate>(value_).serial;
+    case Type::Boolean:
+        return std::get<bool>(value_) ? -1 : 0;
+    case Type::Text:
+        break;
+    }
+    const std::optional<double> number = vb::parseNumber(std::get<std::string>(value_));
+    if (!number)
+        throw VbError::of(VbError::TypeMismatch);
+    return *number;
+}
+
+int16_t Variant::toInteger() const
+{
+    if (type() == Type::Integer)
+        return std::get<int16_t>(value_);
+    return vb::toInteger(toDouble());
+}
+
+int32_t Variant::toLong() const
+{
+    if (type() == Type::Long)
+        return std::get<int32_t>(value_);
+    return vb::toLong(toDouble());
+}
+
+float Variant::toSingle() const
+{
+    if (type() == Type::Single)
+        return std::get<float>(value_);
+    return vb::toSingle(toDouble());
+}
+
+bool Variant::toBoolean() const
+{
+    if (type() == Type::Boolean)
+        return std::get<bool>(value_);
+    if (type() == Type::Text) {
+        const std::string value = trimmed(std::get<std::string>(value_));
+        if (equalsIgnoringCase(value, "True") || equalsIgnoringCase(value, "Wahr"))
+            return true;
+        if (equalsIgnoringCase(value, "False") || equalsIgnoringCase(value, "Falsch"))
+            return false;
+    }
+    return toDouble() != 0;
+}
+
+VbDate Variant::toDate() const
+{
+    switch (type()) {
+    case Type::Date:
+        return std::get<VbDate>(value_);
+    case Type::Text:
+        if (!vb::parseNumber(std::get<std::string>(value_)))
+            return dateFromText(std::get<std::string>(value_));
+        break;
+    default:
+        break;
+    }
+    return VbDate{toDouble()};
+}
+
+std::string Variant::toText() const
+{
+    switch (type()) {
+    case Type::Empty:
+        return {};
+    case Type::Null:
+        throw VbError::of(VbError::InvalidUseOfNull);
+    case Type::Integer:
+        return std::to_string(std::get<int16_t>(value_));
+    case Type::Long:
+        return std::to_string(std::get<int32_t>(value_));
+    case Type::Single:
+        return vb::singleText(std::get<float>(value_));
+    case Type::Double:
+        return vb::doubleText(std::get<double>(value_));
+    case Type::Date:
+        return vb::dateText(std::get<VbDate>(value_));
+    case Type::Text:
+        return std::get<std::string>(value_);
+    case Type::Boolean:
+        return vb::booleanText(std::get<bool>(value_));
+    }
+    return {};
+}
+
+std::string Variant::text() const
+{
+    return isNull() ? std::string() : toText();
+}
+
+bool Variant::isNumeric() const
+{
+    switch (type()) {
+    case Type::Null:
+    case Type::Date:
+        return false;
+    case Type::Text:
+        try {
+            return vb::parseNumber(std::get<std::string>(value_)).has_value();
+        } catch (const VbError&) {
+            return true;  // a number, only too large for any numeric type
+        }
+    default:
+        return true;
+    }
+}

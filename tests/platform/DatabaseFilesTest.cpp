@@ -1,0 +1,60 @@
+#include "TestSession.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/Recordset.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(DatabaseFilesTest, ACopyHoldsEveryCommittedValueWhileTheSourceIsOpen)
+{
+    TestSession session;
+    auto db = session.cnnX();
+    db->execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (1,'Geotextil auf Sand',1)");
+    // The value still sits in the write-ahead log of the open working copy.
+    ASSERT_TRUE(fs::exists(db->path() + "-wal"));
+
+    const fs::path target = session.projectFolder() / "KVX.mdb";
+    DatabaseFiles::copy(db->path(), target.string());
+    EXPECT_FALSE(fs::exists(target.string() + "-wal"));
+    EXPECT_FALSE(fs::exists(target.string() + ".part"));
+
+    auto copy = Connection::openFile(target.string());
+    Recordset rows(copy, "SELECT [KEN] FROM [E1] WHERE [AKT]=true");
+    ASSERT_EQ(rows.recordCount(), 1);
+    EXPECT_EQ(rows.field(0).toText(), "Geotextil auf Sand");
+}
+
+TEST(DatabaseFilesTest, RemovingADatabaseRemovesItsCompanions)
+{
+    TestSession session;
+    const fs::path path = session.root() / "old.mdb";
+    TestSession::makeProjectDatabase(path);
+    {
+        auto db = Connection::openFile(path.string());
+        db->execute("INSERT INTO [A1] ([ID],[BONEU]) VALUES (1,1)");
+        ASSERT_TRUE(fs::exists(path.string() + "-wal"));
+        db->close();
+    }
+    std::ofstream(path.string() + "-wal") << "stale";
+    DatabaseFiles::remove(path.string());
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(fs::exists(path.string() + "-wal"));
+    EXPECT_NO_THROW(DatabaseFiles::remove(path.string()));
+}
+
+TEST(DatabaseFilesTest, CopyingAMissingDatabaseFailsWithoutTouchingTheTarget)
+{
+    TestSession session;
+    const fs::path target = session.root() / "target.mdb";
+    TestSession::makeProjectDatabase(target);
+    const auto before = fs::file_size(target);
+    EXPECT_THROW(DatabaseFiles::copy((session.root() / "missing.mdb").string(), target.string()), std::exception);
+    EXPECT_EQ(fs::file_size(target), before);
+}
+
+}  // namespace

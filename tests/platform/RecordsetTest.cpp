@@ -1,0 +1,185 @@
+#include "TestSession.h"
+#include "platform/Locale.h"
+#include "platform/Recordset.h"
+#include "platform/VbError.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+long errorNumber(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const VbError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Locale::setCurrent({Locale::German, ","});
+        db = session.cnnX();
+        db->execute("INSERT INTO [E1] ([ID],[KEN],[AKT],[SPR]) VALUES (1,'B',1,3),(2,'A',0,1),(3,'C',1,3)");
+    }
+    Recordset open(const std::string& sql) { return Recordset(db, sql); }
+
+    TestSession session;
+    std::shared_ptr<Connection> db;
+};
+
+TEST_F(RecordsetTest, OpeningAMissingFileFailsAndCreatesNothing)
+{
+    const std::string path = (session.root() / "nothing.mdb").string();
+    const long number = errorNumber(
+        [&] { Connection::open("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path + ";Persist Security Info=False"); });
+    EXPECT_EQ(number, VbError::DatabaseError);
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(RecordsetTest, AFileThatIsNoDatabaseIsRefused)
+{
+    const fs::path path = session.root() / "notes.mdb";
+    std::ofstream(path) << "these are not the tables you are looking for, not even close to a header";
+    EXPECT_EQ(errorNumber([&] { Connection::openFile(path.string()); }), VbError::DatabaseError);
+}
+
+TEST_F(RecordsetTest, TheDataSourceIsTakenFromTheConnectionString)
+{
+    EXPECT_EQ(Connection::dataSource("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=/p/ARCHIV.mdb;Persist Security Info=False"),
+              "/p/ARCHIV.mdb");
+    EXPECT_EQ(Connection::dataSource("data source=/x.mdb"), "/x.mdb");
+}
+
+TEST_F(RecordsetTest, StatementsInTheProgramsDialectWork)
+{
+    Recordset active = open("SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+    EXPECT_EQ(active.recordCount(), 2);
+    EXPECT_EQ(active.field("KEN").toText(), "B");
+    Recordset newest = open("SELECT * FROM [E1] ORDER BY [ID] Desc");
+    EXPECT_EQ(newest.field(0).toLong(), 3);
+    EXPECT_EQ(newest.fieldName(1), "KEN");
+}
+
+TEST_F(RecordsetTest, MovesThroughTheRowsAndReportsTheEnds)
+{
+    Recordset rows = open("SELECT [ID] FROM [E1] ORDER BY [ID]");
+    EXPECT_FALSE(rows.isBOF());
+    rows.moveLast();
+    EXPECT_EQ(rows.field("ID").toLong(), 3);
+    rows.moveNext();
+    EXPECT_TRUE(rows.isEOF());
+    EXPECT_EQ(errorNumber([&] { rows.moveNext(); }), VbError::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rows.field("ID"); }), VbError::NoCurrentRecord);
+    rows.movePrevious();
+    rows.movePrevious();
+    EXPECT_EQ(rows.field(0).toLong(), 2);
+
+    Recordset none = open("SELECT [ID] FROM [E1] WHERE [ID] = 99");
+    EXPECT_TRUE(none.isBOF());
+    EXPECT_TRUE(none.isEOF());
+    EXPECT_EQ(none.recordCount(), 0);
+    EXPECT_EQ(errorNumber([&] { none.moveFirst(); }), VbError::NoCurrentRecord);
+}
+
+TEST_F(RecordsetTest, ValuesComeBackInTheirDeclaredTypes)
+{
+    db->execute("INSERT INTO [E2] ([ID],[SIB],[N]) VALUES (1,60.5,100)");
+    db->execute("INSERT INTO [A1] ([ID],[BONEU]) VALUES (1,1)");
+    Recordset e2 = open("SELECT * FROM [E2]");
+    EXPECT_EQ(e2.field("ID").type(), Variant::Type::Long);
+    EXPECT_EQ(e2.field("SIB").type(), Variant::Type::Single);
+    EXPECT_EQ(e2.field("N").type(), Variant::Type::Integer);
+    EXPECT_TRUE(e2.field("A").isNull());
+    Recordset a1 = open("SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=1");
+    EXPECT_EQ(a1.field("BONEU"), Variant(true));
+}
+
+TEST_F(RecordsetTest, AddsUpdatesAndDeletesRows)
+{
+    {
+        Recordset rows = open("SELECT [ID],[KEN],[AKT] FROM [E1] WHERE [ID] = 2");
+        rows.setField("KEN", "Sand");
+        rows.setField("AKT", true);
+        rows.update();
+        rows.addNew();
+        rows.setField("ID", 4);
+        rows.setField("KEN", "Ton");
+        rows.update();
+        EXPECT_EQ(rows.recordCount(), 2);
+    }
+    Recordset active = open("SELECT [KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+    EXPECT_EQ(active.recordCount(), 3);
+    Recordset added = open("SELECT [ID],[KEN] FROM [E1] WHERE [KEN]='Ton'");
+    ASSERT_EQ(added.recordCount(), 1);
+    EXPECT_EQ(added.field("ID").toLong(), 4);
+    added.deleteCurrent();
+    EXPECT_EQ(added.recordCount(), 0);
+    EXPECT_EQ(open("SELECT [ID] FROM [E1]").recordCount(), 3);
+}
+
+TEST_F(RecordsetTest, AValueThatDoesNotFitItsColumnIsRefusedAndNothingIsStored)
+{
+    db->execute("INSERT INTO [E2] ([ID],[SIB],[N]) VALUES (1,60,100)");
+    Recordset rows = open("SELECT [SIB],[N],[ID] FROM [E2] WHERE [ID] = 1");
+    EXPECT_EQ(errorNumber([&] { rows.setField("SIB", "abc"); }), VbError::TypeMismatch);
+    EXPECT_EQ(errorNumber([&] { rows.setField("N", 40000); }), VbError::Overflow);
+    EXPECT_EQ(errorNumber([&] { rows.setField("NOPE", 1); }), VbError::ItemNotFound);
+    rows.setField("SIB", "12,5");  // text converts with the session's separator
+    rows.update();
+    Recordset stored = open("SELECT [SIB],[N] FROM [E2] WHERE [ID] = 1");
+    EXPECT_FLOAT_EQ(stored.field("SIB").toSingle(), 12.5f);
+    EXPECT_EQ(stored.field("N").toInteger(), 100);
+}
+
+TEST_F(RecordsetTest, MovingOnSavesAPendingEdit)
+{
+    Recordset rows = open("SELECT [ID],[KOM] FROM [E1] ORDER BY [ID]");
+    rows.setField("KOM", "erste");
+    rows.moveNext();
+    EXPECT_EQ(open("SELECT [KOM] FROM [E1] WHERE [ID] = 1").field(0).toText(), "erste");
+}
+
+TEST_F(RecordsetTest, StatementsThatCannotBeWrittenBackRefuseUpdates)
+{
+    Recordset counted = open("SELECT count(*) AS [N] FROM [E1] WHERE [AKT]=true");
+    EXPECT_EQ(counted.field("N").toLong(), 2);
+    EXPECT_EQ(errorNumber([&] { counted.setField("N", 5); }), VbError::NotUpdatable);
+}
+
+TEST_F(RecordsetTest, DatabaseErrorsCarryTheirNumbers)
+{
+    EXPECT_EQ(errorNumber([&] { open("SELECT [X] FROM [NOPE]"); }), VbError::NoSuchTable);
+    EXPECT_EQ(errorNumber([&] { open("SELECT [X] FROM [E1]"); }), VbError::NoSuchColumn);
+    EXPECT_EQ(errorNumber([&] { open("SELECT [ID] FROM [E1] WHERE [ID]="); }), VbError::SyntaxError);
+    Recordset rows = open("SELECT [ID] FROM [E1]");
+    rows.close();
+    EXPECT_EQ(errorNumber([&] { rows.isEOF(); }), VbError::ObjectClosed);
+}
+
+TEST_F(RecordsetTest, TheStatementTraceListsEveryOpenedStatement)
+{
+    const fs::path trace = session.root() / "trace.sql";
+    setenv("TARVELO_SQL_TRACE", trace.c_str(), 1);
+    open("SELECT [ID] FROM [E1] WHERE [AKT]=true");
+    db->execute("DELETE FROM [A1]");
+    unsetenv("TARVELO_SQL_TRACE");
+    open("SELECT [KEN] FROM [E1]");
+
+    std::ifstream in(trace);
+    std::string first, second, third;
+    std::getline(in, first);
+    std::getline(in, second);
+    EXPECT_EQ(first, "SELECT [ID] FROM [E1] WHERE [AKT]=true");
+    EXPECT_EQ(second, "DELETE FROM [A1]");
+    EXPECT_FALSE(std::getline(in, third));
+}
+
+}  // namespace
