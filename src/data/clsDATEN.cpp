@@ -267,60 +267,25 @@ bool clsDATEN::readValue(const std::string& SPV, Variant& W, const Auswahl& ausw
     return false;
 }
 
-namespace {
-
-// One reader per target type: read into a variant, then convert outside any trap.
-template <typename T, typename Convert>
-bool readInto(bool read, const Variant& value, T& target, Convert convert)
-{
-    if (read)
-        target = convert(value);
-    return read;
-}
-
-}  // namespace
-
-bool clsDATEN::DTVA(const std::string& SPV, VbDate& W, const Auswahl& auswahl)
+// Reads into a variant, then converts outside any trap: a stored value that does not fit
+// the target raises to the caller.
+template <typename T>
+bool clsDATEN::readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (Variant::*convert)() const)
 {
     Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toDate(); });
+    if (!readValue(SPV, value, auswahl))
+        return false;
+    W = (value.*convert)();
+    return true;
 }
 
-bool clsDATEN::DTVB(const std::string& SPV, bool& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toBoolean(); });
-}
-
-bool clsDATEN::DTVT(const std::string& SPV, std::string& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toText(); });
-}
-
-bool clsDATEN::DTVI(const std::string& SPV, int16_t& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toInteger(); });
-}
-
-bool clsDATEN::DTVL(const std::string& SPV, int32_t& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toLong(); });
-}
-
-bool clsDATEN::DTVS(const std::string& SPV, float& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toSingle(); });
-}
-
-bool clsDATEN::DTVD(const std::string& SPV, double& W, const Auswahl& auswahl)
-{
-    Variant value;
-    return readInto(readValue(SPV, value, auswahl), value, W, [](const Variant& v) { return v.toDouble(); });
-}
+bool clsDATEN::DTVA(const std::string& SPV, VbDate& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toDate); }
+bool clsDATEN::DTVB(const std::string& SPV, bool& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toBoolean); }
+bool clsDATEN::DTVT(const std::string& SPV, std::string& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toText); }
+bool clsDATEN::DTVI(const std::string& SPV, int16_t& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toInteger); }
+bool clsDATEN::DTVL(const std::string& SPV, int32_t& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toLong); }
+bool clsDATEN::DTVS(const std::string& SPV, float& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toSingle); }
+bool clsDATEN::DTVD(const std::string& SPV, double& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toDouble); }
 
 bool clsDATEN::DTVV(const std::string& SPV, Variant& W, const Auswahl& auswahl)
 {

@@ -106,6 +106,8 @@ private:
     bool writeValue(const std::string& SPV, const Variant& W, const Auswahl& auswahl);
     bool writeArray(const std::string& SPV, const std::vector<Variant>& W, const Auswahl& auswahl);
     bool readValue(const std::string& SPV, Variant& W, const Auswahl& auswahl);
+    template <typename T>
+    bool readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (Variant::*convert)() const);
     bool readRows(const std::string& SPV, const Auswahl& auswahl, const Store& store);
     template <typename T>
     void countIndex(T& MINI, T& MAXI, T& AN, const Auswahl& auswahl, const std::string& title,

@@ -3,6 +3,8 @@
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
 
+#include "ErrorNumber.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,16 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-long errorNumber(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const VbError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class RecordsetTest : public ::testing::Test {
 protected:

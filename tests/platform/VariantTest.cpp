@@ -2,6 +2,8 @@
 #include "platform/Variant.h"
 #include "platform/VbError.h"
 
+#include "ErrorNumber.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,16 +14,6 @@ protected:
     void TearDown() override { Locale::setCurrent({Locale::German, ","}); }
     static void english() { Locale::setCurrent({Locale::English, "."}); }
 };
-
-long errorNumber(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const VbError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 TEST_F(VariantTest, IntegersRoundHalvesToTheEvenNeighbour)
 {
