@@ -6,6 +6,10 @@
 
 #include <fstream>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,6 +31,32 @@ TEST(DatabaseFilesTest, ACopyHoldsEveryCommittedValueWhileTheSourceIsOpen)
     Recordset rows(copy, "SELECT [KEN] FROM [E1] WHERE [AKT]=true");
     ASSERT_EQ(rows.recordCount(), 1);
     EXPECT_EQ(rows.field(0).toText(), "Geotextil auf Sand");
+}
+
+TEST(DatabaseFilesTest, AKilledProcessLosesNoCommittedValue)
+{
+    TestSession session;
+    const fs::path path = session.root() / "work.mdb";
+    TestSession::makeProjectDatabase(path);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto db = Connection::openFile(path.string());
+        Recordset rows(db, "SELECT [ID],[KEN] FROM [E1]");
+        rows.addNew();
+        rows.setField("ID", 1);
+        rows.setField("KEN", "vor dem Abbruch");
+        rows.update();
+        kill(getpid(), SIGKILL);  // no close, no checkpoint
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    const fs::path saved = session.projectFolder() / "KVX.mdb";
+    DatabaseFiles::copy(path.string(), saved.string());
+    auto copy = Connection::openFile(saved.string());
+    EXPECT_EQ(Recordset(copy, "SELECT [KEN] FROM [E1] WHERE [ID] = 1").field(0).toText(), "vor dem Abbruch");
 }
 
 TEST(DatabaseFilesTest, RemovingADatabaseRemovesItsCompanions)
