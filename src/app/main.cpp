@@ -3,8 +3,8 @@
 #include "data/clsDATEN.h"
 #include "platform/Connection.h"
 #include "platform/Locale.h"
-#include "platform/MessageService.h"
-#include "platform/Session.h"
+#include "platform/ProjectSession.h"
+#include "platform/TerminalMessages.h"
 #include "platform/VbError.h"
 
 #include <cstdio>
@@ -14,35 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TerminalMessages : public MessageService {
-public:
-    Answer show(const Message& message) override
-    {
-        std::cerr << message.title << ": " << message.text << "\n";
-        return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-};
-
-class StandAloneSession : public Session {
-public:
-    explicit StandAloneSession(fs::path programFolder) : programFolder_(std::move(programFolder)) {}
-
-    void open() { project_ = Connection::openFile(projectFile()); }
-    std::string projectFile() const { return PROJEKTSPFAD() + "/" + PROJEKT() + "/KVX.mdb"; }
-
-    std::shared_ptr<Connection> cnnX() const override { return project_; }
-    std::shared_ptr<Connection> cnnX_V() const override { return project_; }
-    std::string PROJEKTSPFAD() const override { return programFolder_.parent_path().string(); }
-    std::string PROJEKT() const override { return "TE0000.00"; }
-    std::string programFolder() const override { return programFolder_.string(); }
-    MessageService& messages() const override { return messages_; }
-
-private:
-    fs::path programFolder_;
-    std::shared_ptr<Connection> project_;
-    mutable TerminalMessages messages_;
-};
 
 void listRecords(Session& session)
 {
@@ -79,14 +50,15 @@ int main()
         std::cerr << "KVX: this build runs only stand-alone, from a program folder whose path contains \"source\".\n";
         return 1;
     }
-    StandAloneSession session(programFolder);
+    const fs::path project = programFolder.parent_path() / "TE0000.00" / "KVX.mdb";
+    TerminalMessages messages;
     try {
-        session.open();
+        ProjectSession session(project.string(), messages, programFolder.string());
+        std::cout << "KVX - project " << session.PROJEKT() << " in " << session.PROJEKTSPFAD() << "\n";
+        listRecords(session);
     } catch (const VbError& error) {
         std::cerr << "KVX: " << error.description() << "\n";
         return 1;
     }
-    std::cout << "KVX - project " << session.PROJEKT() << " in " << session.PROJEKTSPFAD() << "\n";
-    listRecords(session);
     return 0;
 }

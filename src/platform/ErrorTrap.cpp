@@ -14,6 +14,8 @@ bool ErrorTrap::attempt(const Step& step)
     try {
         step();
         return true;
+    } catch (const Leave&) {
+        return false;
     } catch (const VbError& error) {
         number = error.number();
         description = error.description();

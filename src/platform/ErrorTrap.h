@@ -13,10 +13,12 @@
 class ErrorTrap {
 public:
     using Step = std::function<void()>;
+    // Thrown by a step to leave the procedure quietly, as an early return.
+    struct Leave {};
 
     ErrorTrap(MessageService& messages, std::string title, std::string prefix = "VB-Fehler: ");
 
-    // Runs one step; returns false when it failed and the user chose Cancel.
+    // Runs one step; returns false when it failed and the user chose Cancel, or it left.
     bool attempt(const Step& step);
 
     // Runs the steps in order; returns false when the user left through Cancel.

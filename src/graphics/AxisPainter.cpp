@@ -1,0 +1,105 @@
+#include "AxisPainter.h"
+
+#include "graphics/clsGRAFIK.h"
+#include "platform/Locale.h"
+#include "platform/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+struct AxisPainter::Side {
+    bool xAxis;
+    int16_t where;       // EAXEX / EAXEY
+    int16_t logarithmic; // ESKTX / ESKTY
+    const ScaleChoice::Axis& axis;
+    std::string format;
+    std::string title;
+};
+
+void AxisPainter::draw()
+{
+    if (figure_.EAXEX != 0)
+        drawSide({true, figure_.EAXEX, figure_.ESKTX, figure_.xAxis_, figure_.ESKZX, figure_.ETEXTX});
+    if (figure_.EAXEY != 0)
+        drawSide({false, figure_.EAXEY, figure_.ESKTY, figure_.yAxis_, figure_.ESKZY, figure_.ETEXTY});
+}
+
+float AxisPainter::along(bool xAxis, float value) const
+{
+    float x = 0, y = 0;
+    if (xAxis)
+        figure_.KOORDTRANS(value, figure_.YMIN_, x, y);
+    else
+        figure_.KOORDTRANS(figure_.XMIN_, value, x, y);
+    return xAxis ? x : y;
+}
+
+void AxisPainter::drawSide(const Side& side)
+{
+    Surface& surface = figure_.target();
+    // Corners of the plot area on the target.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    figure_.KOORDTRANS(figure_.XMIN_, figure_.YMIN_, x1, y1);
+    figure_.KOORDTRANS(figure_.XMAX_, figure_.YMAX_, x2, y2);
+    const float left = std::min(x1, x2), right = std::max(x1, x2);
+    const float top = std::min(y1, y2), bottom = std::max(y1, y2);
+
+    // p runs along the axis, q across it; "outward" is the side of the labels.
+    const float pFrom = side.xAxis ? left : top, pTo = side.xAxis ? right : bottom;
+    const float qNear = side.xAxis ? bottom : left, qFar = side.xAxis ? top : right;
+    const float outwardNear = side.xAxis ? 1.0f : -1.0f;
+    const float outward = side.where > 0 ? outwardNear : -outwardNear;
+    const float edge = side.where > 0 ? qNear : qFar;
+    const float q = std::abs(side.where) == 1 ? edge : edge + outward * std::abs(side.where);
+    const auto line = [&](float p1, float q1, float p2, float q2) {
+        if (side.xAxis)
+            surface.line(p1, q1, p2, q2);
+        else
+            surface.line(q1, p1, q2, p2);
+    };
+    const int16_t angle = side.xAxis ? 0 : 90;
+    const int16_t hanging = outward > 0 ? 0 : 2;
+    const auto text = [&](float p, float distance, const std::string& content) {
+        const float qText = q + outward * distance;
+        figure_.TEXT(side.xAxis ? p : qText, side.xAxis ? qText : p, content, 0, angle, 1, hanging);
+    };
+
+    line(pFrom, q, pTo, q);
+    const ScaleChoice::Axis& axis = side.axis;
+    const std::size_t count = std::min<std::size_t>(axis.ticks.size(), axis.n + 1);
+    const auto every = [&](int intervals) { return intervals == 0 ? 0 : static_cast<int>(std::nearbyint(double(axis.n) / intervals)); };
+    int nextGrid = 0, nextLabel = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const float p = along(side.xAxis, axis.ticks[i]);
+        line(p, q, p, q + 1.5f * outward);
+        if (side.logarithmic == 1)
+            continue;
+        if (axis.G != 0 && static_cast<int>(i) == nextGrid) {
+            line(p, qNear, p, qFar);
+            nextGrid += every(axis.G);
+        }
+        if (axis.Z != 0 && static_cast<int>(i) == nextLabel) {
+            text(p, 2, vb::format(axis.ticks[i], side.format));
+            nextLabel += every(axis.Z);
+        }
+    }
+    const bool logLabels = side.logarithmic == 1 && axis.Z != 0 && axis.Z == axis.G;
+    if (side.logarithmic == 1) {
+        for (float position : axis.grid) {
+            const float p = along(side.xAxis, position);
+            if (axis.G != 0)
+                line(p, qNear, p, qFar);
+            if (logLabels) {
+                // "10." of a pattern with optional decimals loses its bare separator.
+                std::string label = vb::format(std::pow(10.0, position), side.format);
+                const std::string& separator = Locale::current().DEZIMALPUNKT;
+                if (label.size() > separator.size() && label.ends_with(separator))
+                    label.resize(label.size() - separator.size());
+                text(p, 2, label);
+            }
+        }
+    }
+    // The title keeps clear of labels spread along the axis.
+    if (!side.title.empty())
+        text((pFrom + pTo) / 2, axis.Z > 1 || logLabels ? 6.0f : 2.0f, side.title);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Session.h"
+
+#include <memory>
+#include <string>
+
+class Connection;
+
+// A session over one project database file, for programs without a main window: the
+// file is the working connection and the preset connection alike, the project is the
+// file's folder.
+class ProjectSession : public Session {
+public:
+    ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder = {});
+
+    std::shared_ptr<Connection> cnnX() const override { return connection_; }
+    std::shared_ptr<Connection> cnnX_V() const override { return connection_; }
+    std::string PROJEKTSPFAD() const override { return projectsPath_; }
+    std::string PROJEKT() const override { return project_; }
+    std::string programFolder() const override { return programFolder_; }
+    MessageService& messages() const override { return messages_; }
+
+private:
+    std::shared_ptr<Connection> connection_;
+    std::string projectsPath_;
+    std::string project_;
+    std::string programFolder_;
+    MessageService& messages_;
+};

@@ -1,0 +1,208 @@
+#include "Surface.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
+#include <cmath>
+
+namespace {
+
+// Greek letters of the classic Symbol font encoding, by the Latin letter that stands for them.
+QChar greekFor(QChar latin)
+{
+    static const char16_t upper[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ', u'Κ', u'Λ', u'Μ',
+                                       u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
+    static const char16_t lower[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'ϕ', u'γ', u'η', u'ι', u'φ', u'κ', u'λ', u'μ',
+                                       u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
+    const char16_t c = latin.unicode();
+    if (c >= u'A' && c <= u'Z')
+        return QChar(upper[c - u'A']);
+    if (c >= u'a' && c <= u'z')
+        return QChar(lower[c - u'a']);
+    return latin;
+}
+
+bool isSymbolFont(const SurfaceFont& font)
+{
+    return QString::fromStdString(font.name).compare(QStringLiteral("Symbol"), Qt::CaseInsensitive) == 0;
+}
+
+// Measures text at a device resolution, without a device.
+const QImage& metricsDevice(double dpiX, double dpiY)
+{
+    thread_local QImage image;
+    const int dotsX = static_cast<int>(std::lround(dpiX / 0.0254));
+    const int dotsY = static_cast<int>(std::lround(dpiY / 0.0254));
+    if (image.isNull() || image.dotsPerMeterX() != dotsX || image.dotsPerMeterY() != dotsY) {
+        image = QImage(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(dotsX);
+        image.setDotsPerMeterY(dotsY);
+    }
+    return image;
+}
+
+}  // namespace
+
+Surface::Surface(double widthTwips, double heightTwips, double dpiX, double dpiY, bool printer)
+    : widthTwips_(widthTwips), heightTwips_(heightTwips), dpiX_(dpiX), dpiY_(dpiY), printer_(printer),
+      scaleWidth_(widthTwips), scaleHeight_(heightTwips)
+{
+}
+
+double Surface::unitsPerTwip(int mode) const
+{
+    switch (mode) {
+    case Points:
+        return 1.0 / 20;
+    case Pixels:
+        return dpiX_ / 1440;
+    case Inches:
+        return 1.0 / 1440;
+    case Millimetres:
+        return 1.0 / twipsPerMillimetre;
+    case Centimetres:
+        return 1.0 / (10 * twipsPerMillimetre);
+    default:
+        return 1;
+    }
+}
+
+void Surface::setScaleMode(int mode)
+{
+    scaleMode_ = mode;
+    if (mode == User)
+        return;
+    scaleLeft_ = scaleTop_ = 0;
+    scaleWidth_ = widthTwips_ * unitsPerTwip(mode);
+    scaleHeight_ = heightTwips_ * (mode == Pixels ? dpiY_ / 1440 : unitsPerTwip(mode));
+}
+
+void Surface::setUserScale(double left, double top, double right, double bottom)
+{
+    scaleMode_ = User;
+    scaleLeft_ = left;
+    scaleTop_ = top;
+    scaleWidth_ = right - left;
+    scaleHeight_ = bottom - top;
+}
+
+Surface::Measurement Surface::measure()
+{
+    const int mode = scaleMode();
+    const double left = scaleLeft();
+    const double top = scaleTop();
+    const double right = scaleWidth() + left;
+    const double bottom = scaleHeight() + top;
+    setScaleMode(Pixels);
+    const double pixelWidth = scaleWidth();
+    const double pixelHeight = scaleHeight();
+    if (mode != User)
+        setScaleMode(mode);
+    else
+        setUserScale(left, top, right, bottom);
+    return {left, top, pixelWidth / (right - left), pixelHeight / (bottom - top)};
+}
+
+double Surface::pixelsPerUnitX() const
+{
+    return widthTwips_ / 1440 * dpiX_ / scaleWidth_;
+}
+
+double Surface::pixelsPerUnitY() const
+{
+    return heightTwips_ / 1440 * dpiY_ / scaleHeight_;
+}
+
+QPointF Surface::toDevice(double x, double y) const
+{
+    return {(x - scaleLeft_) * pixelsPerUnitX(), (y - scaleTop_) * pixelsPerUnitY()};
+}
+
+void Surface::line(double x1, double y1, double x2, double y2, uint32_t color)
+{
+    deviceLine(toDevice(x1, y1), toDevice(x2, y2), pen(color));
+    currentX = x2;
+    currentY = y2;
+}
+
+void Surface::box(double x1, double y1, double x2, double y2, uint32_t color, bool filled)
+{
+    const bool fill = filled || fillStyle == Solid;
+    deviceRect(toDevice(x1, y1), toDevice(x2, y2), pen(color), fill, filled ? color : fillColor);
+    currentX = x2;
+    currentY = y2;
+}
+
+void Surface::circle(double x, double y, double radius, uint32_t color, double start, double end)
+{
+    // The radius is measured along the x axis, as the classic circle primitive does.
+    const double rx = std::fabs(radius * pixelsPerUnitX());
+    const double ry = rx;
+    deviceEllipse(toDevice(x, y), rx, ry, start, end, pen(color), fillStyle == Solid, fillColor);
+    currentX = x;
+    currentY = y;
+}
+
+void Surface::point(double x, double y, uint32_t color)
+{
+    devicePoint(toDevice(x, y), color);
+    currentX = x;
+    currentY = y;
+}
+
+void Surface::print(const std::string& text)
+{
+    deviceText(toDevice(currentX, currentY), displayText(text, font), qtFont(font), foreColor, 0);
+    currentX += textWidth(text);
+}
+
+double Surface::textWidth(const std::string& text) const
+{
+    const QFontMetricsF metrics(qtFont(font), &metricsDevice(dpiX_, dpiY_));
+    return metrics.horizontalAdvance(displayText(text, font)) / pixelsPerUnitX();
+}
+
+double Surface::textHeight(const std::string&) const
+{
+    const QFontMetricsF metrics(qtFont(font), &metricsDevice(dpiX_, dpiY_));
+    return metrics.height() / pixelsPerUnitY();
+}
+
+void Surface::rotatedText(const std::string& text, int x, int y, int angle, const SurfaceFont& rotated, int cellHeight)
+{
+    // The cell height fixes the size: find the point size whose cell is that high.
+    QFont qt = qtFont(rotated);
+    const QFontMetricsF metrics(qt, &metricsDevice(dpiX_, dpiY_));
+    if (metrics.height() > 0)
+        qt.setPointSizeF(qt.pointSizeF() * cellHeight / metrics.height());
+    deviceText(QPointF(x, y), displayText(text, rotated), qt, foreColor, angle);
+}
+
+QFont Surface::qtFont(const SurfaceFont& font)
+{
+    QString family = QString::fromStdString(font.name);
+    if (family.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0 || isSymbolFont(font) || family.isEmpty())
+        family = QStringLiteral("Liberation Sans");
+    else if (family.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
+        family = QStringLiteral("Liberation Serif");
+    else if (family.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0)
+        family = QStringLiteral("Liberation Mono");
+    QFont qt(family);
+    qt.setPointSizeF(font.size > 0 ? font.size : 8);
+    qt.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    qt.setItalic(font.italic);
+    qt.setUnderline(font.underline);
+    qt.setStrikeOut(font.strikethrough);
+    qt.setHintingPreference(QFont::PreferNoHinting);
+    return qt;
+}
+
+QString Surface::displayText(const std::string& text, const SurfaceFont& font)
+{
+    QString display = QString::fromStdString(text);
+    if (isSymbolFont(font)) {
+        for (QChar& c : display)
+            c = greekFor(c);
+    }
+    return display;
+}

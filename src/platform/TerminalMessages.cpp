@@ -1,0 +1,15 @@
+#include "TerminalMessages.h"
+
+#include <iostream>
+
+MessageService::Answer TerminalMessages::show(const Message& message)
+{
+    std::cerr << message.title << ": " << message.text << "\n";
+    switch (message.buttons) {
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+        return Answer::No;
+    default:
+        return Answer::Ok;
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "MessageService.h"
+
+// Messages for programs without a window: written to the error stream, answered with
+// OK (or No for a question, so that nothing is changed unasked).
+class TerminalMessages : public MessageService {
+public:
+    Answer show(const Message& message) override;
+};

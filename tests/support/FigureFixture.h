@@ -1,0 +1,64 @@
+#pragma once
+
+#include "TestSession.h"
+#include "data/clsDATEN.h"
+#include "graphics/clsGRAFIK.h"
+#include "platform/Locale.h"
+#include "platform/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+// A picture box of 85 x 45 mm with a millimetre user scale, a session with the figure's
+// G0 row, and helpers to look at what was drawn.
+class FigureFixture : public ::testing::Test {
+protected:
+    FigureFixture() : box(85 * 56.7, 45 * 56.7) { box.setUserScale(0, 0, 85, 45); }
+    void SetUp() override { Locale::setCurrent({Locale::German, ","}); }
+
+    // OX = OY = 1, margins 10/5/7/11 as the figures use them, limits and scales as given.
+    void writeFrame(int16_t figure, float xmin, float xmax, float ymin, float ymax, float mx = 0, float my = 0,
+                    float mymx = 0)
+    {
+        clsDATEN g0(session);
+        g0.ETABELLE = "G0";
+        g0.ESPIDW = 1;
+        const clsDATEN::Auswahl row("IDOBJEKT", figure);
+        g0.DVTI("OX", 1, row);
+        g0.DVTI("OY", 1, row);
+        for (const auto& [column, value] : {std::pair{"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f},
+                                            {"XMIN", xmin}, {"XMAX", xmax}, {"YMIN", ymin}, {"YMAX", ymax},
+                                            {"MX", mx}, {"MY", my}, {"MYMX", mymx}})
+            g0.DVTS(column, value, row);
+    }
+    float readG0(const std::string& column, int16_t figure = 11)
+    {
+        clsDATEN g0(session);
+        g0.ETABELLE = "G0";
+        g0.ESPIDW = 1;
+        float value = 0;
+        g0.DTVS(column, value, {"IDOBJEKT", figure});
+        return value;
+    }
+    // A figure bound to the box, for record 1 and figure 11.
+    clsGRAFIK& figure()
+    {
+        graphic = std::make_unique<clsGRAFIK>(session);
+        graphic->EID(1);
+        graphic->EIDOBJEKT = 11;
+        graphic->EOBJEKT(box);
+        return *graphic;
+    }
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> found;
+        for (const auto& text : box.texts())
+            found.push_back(text.text);
+        return found;
+    }
+
+    TestSession session;
+    RecordingSurface box;
+    std::unique_ptr<clsGRAFIK> graphic;
+};

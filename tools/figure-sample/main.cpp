@@ -1,0 +1,167 @@
+// figure-sample OUT_DIR
+// Draws two sample figures, one with linear and one with a logarithmic axis, Greek axis
+// titles and a curve clipped at the plot area, as figure-sample.png (screen) and
+// figure-sample.pdf (A4 paper). Used to look at what the drawing engine makes.
+#include "data/clsDATEN.h"
+#include "graphics/clsGRAFIK.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/Locale.h"
+#include "platform/PaperSurface.h"
+#include "platform/ProjectSession.h"
+#include "platform/RasterSurface.h"
+#include "platform/TerminalMessages.h"
+
+#include <QGuiApplication>
+
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr float figureWidth = 85;
+constexpr float figureHeight = 58.5;
+
+void writeFrame(Session& session, int16_t figure, float ymax)
+{
+    clsDATEN g0(session);
+    g0.ETABELLE = "G0";
+    g0.ESPIDW = 1;
+    const clsDATEN::Auswahl row("IDOBJEKT", figure);
+    g0.DVTI("OX", 1, row);
+    g0.DVTI("OY", 1, row);
+    for (const auto& [column, value] : {std::pair{"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f},
+                                        {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", ymax}, {"MX", 0.0f}, {"MY", 0.0f}})
+        g0.DVTS(column, value, row);
+}
+
+// Shear strength of a log-linear law: phi = a + c lg(sigma / sigma_b), tau = sigma tan phi.
+float strength(float sigma, float a, float c)
+{
+    const float phi = a + c * clsGRAFIK::LOG10(sigma / 60.0f);
+    return sigma * std::tan(phi * 0.017453292f);
+}
+
+void linearFigure(Session& session, Surface& target, float left, float top)
+{
+    writeFrame(session, 11, 60);
+    clsGRAFIK figure(session);
+    figure.EID(1);
+    figure.EIDOBJEKT = 11;
+    figure.EOBJEKT(target);
+    figure.EXDL = left;
+    figure.EYDO = top;
+    figure.ELX(figureWidth);
+    figure.ELY(figureHeight);
+    figure.EBOXMAX = -1;
+    figure.ELXMIN = {0, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
+    figure.ELXDIFF = {20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
+    figure.ELXIT = {2, 4, 3, 4, 5, 4, 4, 3, 4, 5};
+    figure.ELXGIT(std::vector<float>(10, 1));
+    figure.ELXZL = figure.ELXIT;
+    figure.ETEXTX = "{g,1}s' [kN/m²]";
+    figure.ESKZX = "#0";
+    figure.ELYMIN = {0, 20, 40, 60, 80, 100};
+    figure.ELYDIFF = {20, 40, 60, 80, 100};
+    figure.ELYIT = {4, 4, 3, 4, 5};
+    figure.ELYGIT(std::vector<float>(5, 1));
+    figure.ELYZL = figure.ELYIT;
+    figure.ETEXTY = "{g,1}t{t,1}f [kN/m²]";
+    figure.ESKZY = "#0";
+    figure.LINIENEINSTELLUNGEN(0, 0, 0);
+    figure.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
+    figure.TEXT(1, 1, "Mohrsche und Coulombsche Bruchbedingung", 2, 0, 0, 0);
+    figure.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+    figure.TEXT(13, 8, "{g,1}s{t,1}b = 60 kN/m²", 2, 0, 0, 0);
+
+    std::vector<float> sigma, tau;
+    for (int i = 0; i <= 100; ++i) {
+        sigma.push_back(10 + i * 1.9f);
+        tau.push_back(strength(sigma.back(), 30, -3));
+    }
+    std::vector<float> limitX{0, 200}, limitY{0, 0};
+    figure.SKALEN(1, limitX, limitY);
+    figure.SKALEN(3, sigma, tau);
+    figure.POLYGON(sigma, tau);
+    // The Coulomb line runs on beyond the fixed y range and ends on the frame.
+    figure.LINIENEINSTELLUNGEN(0, 0.35, Surface::rgb(255, 0, 0));
+    std::vector<float> lineX{0, 200}, lineY{2, 2 + 200 * 0.62f};
+    figure.POLYGON(lineX, lineY);
+}
+
+void logarithmicFigure(Session& session, Surface& target, float left, float top)
+{
+    writeFrame(session, 13, 40);
+    clsGRAFIK figure(session);
+    figure.EID(1);
+    figure.EIDOBJEKT = 13;
+    figure.EOBJEKT(target);
+    figure.EXDL = left;
+    figure.EYDO = top;
+    figure.ELX(figureWidth);
+    figure.ELY(figureHeight);
+    figure.EBOXMIN = figure.EBOXMAX = -1;
+    figure.ESKTX = 1;
+    figure.ELXMIN = {0.01f, 0.1f, 1, 10, 100};
+    figure.ELXIT = {10};
+    figure.ELXGIT({1});
+    figure.ELXZL = {1};
+    figure.ETEXTX = "{g,1}s{t,1}n [kN/m²]";
+    figure.ESKZX = "#0.##";
+    figure.ELYMIN = {0, 10, 20, 30, 40};
+    figure.ELYDIFF = {10, 20, 30, 40};
+    figure.ELYIT = {2, 4, 3, 4};
+    figure.ELYGIT(std::vector<float>(4, 1));
+    figure.ELYZL = figure.ELYIT;
+    figure.ETEXTY = "{g,1}j{t,1}c [°]";
+    figure.ESKZY = "#0";
+    figure.LINIENEINSTELLUNGEN(0, 0, 0);
+    figure.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+    figure.TEXT(13, 8, "Reibungswinkel {g,1}j = a + c lg({g,1}s/{g,1}s{t,1}b)", 2, 0, 0, 0);
+
+    std::vector<float> sigma, phi;
+    for (int i = 0; i <= 80; ++i) {
+        sigma.push_back(static_cast<float>(0.01 * std::pow(10.0, i / 20.0)));
+        phi.push_back(30 - 3 * clsGRAFIK::LOG10(sigma.back() / 60));
+    }
+    figure.SKALEN(-1, sigma, phi);
+    figure.LINIENEINSTELLUNGEN(0, 0.35, Surface::rgb(0, 0, 255));
+    figure.POLYGON(sigma, phi);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: figure-sample OUT_DIR\n";
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    Locale::setCurrent({Locale::German, ","});
+    const fs::path out = argv[1];
+    fs::create_directories(out / "SAMPLE");
+    const fs::path database = out / "SAMPLE" / "KVX.mdb";
+    DatabaseFiles::copy((fs::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "KVX.mdb").string(),
+                        database.string());
+    TerminalMessages messages;
+    ProjectSession session(database.string(), messages);
+
+    // On screen: two picture boxes side by side in one image.
+    RasterSurface screen(2 * figureWidth * Surface::twipsPerMillimetre, figureHeight * Surface::twipsPerMillimetre, 144);
+    screen.setUserScale(0, 0, 2 * figureWidth, figureHeight);
+    linearFigure(session, screen, 0, 0);
+    logarithmicFigure(session, screen, figureWidth, 0);
+    screen.save(QString::fromStdString((out / "figure-sample.png").string()));
+
+    auto paper = PaperSurface::pdf(QString::fromStdString((out / "figure-sample.pdf").string()), "Tarvelo figures");
+    paper->setScaleMode(Surface::Millimetres);
+    linearFigure(session, *paper, 20, 30);
+    logarithmicFigure(session, *paper, 105, 30);
+    paper->finish();
+    std::cout << (out / "figure-sample.png").string() << "\n" << (out / "figure-sample.pdf").string() << "\n";
+    return 0;
+}
