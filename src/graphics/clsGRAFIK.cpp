@@ -3,10 +3,9 @@
 #include "data/clsDATEN.h"
 #include "graphics/AxisPainter.h"
 #include "graphics/EngineeringSymbols.h"
-#include "graphics/FormulaText.h"
+#include "graphics/FormulaWriter.h"
 #include "graphics/PointSymbol.h"
 #include "graphics/SegmentClip.h"
-#include "graphics/clsROTATOR.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Recordset.h"
@@ -393,131 +392,7 @@ void clsGRAFIK::TEXT(float X, float Y, const std::string& text, int16_t KO, int1
 
 void clsGRAFIK::TEXT(float X, float Y, std::string& text, int16_t KO, int16_t AL, int16_t ARX, int16_t ARY)
 {
-    double a = 0;
-    double w = 0;
-    double h = 0;
-    float x0 = 0;
-    float y0 = 0;
-    trap("Text").run({
-        [&] {
-            if (KO == 1)
-                KOORDTRANS(ESKTX == 1 ? LOG10(X) : X, ESKTY == 1 ? LOG10(Y) : Y, X, Y);
-            else if (KO == 2) {
-                X += EXDL + scrollX_;
-                Y += EYDO + scrollY_;
-            }
-        },
-        [&] { a = AL * 0.017453292; },
-        [&] { fonts_[0] = target().font; },
-        [&] { text = FormulaText::scientific(QString::fromStdString(text)).toStdString(); },
-        [&] {
-            const std::string plain = FormulaText::withoutTags(QString::fromStdString(text)).toStdString();
-            w = target().textWidth(plain);
-            h = target().textHeight(plain);
-        },
-        [&] {
-            if (KO != 1)
-                return;
-            const double c = std::cos(a);
-            double left = EXDL + RL_ - 1, right = EXDL + ELX_ - RR_ + 1;
-            double top = EYDO + RO_ - 1, bottom = EYDO + ELY_ - RU_ + 1;
-            if (ARX == 0)
-                right -= w * c;
-            else if (ARX == 1)
-                left += w * c / 2, right -= w * c / 2;
-            else if (ARX == 2)
-                left += w * c;
-            if (ARY == 0)
-                bottom -= h * c;
-            else if (ARY == 1)
-                top += h * c / 2, bottom -= h * c / 2;
-            else if (ARY == 2)
-                top += h * c;
-            if (!(left < X && X < right && top < Y && Y < bottom))
-                throw ErrorTrap::Leave();
-        },
-        [&] {
-            x0 = X;
-            y0 = Y;
-            if (ARX == 1)
-                x0 = X - w * std::cos(a) / 2, y0 = Y + w * std::sin(a) / 2;
-            else if (ARX == 2)
-                x0 = X - w * std::cos(a), y0 = Y + w * std::sin(a);
-            if (ARY == 1)
-                x0 -= h * std::sin(a) / 2, y0 -= h * std::cos(a) / 2;
-            else if (ARY == 2)
-                x0 -= h * std::sin(a), y0 -= h * std::cos(a);
-        },
-        [&] {
-            // Runs before a broken tag are drawn, then the tag's error is reported.
-            std::vector<FormulaText::Run> runs;
-            std::optional<VbError> broken;
-            try {
-                FormulaText::runs(QString::fromStdString(text), &runs);
-            } catch (const VbError& error) {
-                broken = error;
-            }
-            int previousSlot = 0;
-            for (const FormulaText::Run& run : runs)
-                drawRun(run.code, run.text, x0, y0, a, AL, previousSlot);
-            if (broken)
-                throw *broken;
-        },
-    });
-}
-
-void clsGRAFIK::drawRun(const QString& code, const QString& run, float& x0, float& y0, double angle, int16_t AL,
-                        int& previousSlot)
-{
-    Surface& surface = target();
-    int slot = previousSlot;
-    if (code.isEmpty() || code == u"c")
-        slot = 2;
-    else if (code == u"g")
-        slot = 3;
-    else if (code == u"t" || code == u"h")
-        slot = 4;
-    else if (code == u"gt" || code == u"gh")
-        slot = 5;
-    else if (code == u"s")
-        slot = -1;  // the current font stays
-    if (slot >= 0 && fonts_[slot])
-        surface.font = *fonts_[slot];
-
-    const std::string text = run.toStdString();
-    double shift = 0;
-    if (code == u"g")
-        shift = 0.1 * surface.textHeight("g");
-    else if (code == u"t" || code == u"gt")
-        shift = -0.35 * surface.textHeight(text);
-    else if (code == u"h" || code == u"gh")
-        shift = 0.25 * surface.textHeight(text);
-    else if (code == u"s")
-        shift = -0.5 * surface.textHeight("s");
-    const double x = x0 - shift * std::sin(angle) - surface.scaleLeft();
-    const double y = y0 - shift * std::cos(angle) - surface.scaleTop();
-
-    if (code == u"s") {
-        drawSymbol(Variant(text).toInteger(), static_cast<float>(x + 0.5 * std::cos(angle)), static_cast<float>(y));
-    } else if (AL == 0) {
-        surface.currentX = x;
-        surface.currentY = y;
-        surface.print(text);
-    } else {
-        surface.currentX = x;
-        surface.currentY = y;
-        surface.fontTransparent = true;
-        clsROTATOR rotator;
-        rotator.Device(surface);
-        rotator.Angle = AL;
-        rotator.Label(text);
-    }
-    const double width = surface.textWidth(text);
-    surface.font = *fonts_[0];
-    x0 += static_cast<float>(width * std::cos(angle));
-    y0 -= static_cast<float>(width * std::sin(angle));
-    if (slot >= 0)
-        previousSlot = slot;
+    FormulaWriter(*this).write(X, Y, text, KO, AL, ARX, ARY);
 }
 
 namespace {

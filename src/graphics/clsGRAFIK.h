@@ -130,14 +130,13 @@ public:
 private:
     friend class AxisPainter;
     friend class EngineeringSymbols;
+    friend class FormulaWriter;
 
     ErrorTrap trap(const std::string& title) const;
     ErrorTrap longTrap(const std::string& title) const;
     Surface& target() const;
     void resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it,
                    std::vector<float>& git, std::vector<float>& zl, float length);
-    void drawRun(const QString& code, const QString& run, float& x0, float& y0, double angle, int16_t AL,
-                 int& previousSlot);
     void scrollBars();
     void clipSegment(float X1, float Y1, float X2, float Y2);
 

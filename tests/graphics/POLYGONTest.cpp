@@ -4,16 +4,8 @@ namespace {
 
 using Primitive = RecordingSurface::Primitive;
 
-// Plot area 10 … 80 mm wide and 7 … 34 mm high; world (x, y) lies at (10 + x, 34 − y).
 class POLYGONTest : public FigureFixture {
 protected:
-    clsGRAFIK& framed()
-    {
-        clsGRAFIK& g = figure();
-        g.setFrame(1, 1, 10, 5, 7, 11);
-        g.setLimits(0, 70, 0, 27, 1, 1);
-        return g;
-    }
     std::vector<Primitive> draw(std::vector<float> x, std::vector<float> y)
     {
         box.clear();

@@ -7,16 +7,7 @@ namespace {
 
 using Primitive = RecordingSurface::Primitive;
 
-class SymbolsTest : public FigureFixture {
-protected:
-    clsGRAFIK& framed()
-    {
-        clsGRAFIK& g = figure();
-        g.setFrame(1, 1, 10, 5, 7, 11);
-        g.setLimits(0, 70, 0, 27, 1, 1);
-        return g;
-    }
-};
+using SymbolsTest = FigureFixture;
 
 TEST_F(SymbolsTest, RotatedLabelsAreOneAndAQuarterTimesTheirFontHigh)
 {

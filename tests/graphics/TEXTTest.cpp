@@ -6,13 +6,6 @@ using Primitive = RecordingSurface::Primitive;
 
 class TEXTTest : public FigureFixture {
 protected:
-    clsGRAFIK& framed()
-    {
-        clsGRAFIK& g = figure();
-        g.setFrame(1, 1, 10, 5, 7, 11);
-        g.setLimits(0, 70, 0, 27, 1, 1);  // world = millimetres in the plot area
-        return g;
-    }
     double height(const std::string& text, const SurfaceFont& font)
     {
         const SurfaceFont saved = box.font;

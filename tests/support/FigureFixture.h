@@ -50,6 +50,15 @@ protected:
         graphic->EOBJEKT(box);
         return *graphic;
     }
+    // A figure whose plot area is 10 … 80 mm wide and 7 … 34 mm high on the box, one
+    // world unit per millimetre: world (x, y) lies at (10 + x, 34 − y).
+    clsGRAFIK& framed()
+    {
+        clsGRAFIK& g = figure();
+        g.setFrame(1, 1, 10, 5, 7, 11);
+        g.setLimits(0, 70, 0, 27, 1, 1);
+        return g;
+    }
     std::vector<std::string> texts() const
     {
         std::vector<std::string> found;

@@ -44,17 +44,25 @@ float strength(float sigma, float a, float c)
     return sigma * std::tan(phi * 0.017453292f);
 }
 
+// A figure of record 1 placed on the target, with its G0 row written.
+std::unique_ptr<clsGRAFIK> placed(Session& session, int16_t number, float ymax, Surface& target, float left, float top)
+{
+    writeFrame(session, number, ymax);
+    auto figure = std::make_unique<clsGRAFIK>(session);
+    figure->EID(1);
+    figure->EIDOBJEKT = number;
+    figure->EOBJEKT(target);
+    figure->EXDL = left;
+    figure->EYDO = top;
+    figure->ELX(figureWidth);
+    figure->ELY(figureHeight);
+    return figure;
+}
+
 void linearFigure(Session& session, Surface& target, float left, float top)
 {
-    writeFrame(session, 11, 60);
-    clsGRAFIK figure(session);
-    figure.EID(1);
-    figure.EIDOBJEKT = 11;
-    figure.EOBJEKT(target);
-    figure.EXDL = left;
-    figure.EYDO = top;
-    figure.ELX(figureWidth);
-    figure.ELY(figureHeight);
+    const auto owner = placed(session, 11, 60, target, left, top);
+    clsGRAFIK& figure = *owner;
     figure.EBOXMAX = -1;
     figure.ELXMIN = {0, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
     figure.ELXDIFF = {20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
@@ -93,15 +101,8 @@ void linearFigure(Session& session, Surface& target, float left, float top)
 
 void logarithmicFigure(Session& session, Surface& target, float left, float top)
 {
-    writeFrame(session, 13, 40);
-    clsGRAFIK figure(session);
-    figure.EID(1);
-    figure.EIDOBJEKT = 13;
-    figure.EOBJEKT(target);
-    figure.EXDL = left;
-    figure.EYDO = top;
-    figure.ELX(figureWidth);
-    figure.ELY(figureHeight);
+    const auto owner = placed(session, 13, 40, target, left, top);
+    clsGRAFIK& figure = *owner;
     figure.EBOXMIN = figure.EBOXMAX = -1;
     figure.ESKTX = 1;
     figure.ELXMIN = {0.01f, 0.1f, 1, 10, 100};
