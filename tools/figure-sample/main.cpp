@@ -12,6 +12,7 @@
 #include "platform/TerminalMessages.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <filesystem>
@@ -144,8 +145,9 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     Locale::setCurrent({Locale::German, ","});
     const fs::path out = argv[1];
-    fs::create_directories(out / "SAMPLE");
-    const fs::path database = out / "SAMPLE" / "KVX.mdb";
+    fs::create_directories(out);
+    const QTemporaryDir project;
+    const fs::path database = fs::path(project.path().toStdString()) / "KVX.mdb";
     DatabaseFiles::copy((fs::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "KVX.mdb").string(),
                         database.string());
     TerminalMessages messages;
