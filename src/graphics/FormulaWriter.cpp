@@ -1,43 +1,41 @@
 #include "FormulaWriter.h"
 
 #include "graphics/FormulaText.h"
-#include "graphics/clsGRAFIK.h"
+#include "graphics/PointSymbol.h"
 #include "graphics/clsROTATOR.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Variant.h"
 
 #include <cmath>
 
-void FormulaWriter::write(float X, float Y, std::string& text, int16_t KO, int16_t AL, int16_t ARX, int16_t ARY)
+FormulaWriter::FormulaWriter(Surface& target, FontSlots& fonts, MessageService& messages, std::string title)
+    : target_(target), fonts_(fonts), messages_(messages), title_(std::move(title))
+{
+}
+
+void FormulaWriter::write(float X, float Y, std::string& text, int16_t AL, int16_t ARX, int16_t ARY,
+                          const std::optional<Bounds>& clip)
 {
     double a = 0;
     double w = 0;
     double h = 0;
     float x0 = 0;
     float y0 = 0;
-    g_.trap("Text").run({
-        [&] {
-            if (KO == 1)
-                g_.KOORDTRANS(g_.ESKTX == 1 ? clsGRAFIK::LOG10(X) : X, g_.ESKTY == 1 ? clsGRAFIK::LOG10(Y) : Y, X, Y);
-            else if (KO == 2) {
-                X += g_.EXDL + g_.scrollX_;
-                Y += g_.EYDO + g_.scrollY_;
-            }
-        },
+    ErrorTrap(messages_, title_).run({
         [&] { a = AL * 0.017453292; },
-        [&] { g_.fonts_[0] = g_.target().font; },
+        [&] { fonts_[0] = target_.font; },
         [&] { text = FormulaText::scientific(QString::fromStdString(text)).toStdString(); },
         [&] {
             const std::string plain = FormulaText::withoutTags(QString::fromStdString(text)).toStdString();
-            w = g_.target().textWidth(plain);
-            h = g_.target().textHeight(plain);
+            w = target_.textWidth(plain);
+            h = target_.textHeight(plain);
         },
         [&] {
-            if (KO != 1)
+            if (!clip)
                 return;
+            // The whole text must stay inside: shrink the bounds by its extent.
             const double c = std::cos(a);
-            double left = g_.EXDL + g_.RL_ - 1, right = g_.EXDL + g_.ELX_ - g_.RR_ + 1;
-            double top = g_.EYDO + g_.RO_ - 1, bottom = g_.EYDO + g_.ELY_ - g_.RU_ + 1;
+            double left = clip->left, right = clip->right, top = clip->top, bottom = clip->bottom;
             if (ARX == 0)
                 right -= w * c;
             else if (ARX == 1)
@@ -86,7 +84,7 @@ void FormulaWriter::write(float X, float Y, std::string& text, int16_t KO, int16
 void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, float& y0, double angle, int16_t AL,
                         int& previousSlot)
 {
-    Surface& surface = g_.target();
+    Surface& surface = target_;
     int slot = previousSlot;
     if (code.isEmpty() || code == u"c")
         slot = 2;
@@ -98,8 +96,8 @@ void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, 
         slot = 5;
     else if (code == u"s")
         slot = -1;  // the current font stays
-    if (slot >= 0 && g_.fonts_[slot])
-        surface.font = *g_.fonts_[slot];
+    if (slot >= 0 && fonts_[slot])
+        surface.font = *fonts_[slot];
 
     const std::string text = run.toStdString();
     double shift = 0;
@@ -115,7 +113,9 @@ void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, 
     const double y = y0 - shift * std::cos(angle) - surface.scaleTop();
 
     if (code == u"s") {
-        g_.drawSymbol(Variant(text).toInteger(), static_cast<float>(x + 0.5 * std::cos(angle)), static_cast<float>(y));
+        const int16_t symbol = Variant(text).toInteger();
+        if (symbol >= 0 && symbol <= 6)
+            PointSymbol::draw(surface, symbol, static_cast<float>(x + 0.5 * std::cos(angle)), static_cast<float>(y));
     } else if (AL == 0) {
         surface.currentX = x;
         surface.currentY = y;
@@ -130,7 +130,7 @@ void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, 
         rotator.Label(text);
     }
     const double width = surface.textWidth(text);
-    surface.font = *g_.fonts_[0];
+    surface.font = *fonts_[0];
     x0 += static_cast<float>(width * std::cos(angle));
     y0 -= static_cast<float>(width * std::sin(angle));
     if (slot >= 0)

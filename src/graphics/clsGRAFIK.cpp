@@ -25,11 +25,6 @@ float quotient(float dividend, float divisor)
     return dividend / divisor;
 }
 
-uint32_t black()
-{
-    return 0;
-}
-
 }  // namespace
 
 clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
@@ -168,20 +163,7 @@ void clsGRAFIK::KOORDTRANSINV(float XP, float YP, float& X, float& Y, int16_t SK
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t& LINIENART, float& LINIENBREITE, int32_t& FARBE)
 {
-    trap("Linieneinstellungen").run({
-        [&] { LINIENBREITE = LINIENBREITE != 0 ? LINIENBREITE * pixelsX_ : 1; },
-        [&] {
-            if (FARBE == 0)
-                FARBE = static_cast<int32_t>(black());
-        },
-        [&] {
-            Surface& surface = target();
-            surface.drawStyle = LINIENART;
-            surface.drawWidth = static_cast<int>(std::nearbyint(LINIENBREITE));
-            surface.drawMode = 13;
-            surface.foreColor = static_cast<uint32_t>(FARBE);
-        },
-    });
+    FontSettings::lines(target_, pixelsX_, session_.messages(), "VB-Fehler: ", LINIENART, LINIENBREITE, FARBE);
 }
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int LINIENART, double LINIENBREITE, long FARBE)
@@ -195,30 +177,8 @@ void clsGRAFIK::LINIENEINSTELLUNGEN(int LINIENART, double LINIENBREITE, long FAR
 void clsGRAFIK::SCHRIFTEINSTELLUNGEN(const std::string& SCHRIFTART, int16_t SCHRIFTGROESSE, int16_t FETT,
                                      int16_t UNTERSTRICHEN, int16_t KURSIV, int32_t FARBE)
 {
-    trap("Schrifteinstellungen").run({
-        [&] { target().font.name = SCHRIFTART.empty() ? "Arial" : SCHRIFTART; },
-        [&] { target().font.size = SCHRIFTGROESSE < 1 ? 8 : SCHRIFTGROESSE; },
-        [&] {
-            SurfaceFont& font = target().font;
-            font.bold = FETT != 0;
-            font.weight = font.bold ? 700 : 400;
-            font.italic = KURSIV != 0;
-            font.underline = UNTERSTRICHEN != 0;
-        },
-        [&] { target().foreColor = FARBE < 1 ? black() : static_cast<uint32_t>(FARBE); },
-        [&] {
-            const SurfaceFont& base = target().font;
-            const double reduced = std::nearbyint(base.size / 1.175);
-            for (int slot = 1; slot <= 5; ++slot) {
-                SurfaceFont font = base;
-                if (slot == 3 || slot == 5)
-                    font.name = "Symbol";
-                if (slot == 4 || slot == 5)
-                    font.size = reduced;
-                fonts_[slot] = font;
-            }
-        },
-    });
+    FontSettings::apply(target_, fonts_, session_.messages(), SCHRIFTART, SCHRIFTGROESSE, FETT, UNTERSTRICHEN, KURSIV,
+                        FARBE);
 }
 
 void clsGRAFIK::SKALEN(int16_t NR, const std::vector<float>& X, const std::vector<float>& Y)
@@ -392,7 +352,22 @@ void clsGRAFIK::TEXT(float X, float Y, const std::string& text, int16_t KO, int1
 
 void clsGRAFIK::TEXT(float X, float Y, std::string& text, int16_t KO, int16_t AL, int16_t ARX, int16_t ARY)
 {
-    FormulaWriter(*this).write(X, Y, text, KO, AL, ARX, ARY);
+    const bool anchored = trap("Text").attempt([&] {
+        if (KO == 1)
+            KOORDTRANS(ESKTX == 1 ? LOG10(X) : X, ESKTY == 1 ? LOG10(Y) : Y, X, Y);
+        else if (KO == 2) {
+            X += EXDL + scrollX_;
+            Y += EYDO + scrollY_;
+        }
+        target();
+    });
+    if (!anchored || !target_)
+        return;
+    // World texts stay inside the plot area, with a millimetre of tolerance.
+    std::optional<FormulaWriter::Bounds> clip;
+    if (KO == 1)
+        clip = FormulaWriter::Bounds{EXDL + RL_ - 1, EXDL + ELX_ - RR_ + 1, EYDO + RO_ - 1, EYDO + ELY_ - RU_ + 1};
+    FormulaWriter(*target_, fonts_, session_.messages(), "Text").write(X, Y, text, AL, ARX, ARY, clip);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/FontSettings.h"
 #include "graphics/ScaleChoice.h"
 #include "platform/Surface.h"
 
@@ -130,7 +131,6 @@ public:
 private:
     friend class AxisPainter;
     friend class EngineeringSymbols;
-    friend class FormulaWriter;
 
     ErrorTrap trap(const std::string& title) const;
     ErrorTrap longTrap(const std::string& title) const;
@@ -150,7 +150,7 @@ private:
     float XMIN_ = 0, XMAX_ = 0, YMIN_ = 0, YMAX_ = 0;
     float MX_ = 0, MY_ = 0, MYMX_ = 0;
     float scrollX_ = 0, scrollY_ = 0;
-    std::array<std::optional<SurfaceFont>, 6> fonts_;
+    FontSettings::Slots fonts_;
     std::vector<float> ELXGIT_, ELYGIT_;
     int16_t EXYIT_ = 0;
     ScaleChoice::Axis xAxis_, yAxis_;
