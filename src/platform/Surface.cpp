@@ -86,14 +86,14 @@ void Surface::setUserScale(double left, double top, double right, double bottom)
     scaleHeight_ = bottom - top;
 }
 
-Surface::Measurement Surface::measure()
+Surface::Measurement Surface::measure(int unit)
 {
     const int mode = scaleMode();
     const double left = scaleLeft();
     const double top = scaleTop();
     const double right = scaleWidth() + left;
     const double bottom = scaleHeight() + top;
-    setScaleMode(Pixels);
+    setScaleMode(unit);
     const double pixelWidth = scaleWidth();
     const double pixelHeight = scaleHeight();
     if (mode != User)

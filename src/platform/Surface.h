@@ -50,6 +50,7 @@ public:
     // A user scale: (left, top) is the upper left corner, (right, bottom) the lower right.
     void setUserScale(double left, double top, double right, double bottom);
 
+    std::string name;        // the control or device name, for messages
     uint32_t foreColor = 0;  // 0x00BBGGRR as the classic colour values; see rgb()
     int drawStyle = 0;       // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
     int drawWidth = 1;       // pixels
@@ -80,12 +81,13 @@ public:
     void rotatedText(const std::string& text, int x, int y, int angle, const SurfaceFont& font, int cellHeight);
     virtual void clear() = 0;
 
-    // Origin and device pixels per scale unit, measured the classic way: remember the
-    // scale, switch to pixels to read the size, then restore the scale exactly.
+    // Origin and units of a scale mode (device pixels by default) per scale unit, measured
+    // the classic way: remember the scale, switch modes to read the size, then restore
+    // the scale exactly.
     struct Measurement {
         double left, top, pixelsPerUnitX, pixelsPerUnitY;
     };
-    Measurement measure();
+    Measurement measure(int mode = Pixels);
 
     // Device pixels of a position in scale units.
     QPointF toDevice(double x, double y) const;

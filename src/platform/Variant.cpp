@@ -212,15 +212,8 @@ std::string dateText(VbDate value)
 Variant Variant::null()
 {
     Variant value;
-    value.value_ = NullTag{};
+    value.type_ = Type::Null;
     return value;
-}
-
-Variant::Type Variant::type() const
-{
-    static constexpr Type types[] = {Type::Empty,  Type::Null, Type::Integer, Type::Long,   Type::Single,
-                                     Type::Double, Type::Date, Type::Text,    Type::Boolean};
-    return types[value_.index()];
 }
 
 bool Variant::isNumber() const
@@ -237,21 +230,17 @@ double Variant::toDouble() const
     case Type::Null:
         throw VbError::of(VbError::InvalidUseOfNull);
     case Type::Integer:
-        return std::get<int16_t>(value_);
     case Type::Long:
-        return std::get<int32_t>(value_);
     case Type::Single:
-        return std::get<float>(value_);
     case Type::Double:
-        return std::get<double>(value_);
     case Type::Date:
-        return std::get<VbDate>(value_).serial;
+        return number_;
     case Type::Boolean:
-        return std::get<bool>(value_) ? -1 : 0;
+        return number_ != 0 ? -1 : 0;
     case Type::Text:
         break;
     }
-    const std::optional<double> number = vb::parseNumber(std::get<std::string>(value_));
+    const std::optional<double> number = vb::parseNumber(text_);
     if (!number)
         throw VbError::of(VbError::TypeMismatch);
     return *number;
@@ -260,30 +249,30 @@ double Variant::toDouble() const
 int16_t Variant::toInteger() const
 {
     if (type() == Type::Integer)
-        return std::get<int16_t>(value_);
+        return static_cast<int16_t>(number_);
     return vb::toInteger(toDouble());
 }
 
 int32_t Variant::toLong() const
 {
     if (type() == Type::Long)
-        return std::get<int32_t>(value_);
+        return static_cast<int32_t>(number_);
     return vb::toLong(toDouble());
 }
 
 float Variant::toSingle() const
 {
     if (type() == Type::Single)
-        return std::get<float>(value_);
+        return static_cast<float>(number_);
     return vb::toSingle(toDouble());
 }
 
 bool Variant::toBoolean() const
 {
     if (type() == Type::Boolean)
-        return std::get<bool>(value_);
+        return number_ != 0;
     if (type() == Type::Text) {
-        const std::string value = trimmed(std::get<std::string>(value_));
+        const std::string value = trimmed(text_);
         if (equalsIgnoringCase(value, "True") || equalsIgnoringCase(value, "Wahr"))
             return true;
         if (equalsIgnoringCase(value, "False") || equalsIgnoringCase(value, "Falsch"))
@@ -296,10 +285,10 @@ VbDate Variant::toDate() const
 {
     switch (type()) {
     case Type::Date:
-        return std::get<VbDate>(value_);
+        return VbDate{number_};
     case Type::Text:
-        if (!vb::parseNumber(std::get<std::string>(value_)))
-            return dateFromText(std::get<std::string>(value_));
+        if (!vb::parseNumber(text_))
+            return dateFromText(text_);
         break;
     default:
         break;
@@ -315,19 +304,18 @@ std::string Variant::toText() const
     case Type::Null:
         throw VbError::of(VbError::InvalidUseOfNull);
     case Type::Integer:
-        return std::to_string(std::get<int16_t>(value_));
     case Type::Long:
-        return std::to_string(std::get<int32_t>(value_));
+        return std::to_string(static_cast<int32_t>(number_));
     case Type::Single:
-        return vb::singleText(std::get<float>(value_));
+        return vb::singleText(static_cast<float>(number_));
     case Type::Double:
-        return vb::doubleText(std::get<double>(value_));
+        return vb::doubleText(number_);
     case Type::Date:
-        return vb::dateText(std::get<VbDate>(value_));
+        return vb::dateText(VbDate{number_});
     case Type::Text:
-        return std::get<std::string>(value_);
+        return text_;
     case Type::Boolean:
-        return vb::booleanText(std::get<bool>(value_));
+        return vb::booleanText(number_ != 0);
     }
     return {};
 }
@@ -345,7 +333,7 @@ bool Variant::isNumeric() const
         return false;
     case Type::Text:
         try {
-            return vb::parseNumber(std::get<std::string>(value_)).has_value();
+            return vb::parseNumber(text_).has_value();
         } catch (const VbError&) {
             return true;  // a number, only too large for any numeric type
         }

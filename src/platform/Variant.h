@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <variant>
 
 struct Locale;
 
@@ -23,18 +22,18 @@ public:
     enum class Type { Empty, Null, Integer, Long, Single, Double, Date, Text, Boolean };
 
     Variant() = default;
-    Variant(int16_t value) : value_(value) {}
-    Variant(int32_t value) : value_(value) {}
-    Variant(float value) : value_(value) {}
-    Variant(double value) : value_(value) {}
-    Variant(bool value) : value_(value) {}
-    Variant(VbDate value) : value_(value) {}
-    Variant(std::string value) : value_(std::move(value)) {}
-    Variant(const char* value) : value_(std::string(value)) {}
+    Variant(int16_t value) : type_(Type::Integer), number_(value) {}
+    Variant(int32_t value) : type_(Type::Long), number_(value) {}
+    Variant(float value) : type_(Type::Single), number_(value) {}
+    Variant(double value) : type_(Type::Double), number_(value) {}
+    Variant(bool value) : type_(Type::Boolean), number_(value ? 1 : 0) {}
+    Variant(VbDate value) : type_(Type::Date), number_(value.serial) {}
+    Variant(std::string value) : type_(Type::Text), text_(std::move(value)) {}
+    Variant(const char* value) : type_(Type::Text), text_(value) {}
 
     static Variant null();
 
-    Type type() const;
+    Type type() const { return type_; }
     bool isEmpty() const { return type() == Type::Empty; }
     bool isNull() const { return type() == Type::Null; }
     bool isText() const { return type() == Type::Text; }
@@ -54,15 +53,13 @@ public:
     // True when the value converts to a number (a number, a Boolean, or numeric text).
     bool isNumeric() const;
 
-    bool operator==(const Variant& other) const { return value_ == other.value_; }
+    bool operator==(const Variant& other) const = default;
 
 private:
-    struct NullTag {
-        bool operator==(const NullTag&) const = default;
-    };
-    using Storage = std::variant<std::monostate, NullTag, int16_t, int32_t, float, double, VbDate,
-                                 std::string, bool>;
-    Storage value_;
+    // Every number type fits a double exactly; text has its own member.
+    Type type_ = Type::Empty;
+    double number_ = 0;
+    std::string text_;
 };
 
 // Conversions shared by the variant and by callers that hold plain numbers.

@@ -1,8 +1,11 @@
-// figure-sample OUT_DIR
+// drawing-samples OUT_DIR
 // Draws two sample figures, one with linear and one with a logarithmic axis, Greek axis
 // titles and a curve clipped at the plot area, as figure-sample.png (screen) and
-// figure-sample.pdf (A4 paper). Used to look at what the drawing engine makes.
+// figure-sample.pdf (A4 paper), and a parameter table under a page head and foot as
+// furniture-sample.png and furniture-sample.pdf.
 #include "data/clsDATEN.h"
+#include "furniture/clsKOPFFUSS.h"
+#include "furniture/clsTABELLE.h"
 #include "graphics/clsGRAFIK.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Locale.h"
@@ -133,6 +136,56 @@ void logarithmicFigure(Session& session, Surface& target, float left, float top)
     figure.POLYGON(sigma, phi);
 }
 
+void parameterTable(MessageService& messages, Surface& target, float left, float top)
+{
+    clsTABELLE table(messages);
+    table.EOBJEKT(target);
+    table.EXDL = left;
+    table.EYDO = top;
+    table.ELSB = {22, 16, 16, 16, 16};
+    table.ELGIT = {2, 1, 1, 1};
+    table.ELGITLEER = {0, 1, 0, 0};
+    table.ELA = {0, 1, 1, 3, 3};
+    table.ELFORMAT = {"", "#0.0", "#0.0", "#0.00", "#0.00"};
+    table.LINIENEINSTELLUNGEN(0, 0, 0);
+    table.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+    const clsTABELLE::Cells header{{"", "{g,1}s [kN/m²]"},
+                                   {"Mohr", "{g,1}j{t,1}c [°]"},
+                                   {"", "{g,1}j{t,2}cr [°]"},
+                                   {"Coulomb", "c{t,1}c [kN/m²]"},
+                                   {"", "tan {g,1}d"}};
+    table.TABELLE(header, 0);
+    clsTABELLE::Cells body(5);
+    for (float sigma : {10.0f, 25.0f, 50.0f, 100.0f, 200.0f}) {
+        const float phi = 30 - 3 * clsGRAFIK::LOG10(sigma / 60);
+        body[0].push_back(sigma);
+        body[1].push_back(phi);
+        body[2].push_back(phi - 6.5f);
+        body[3].push_back(sigma / 40);
+        body[4].push_back(std::tan(phi * 0.017453292f));
+    }
+    table.TABELLE(body, 1);
+    table.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
+    table.TITEL("Scherparameter");
+    table.SCHRIFTEINSTELLUNGEN("", 7, 0, 0, 0, 0);
+    table.FUSSNOTE("{g,1}j{t,1}c: Kontaktreibungswinkel nach Mohr");
+}
+
+void pageHead(MessageService& messages, Surface& page)
+{
+    clsKOPFFUSS head(messages);
+    head.AUSGABEOBJEKT(page, page);
+    head.BEARBEITER = "B. Sommer";
+    head.COPYRIGHT = "Tarvelo Geotechnik, Musterstadt";
+    head.KENNZEICHNUNG(std::vector<Variant>{"PEHD-Dichtungsbahn auf Sand", "Concrete on clay"});
+    head.DATUM = VbDate{46363};
+    head.UHRZEIT = VbDate{0.6};
+    head.UEBERSCHRIFT = "KVX - Kontaktscherfestigkeit";
+    head.PROGRAMMIERER = "Tarvelo";
+    head.KOMMENTAR = "Rahmenscherversuche 30 x 30 cm";
+    head.KOPFFUSSZEILE();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -165,6 +218,17 @@ int main(int argc, char** argv)
     linearFigure(session, *paper, 20, 30);
     logarithmicFigure(session, *paper, 105, 30);
     paper->finish();
-    std::cout << (out / "figure-sample.png").string() << "\n" << (out / "figure-sample.pdf").string() << "\n";
+    RasterSurface tableBox(96 * Surface::twipsPerMillimetre, 60 * Surface::twipsPerMillimetre, 144);
+    tableBox.setUserScale(0, 0, 96, 60);
+    parameterTable(messages, tableBox, 0, 6);
+    tableBox.save(QString::fromStdString((out / "furniture-sample.png").string()));
+    auto sheet = PaperSurface::pdf(QString::fromStdString((out / "furniture-sample.pdf").string()), "Tarvelo page");
+    sheet->setScaleMode(Surface::Millimetres);
+    pageHead(messages, *sheet);
+    parameterTable(messages, *sheet, 20, 45);
+    sheet->finish();
+
+    std::cout << (out / "figure-sample.png").string() << "\n" << (out / "figure-sample.pdf").string() << "\n"
+              << (out / "furniture-sample.png").string() << "\n" << (out / "furniture-sample.pdf").string() << "\n";
     return 0;
 }
