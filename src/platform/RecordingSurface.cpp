@@ -15,6 +15,15 @@ std::vector<RecordingSurface::Primitive> RecordingSurface::ofKind(Primitive::Kin
     return found;
 }
 
+const RecordingSurface::Primitive* RecordingSurface::findText(const std::string& text) const
+{
+    for (const Primitive& primitive : primitives) {
+        if (primitive.kind == Primitive::Text && primitive.text == text)
+            return &primitive;
+    }
+    return nullptr;
+}
+
 void RecordingSurface::deviceLine(QPointF a, QPointF b, const Pen& pen)
 {
     Primitive line;

@@ -32,6 +32,8 @@ public:
     std::vector<Primitive> ofKind(Primitive::Kind kind) const;
     std::vector<Primitive> texts() const { return ofKind(Primitive::Text); }
     std::vector<Primitive> lines() const { return ofKind(Primitive::Line); }
+    // The first text run with exactly this text, or null.
+    const Primitive* findText(const std::string& text) const;
 
     std::vector<Primitive> primitives;
 

@@ -41,14 +41,6 @@ protected:
         const auto all = texts();
         return std::find(all.begin(), all.end(), text) != all.end();
     }
-    const Primitive* textAt(const std::string& text) const
-    {
-        for (const Primitive& primitive : page.primitives) {
-            if (primitive.kind == Primitive::Text && primitive.text == text)
-                return &primitive;
-        }
-        return nullptr;
-    }
 
     ScriptedMessages messages;
     RecordingSurface page;
@@ -71,13 +63,13 @@ TEST_F(clsKOPFFUSSTest, GermanHeadAndFootInTheirPlaces)
     EXPECT_TRUE(shows("Bearbeiter: Sommer"));
     EXPECT_TRUE(messages.shown.empty());
 
-    EXPECT_NEAR(textAt("KVX")->x1, 15, 1e-6);
-    EXPECT_NEAR(textAt("KVX")->y1, 15, 1e-6);
-    EXPECT_NEAR(textAt("Datensatz Sand")->y1, 24, 1e-6);
-    const Primitive* worker = textAt("Bearbeiter: Sommer");
+    EXPECT_NEAR(page.findText("KVX")->x1, 15, 1e-6);
+    EXPECT_NEAR(page.findText("KVX")->y1, 15, 1e-6);
+    EXPECT_NEAR(page.findText("Datensatz Sand")->y1, 24, 1e-6);
+    const Primitive* worker = page.findText("Bearbeiter: Sommer");
     EXPECT_NEAR(worker->y1 + page.textHeight("x"), 297 - 15, 1e-4);  // standing on the foot line (7 points)
     page.font.size = 10;
-    const Primitive* project = textAt("Projekt TE0000.00");
+    const Primitive* project = page.findText("Projekt TE0000.00");
     EXPECT_NEAR(project->x1 + page.textWidth("Projekt TE0000.00"), 195, 1e-3);  // ends at the right margin
 }
 

@@ -38,14 +38,6 @@ protected:
         }
         return found;
     }
-    const Primitive* textAt(const std::string& text) const
-    {
-        for (const Primitive& primitive : box.primitives) {
-            if (primitive.kind == Primitive::Text && primitive.text == text)
-                return &primitive;
-        }
-        return nullptr;
-    }
 
     ScriptedMessages messages;
     RecordingSurface box;
@@ -91,11 +83,11 @@ TEST_F(clsTABELLETest, HeaderCellsSpanColumnsWhereTheirRulesAreLeftOut)
     header[1][0] = "Kontakt";
     header[1][1] = "a";
     table.TABELLE(header, clsTABELLE::Header);
-    const Primitive* merged = textAt("Kontakt");
+    const Primitive* merged = box.findText("Kontakt");
     ASSERT_NE(merged, nullptr);
     const double middle = 2.5 + 10 + 60.0 / 2;  // columns 2 to 4 form one cell
     EXPECT_NEAR(merged->x1 + box.textWidth("Kontakt") / 2, middle, 1e-4);
-    EXPECT_NEAR(textAt("a")->x1 + box.textWidth("a") / 2, 2.5 + 10 + 10, 1e-4);
+    EXPECT_NEAR(box.findText("a")->x1 + box.textWidth("a") / 2, 2.5 + 10 + 10, 1e-4);
 
     const float T = 2.5f;
     const auto rules = verticals();
@@ -134,7 +126,7 @@ TEST_F(clsTABELLETest, DecimalPointsOfAColumnShareOneLine)
     table.TABELLE(Cells{{1.5, 12.25, 112.0}}, clsTABELLE::Body);
     std::vector<double> points;
     for (const char* text : {"1,50", "12,25", "112,00"}) {
-        const Primitive* cell = textAt(text);
+        const Primitive* cell = box.findText(text);
         ASSERT_NE(cell, nullptr) << text;
         const std::string lead = std::string(text).substr(0, std::string(text).find(',') + 1);
         points.push_back(cell->x1 + box.textWidth(lead));
@@ -192,9 +184,9 @@ TEST_F(clsTABELLETest, TitleAndFootnoteFrameTheTable)
     table.TABELLE(grid(1, 2), clsTABELLE::Body);
     table.TITEL("Bild 17");
     table.FUSSNOTE("Fußnote");
-    EXPECT_NEAR(textAt("Bild 17")->y1 + box.textHeight("Bild 17"), 2.5 - 1.5 - 1.5, 1e-6);
-    EXPECT_NEAR(textAt("Fußnote")->y1, 2.5 + table.HOEHE() + 1.5 + 1.5, 1e-6);
-    EXPECT_NEAR(textAt("Fußnote")->x1, 4, 1e-6);
+    EXPECT_NEAR(box.findText("Bild 17")->y1 + box.textHeight("Bild 17"), 2.5 - 1.5 - 1.5, 1e-6);
+    EXPECT_NEAR(box.findText("Fußnote")->y1, 2.5 + table.HOEHE() + 1.5 + 1.5, 1e-6);
+    EXPECT_NEAR(box.findText("Fußnote")->x1, 4, 1e-6);
 }
 
 }  // namespace
