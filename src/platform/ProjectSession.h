@@ -9,16 +9,18 @@ class Connection;
 
 // A session over one project database file, for programs without a main window: the
 // file is the working connection and the preset connection alike, the project is the
-// file's folder.
+// given project folder (by default the file's folder).
 class ProjectSession : public Session {
 public:
-    ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder = {});
+    ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder = {},
+                   const std::string& projectFolder = {});
 
     std::shared_ptr<Connection> cnnX() const override { return connection_; }
     std::shared_ptr<Connection> cnnX_V() const override { return connection_; }
     std::string PROJEKTSPFAD() const override { return projectsPath_; }
     std::string PROJEKT() const override { return project_; }
     std::string programFolder() const override { return programFolder_; }
+    std::string BENUTZER() const override;
     MessageService& messages() const override { return messages_; }
 
 private:

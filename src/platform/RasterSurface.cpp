@@ -9,8 +9,7 @@ RasterSurface::RasterSurface(double widthTwips, double heightTwips, double dpi)
 {
     image_.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
     image_.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-    image_.fill(Qt::white);
-    begin(&image_);
+    clear();
 }
 
 RasterSurface::~RasterSurface()
@@ -21,7 +20,7 @@ RasterSurface::~RasterSurface()
 void RasterSurface::clear()
 {
     end();
-    image_.fill(Qt::white);
+    image_.fill(qtColor(backColor));
     begin(&image_);
 }
 

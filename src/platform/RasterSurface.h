@@ -10,7 +10,9 @@ public:
     RasterSurface(double widthTwips, double heightTwips, double dpi = 96);
     ~RasterSurface() override;
 
+    // Fills the picture with the background colour.
     void clear() override;
+    uint32_t backColor = 0xFFFFFF;
     // The picture drawn so far.
     const QImage& image();
     bool save(const QString& path);

@@ -18,6 +18,8 @@ public:
     virtual std::string PROJEKTSPFAD() const = 0;
     virtual std::string PROJEKT() const = 0;
     virtual std::string programFolder() const = 0;
+    // The login name in upper case, "UNBEK." when it cannot be told.
+    virtual std::string BENUTZER() const = 0;
     virtual MessageService& messages() const = 0;
 
     // The program runs stand-alone, outside the suite, from a folder whose path contains

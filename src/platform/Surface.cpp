@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -40,6 +41,63 @@ const QImage& metricsDevice(double dpiX, double dpiY)
     }
     return image;
 }
+
+// Measuring text is the costly part of drawing a page: the metrics of a font and the
+// widths of the texts drawn again and again (labels, units) are kept.
+class TextMeasure {
+public:
+    static double width(const SurfaceFont& font, const QString& text, double dpiX, double dpiY)
+    {
+        auto& widths = instance().widths_;
+        const QString key = fontKey(font, dpiX, dpiY) + QChar(0) + text;
+        const auto known = widths.find(key);
+        if (known != widths.end())
+            return known->second;
+        if (widths.size() > 8192)
+            widths.clear();
+        const double measured = metrics(font, dpiX, dpiY).horizontalAdvance(text);
+        widths.emplace(key, measured);
+        return measured;
+    }
+    static double height(const SurfaceFont& font, double dpiX, double dpiY)
+    {
+        return metrics(font, dpiX, dpiY).height();
+    }
+
+private:
+    static TextMeasure& instance()
+    {
+        thread_local TextMeasure cache;
+        return cache;
+    }
+    static QString fontKey(const SurfaceFont& font, double dpiX, double dpiY)
+    {
+        return QStringLiteral("%1|%2|%3%4%5%6|%7|%8")
+            .arg(QString::fromStdString(font.name))
+            .arg(font.size)
+            .arg(font.bold)
+            .arg(font.italic)
+            .arg(font.underline)
+            .arg(font.strikethrough)
+            .arg(dpiX)
+            .arg(dpiY);
+    }
+    static const QFontMetricsF& metrics(const SurfaceFont& font, double dpiX, double dpiY)
+    {
+        auto& all = instance().metrics_;
+        const QString key = fontKey(font, dpiX, dpiY);
+        auto known = all.find(key);
+        if (known == all.end()) {
+            if (all.size() > 256)
+                all.clear();
+            known = all.emplace(key, QFontMetricsF(Surface::qtFont(font), &metricsDevice(dpiX, dpiY))).first;
+        }
+        return known->second;
+    }
+
+    std::unordered_map<QString, QFontMetricsF> metrics_;
+    std::unordered_map<QString, double> widths_;
+};
 
 }  // namespace
 
@@ -158,14 +216,12 @@ void Surface::print(const std::string& text)
 
 double Surface::textWidth(const std::string& text) const
 {
-    const QFontMetricsF metrics(qtFont(font), &metricsDevice(dpiX_, dpiY_));
-    return metrics.horizontalAdvance(displayText(text, font)) / pixelsPerUnitX();
+    return TextMeasure::width(font, displayText(text, font), dpiX_, dpiY_) / pixelsPerUnitX();
 }
 
 double Surface::textHeight(const std::string&) const
 {
-    const QFontMetricsF metrics(qtFont(font), &metricsDevice(dpiX_, dpiY_));
-    return metrics.height() / pixelsPerUnitY();
+    return TextMeasure::height(font, dpiX_, dpiY_) / pixelsPerUnitY();
 }
 
 void Surface::rotatedText(const std::string& text, int x, int y, int angle, const SurfaceFont& rotated, int cellHeight)

@@ -20,6 +20,7 @@ public:
     std::string PROJEKTSPFAD() const override { return root_.string(); }
     std::string PROJEKT() const override { return "TE0000.00"; }
     std::string programFolder() const override { return programFolder_; }
+    std::string BENUTZER() const override { return "PRUEFER"; }
     MessageService& messages() const override { return messages_; }
 
     const std::filesystem::path& root() const { return root_; }

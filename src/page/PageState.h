@@ -1,0 +1,57 @@
+#pragma once
+
+#include "graphics/clsGRAFIK.h"
+#include "platform/VbError.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What output page 1 knows of its record and what its figures compute and share: the
+// inputs read on loading, the stress grid and curves of figures 11 and 12, the values
+// read back from G0, and the drawing object of every figure.
+struct PageState {
+    // The record.
+    int32_t ID = 0;
+    std::string KEN, KOM;
+    int16_t SPR = 3;
+    bool BONEU = false;
+    float SIB = 0, A = 0, C = 0, AR = 0, CR = 0, AB = 0, CB = 0, ARB = 0, CRB = 0;
+    float SIA = 0, SI1 = 0, SI2 = 0, SIMAX = 0;
+    int16_t N = 0;
+
+    // Display flags of the page context.
+    bool header = true;
+    bool numbering = true;
+
+    // Figure 11 and 12: grid and curves, the points at σ1 and σ2, the Coulomb lines.
+    std::vector<float> grid, phi, tau, phir, taur;
+    float phi1 = 0, tau1 = 0, phi2 = 0, tau2 = 0, phic = 0, cc = 0;
+    float phir1 = 0, taur1 = 0, phir2 = 0, taur2 = 0, phicr = 0, ccr = 0;
+    bool coulomb = true;  // false when σ1 = σ2: no secant line exists
+    float XMAX11 = 0, YMAX11 = 0, MX11 = 0;
+
+    // Figures 13 to 16.
+    std::vector<float> normalized, f, fr;
+    float XMIN13 = 0, XMAX13 = 0, YMIN13 = 0, YMAX13 = 0;
+
+    bool hasLanguage() const { return SPR == 1 || SPR == 3; }
+    // The language-dependent text: German for 3, English for 1, nothing for other codes.
+    std::string text(const char* german, const char* english) const
+    {
+        return SPR == 3 ? german : (SPR == 1 ? english : "");
+    }
+
+    // Drawing objects by figure number 11 … 16.
+    std::array<std::unique_ptr<clsGRAFIK>, 6> figures;
+    // A figure drawn earlier; an error when it has not been drawn.
+    clsGRAFIK& figure(int number)
+    {
+        const auto& drawn = figures.at(number - 11);
+        if (!drawn)
+            throw VbError::of(VbError::ObjectNotSet);
+        return *drawn;
+    }
+};

@@ -1,0 +1,118 @@
+#include "ParameterTables.h"
+
+#include "page/Seite1.h"
+#include "platform/Session.h"
+
+namespace {
+
+// A column of cells from top to bottom.
+using Column = std::vector<Variant>;
+
+}  // namespace
+
+Variant ParameterTables::soil(float value) const
+{
+    return page_.state().AB != 0 ? Variant(value) : Variant("-");
+}
+
+Variant ParameterTables::coulomb(float value) const
+{
+    return page_.state().coulomb ? Variant(value) : Variant("");
+}
+
+void ParameterTables::draw(Surface& target, const Layout& layout, const clsTABELLE::Cells& header,
+                           const clsTABELLE::Cells& body)
+{
+    PageState& s = page_.state();
+    clsTABELLE table(page_.session().messages());
+    table.EOBJEKT(target);
+    table.EXDL = layout.XDL;
+    table.EYDO = layout.YDO;
+    table.ERZ = layout.ERZ;
+    table.ERO = layout.ERO;
+    table.ERU = 1;
+    table.ELSB = layout.ELSB;
+    table.ELGIT = layout.ELGIT;
+    table.ELGITLEER = layout.ELGITLEER;
+    table.EZA = 1;
+    table.ELA = layout.ELA;
+    table.ELFORMAT.assign(layout.ELSB.size(), "#0.00");
+    table.ELFORMAT[0] = "";
+    table.LINIENEINSTELLUNGEN(0, 0, 0);
+    table.SCHRIFTEINSTELLUNGEN("", layout.fontSize, 0, 0, 0, 0);
+    table.TABELLE(header, clsTABELLE::Header);
+    table.TABELLE(body, clsTABELLE::Body);
+    table.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
+    if (layout.title)
+        table.TITEL(s.text("Scherparameter", "Shear parameter"));
+}
+
+void ParameterTables::BILD17(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    page_.trap("Bild 17").run({[&] {
+        if (OBJ == 0)
+            page_.box(17).clear();
+        const clsTABELLE::Cells header{
+            Column{"", "", ""},
+            Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
+            Column{"", "a, a{t,1}r", "[°]"},
+            Column{"", "c, c{t,1}r", "[°]"}};
+        const clsTABELLE::Cells body{
+            Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
+                   s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
+                   s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
+                   s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")},
+            Column{s.phi1, s.phir1, "", ""},
+            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
+            Column{s.C, s.CR, soil(s.CB), soil(s.CRB)}};
+        draw(page_.target(17, OBJ), {XDL, YDO, 1, 7, {21, 14, 14, 14}, {2, 1, 1}, {0, 1, 1, 0}, {0, 1, 1, 1}, 7, true},
+             header, body);
+    }});
+}
+
+void ParameterTables::BILD18(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    page_.trap("Bild 18").run({[&] {
+        const clsTABELLE::Cells header{
+            Column{"", "", ""},
+            Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
+            Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
+        const clsTABELLE::Cells body{
+            Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
+                   s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r")},
+            Column{coulomb(s.cc), coulomb(s.ccr)},
+            Column{coulomb(s.phic), coulomb(s.phicr)}};
+        draw(page_.target(18, OBJ), {XDL, YDO, 1, 40, {21, 18, 18}, {2, 1}, {0, 1, 0}, {0, 1, 1}, 7, false}, header,
+             body);
+    }});
+}
+
+void ParameterTables::BILD17D(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    page_.trap("Bild 17D").run({[&] {
+        const clsTABELLE::Cells header{
+            Column{"", "", ""},
+            Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
+            Column{"", "a, a{t,1}r", "[°]"},
+            Column{"", "c, c{t,1}r", "[°]"},
+            Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
+            Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
+        const clsTABELLE::Cells body{
+            Column{s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
+                   s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
+                   s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
+                   s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")},
+            Column{s.phi1, s.phir1, "", ""},
+            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
+            Column{s.C, s.CR, soil(s.CB), soil(s.CRB)},
+            Column{coulomb(s.cc), coulomb(s.ccr), "", ""},
+            Column{coulomb(s.phic), coulomb(s.phicr), "", ""}};
+        draw(page_.target(17, OBJ),
+             {XDL, YDO, 1.5f, 7, {46, 21, 21, 21, 21, 21}, {2, 1, 1, 2, 1}, {0, 1, 1, 0, 1, 0}, {0, 1, 1, 1, 1, 1}, 8,
+              true},
+             header, body);
+    }});
+}

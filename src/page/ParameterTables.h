@@ -1,0 +1,35 @@
+#pragma once
+
+#include "furniture/clsTABELLE.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+class Seite1;
+
+// The shear parameter tables: figure 17 (Mohr parameters) and figure 18 (Coulomb
+// parameters) in the right-hand box of the screen page, and the wide figure 17D that
+// joins both on paper.
+class ParameterTables {
+public:
+    explicit ParameterTables(Seite1& page) : page_(page) {}
+    void BILD17(int16_t OBJ, float XDL, float YDO);
+    void BILD18(int16_t OBJ, float XDL, float YDO);
+    void BILD17D(int16_t OBJ, float XDL, float YDO);
+
+private:
+    struct Layout {
+        float XDL, YDO, ERZ, ERO;
+        std::vector<float> ELSB;
+        std::vector<int16_t> ELGIT, ELGITLEER, ELA;
+        int16_t fontSize;
+        bool title;
+    };
+    void draw(Surface& target, const Layout& layout, const clsTABELLE::Cells& header, const clsTABELLE::Cells& body);
+    // Soil values, or "-" when the record has no soil law (ab = 0).
+    Variant soil(float value) const;
+    // Coulomb values, empty when there is no Coulomb line.
+    Variant coulomb(float value) const;
+    Seite1& page_;
+};

@@ -1,0 +1,97 @@
+#include "ReductionFigures.h"
+
+#include "page/AxisLists.h"
+#include "page/Seite1.h"
+#include "page/ShearLaw.h"
+
+namespace {
+
+const uint32_t blue = Surface::rgb(0, 0, 255);
+
+}  // namespace
+
+clsGRAFIK& ReductionFigures::frame(int16_t figure, int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    clsGRAFIK& g = page_.skeleton(figure, OBJ, XDL, YDO,
+                                  {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f},
+                                   {"RO", 7.0f}, {"RU", 11.0f}, {"MYMX", 0.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f},
+                                   {"YMAX", 1.0f}},
+                                  {{"MY", 0.0f}, {"MX", s.MX11}, {"XMAX", s.XMAX11}});
+    if (OBJ != 0) {
+        g.ELX(s.figure(11).ELX());
+        g.ELY(figure == 15 ? 48.5f : s.figure(15).ELY());
+    }
+    g.EBOXMIN = g.EBOXMAX = g.EBOYMIN = g.EBOYMAX = 0;
+    g.EAXEX = g.EAXEY = 1;
+    g.ESKTX = g.ESKTY = 0;
+    const clsGRAFIK& shear = s.figure(11);
+    AxisLists::copyX(g, shear);
+    g.ELXGIT(shear.ELXIT);  // one grid line per tick
+    g.ELXZL = shear.ELXZL;
+    if (figure == 15) {
+        g.ELYMIN = {0, 1};
+        g.ELYDIFF = {1};
+        g.ELYIT = {5};
+        g.ELYGIT({5});
+        g.ELYZL = {1};
+        g.ESKZY = "#0";
+        g.ETEXTY = "f";
+    } else {
+        AxisLists::copyY(g, s.figure(15));
+        g.ETEXTY = "f{t,1}r";
+    }
+    return g;
+}
+
+std::vector<float> ReductionFigures::factors(const std::vector<float>& contact, float a, float c)
+{
+    const PageState& s = page_.state();
+    std::vector<float> f(s.grid.size());
+    for (std::size_t i = 0; i < s.grid.size(); ++i) {
+        const float soil = ShearLaw::tau(s.grid[i], ShearLaw::phi(s.grid[i], a, c, s.SIB));
+        f[i] = ShearLaw::reduction(contact.at(i), soil);
+    }
+    return f;
+}
+
+void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    clsGRAFIK* g = nullptr;
+    page_.trap("Bild 15").run({
+        [&] { g = &frame(15, OBJ, XDL, YDO); },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, 0);
+            g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
+            if (s.hasLanguage())
+                g->TEXT(1, 1, s.text("Abminderungsfaktor", "Reduction factor"), 2, 0, 0, 0);
+            g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+        },
+        [&] { g->SKALEN(-1); },
+        [&] { s.f = factors(s.tau, s.AB, s.CB); },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, blue);
+            g->POLYGON(s.grid, s.f);
+        },
+    });
+}
+
+void ReductionFigures::BILD16(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    clsGRAFIK* g = nullptr;
+    page_.trap("Bild 16").run({
+        [&] { g = &frame(16, OBJ, XDL, YDO); },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, 0);
+            g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+        },
+        [&] { g->SKALEN(-1); },
+        [&] { s.fr = factors(s.taur, s.ARB, s.CRB); },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, blue);
+            g->POLYGON(s.grid, s.fr);
+        },
+    });
+}

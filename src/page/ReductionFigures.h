@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class Seite1;
+class clsGRAFIK;
+
+// Figures 15 and 16: the reduction factor f = τ(contact) / τ(soil), peak and residual,
+// over the normal stress, on the x axis of figure 11 and a fixed range 0 to 1.
+class ReductionFigures {
+public:
+    explicit ReductionFigures(Seite1& page) : page_(page) {}
+    void BILD15(int16_t OBJ, float XDL, float YDO);
+    void BILD16(int16_t OBJ, float XDL, float YDO);
+
+private:
+    // Skeleton, shared x axis, y axis 0 … 1 (copied from figure 15 for figure 16).
+    clsGRAFIK& frame(int16_t figure, int16_t OBJ, float XDL, float YDO);
+    // Factor per grid point for a contact curve and the soil law a + c lg(σ/σb).
+    std::vector<float> factors(const std::vector<float>& contact, float a, float c);
+    Seite1& page_;
+};

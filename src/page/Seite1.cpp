@@ -1,0 +1,356 @@
+#include "Seite1.h"
+
+#include "furniture/clsKOPFFUSS.h"
+#include "page/FrictionAngleFigures.h"
+#include "page/ParameterTables.h"
+#include "page/ReductionFigures.h"
+#include "page/ShearFigures.h"
+#include "page/VersionRecord.h"
+#include "platform/Clock.h"
+#include "platform/EventLoop.h"
+#include "platform/Locale.h"
+#include "platform/MessageService.h"
+#include "platform/Session.h"
+#include "platform/VbError.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// The screen page: a landscape A4 sheet, in twips.
+constexpr double pageWidth = 297 * Surface::twipsPerMillimetre;
+constexpr double pageHeight = 210 * Surface::twipsPerMillimetre;
+
+}  // namespace
+
+Seite1::Seite1(Session& session, const Clock& clock, Progress* progress, double dpi)
+    : session_(session), clock_(clock), progress_(progress),
+      page_(std::make_unique<RasterSurface>(pageWidth, pageHeight, dpi)), g0_(session)
+{
+    page_->name = "mdiSEITE1";
+    for (int figure = 11; figure <= 17; ++figure) {
+        const Place at = place(figure);
+        auto box = std::make_unique<RasterSurface>(at.width, at.height, dpi);
+        box->name = "picBILD" + std::to_string(figure);
+        box->setScaleMode(Surface::Millimetres);
+        boxes_[figure - 11] = std::move(box);
+    }
+    g0_.ETABELLE = "G0";
+    g0_.ESPK1 = "IDOBJEKT";
+}
+
+Seite1::~Seite1() = default;
+
+Seite1::Place Seite1::place(int figure)
+{
+    constexpr double L = 850.5, T = 1701, W = 4819.5, H = 2551.5;
+    switch (figure) {
+    case 11: return {L, T, W, H};
+    case 12: return {L + W, T, W, H};
+    case 13: return {L, T + H, W, H};
+    case 14: return {L + W, T + H, W, H};
+    case 15: return {L, T + 2 * H, W, 2268};
+    case 16: return {L + W, T + 2 * H, W, 2268};
+    default: return {L + 2 * W, T, 13608 - 2 * W, 7371};
+    }
+}
+
+RasterSurface& Seite1::box(int figure)
+{
+    // Figure 18 shares the box of figure 17.
+    return *boxes_.at(std::min(figure, 17) - 11);
+}
+
+int Seite1::panelForKey(char key, bool control, bool alt)
+{
+    if (alt)
+        return key == 'Q' || key == 'q' ? -1 : 0;
+    if (key == 27)
+        return 15;
+    if (!control)
+        return 0;
+    switch (key) {
+    case 'S': case 's': return 10;
+    case 'P': case 'p': return 11;
+    case 'C': case 'c': return 12;
+    case 'W': case 'w': return 13;
+    case 'A': case 'a': return 14;
+    default: return 0;
+    }
+}
+
+ErrorTrap Seite1::trap(const std::string& title)
+{
+    return ErrorTrap(session_.messages(), title, "VB-Error: ");
+}
+
+Surface& Seite1::target(int figure, int16_t OBJ)
+{
+    if (OBJ == 0)
+        return box(figure);
+    if (!printer_)
+        throw VbError::of(VbError::ObjectNotSet);
+    return *printer_;
+}
+
+void Seite1::writeG0(int16_t figure, std::initializer_list<std::pair<const char*, Variant>> values)
+{
+    g0_.ESPIDW = state_.ID;
+    g0_.ESPK1W = std::to_string(figure);
+    for (const auto& [column, value] : values)
+        g0_.DVTV(column, value);
+}
+
+float Seite1::readG0(int16_t figure, const char* column)
+{
+    g0_.ESPIDW = state_.ID;
+    g0_.ESPK1W = std::to_string(figure);
+    float value = 0;
+    g0_.DTVS(column, value);
+    return value;
+}
+
+clsGRAFIK& Seite1::skeleton(int16_t figure, int16_t OBJ, float XDL, float YDO,
+                            std::initializer_list<std::pair<const char*, Variant>> rebuild,
+                            std::initializer_list<std::pair<const char*, Variant>> always)
+{
+    if (OBJ == 0)
+        box(figure).clear();
+    auto& slot = state_.figures.at(figure - 11);
+    slot = std::make_unique<clsGRAFIK>(session_);
+    if (state_.BONEU)
+        writeG0(figure, rebuild);
+    writeG0(figure, always);
+    clsGRAFIK& g = *slot;
+    g.EID(state_.ID);
+    g.EIDOBJEKT = figure;
+    g.EOBJEKT(target(figure, OBJ));
+    if (OBJ != 0) {
+        const Place at = place(figure);
+        g.EXDL = static_cast<float>(at.left / Surface::twipsPerMillimetre) + XDL;
+        g.EYDO = figure >= 15 ? YDO : static_cast<float>(at.top / Surface::twipsPerMillimetre) + YDO;
+    }
+    return g;
+}
+
+void Seite1::progress(int value)
+{
+    if (progress_)
+        progress_->setValue(value);
+    EventLoop::yield();
+}
+
+bool Seite1::load(std::optional<int32_t> record)
+{
+    state_.header = state_.numbering = true;
+    progress(5);
+    if (!readRecord(record) || !drawable())
+        return false;
+    SEITENKOPF(0);
+    progress(20);
+    BILD11(0, 0, 0);
+    progress(50);
+    BILD12(0, 0, 0);
+    progress(65);
+    BILD13(0, 0, 0);
+    EventLoop::yield();
+    BILD14(0, 0, 0);
+    progress(70);
+    BILD15(0, 0, 0);
+    EventLoop::yield();
+    BILD16(0, 0, 0);
+    progress(80);
+    BILD17(0, 0, 0);
+    progress(90);
+    BILD18(0, 0, 0);
+    progress(100);
+    state_.BONEU = false;
+    return true;
+}
+
+bool Seite1::readRecord(std::optional<int32_t> record)
+{
+    clsDATEN e1(session_), e2(session_), a1(session_);
+    if (record)
+        e1.ESPIDW = *record;
+    e2.ETABELLE = "E2";
+    a1.ETABELLE = "A1";
+    PageState& s = state_;
+    s.ID = 0;
+    e1.DTVL("ID", s.ID);
+    if (s.ID == 0) {
+        const bool german = Locale::current().SPRACHE == Locale::German;
+        session_.messages().show({"KVX", german ? "Es ist kein Datensatz ausgewählt." : "No record is selected.",
+                                  MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return false;
+    }
+    e2.ESPIDW = a1.ESPIDW = s.ID;
+    e1.DTVT("KEN", s.KEN);
+    e1.DTVT("KOM", s.KOM);
+    e1.DTVI("SPR", s.SPR);
+    a1.DTVB("BONEU", s.BONEU);
+    const std::pair<const char*, float*> singles[] = {{"SIB", &s.SIB}, {"A", &s.A},     {"C", &s.C},
+                                                      {"AR", &s.AR},   {"CR", &s.CR},   {"AB", &s.AB},
+                                                      {"CB", &s.CB},   {"ARB", &s.ARB}, {"CRB", &s.CRB},
+                                                      {"SIA", &s.SIA}, {"SI1", &s.SI1}, {"SI2", &s.SI2},
+                                                      {"SIMAX", &s.SIMAX}};
+    for (const auto& [column, value] : singles)
+        e2.DTVS(column, *value);
+    e2.DTVI("N", s.N);
+    return true;
+}
+
+bool Seite1::drawable()
+{
+    // A record whose stress range or subdivision is empty cannot be drawn at all; say
+    // which inputs are wrong before anything is drawn.
+    const PageState& s = state_;
+    const bool german = Locale::current().SPRACHE == Locale::German;
+    const auto number = [](float value) { return vb::singleText(value); };
+    std::string problems;
+    if (!(s.SIMAX > s.SIA))
+        problems += german ? "\nσmax = " + number(s.SIMAX) + " muss größer als σa = " + number(s.SIA) + " sein."
+                           : "\nσmax = " + number(s.SIMAX) + " must be greater than σa = " + number(s.SIA) + ".";
+    if (s.N <= 0)
+        problems += german ? "\nN = " + std::to_string(s.N) + " muss größer als 0 sein."
+                           : "\nN = " + std::to_string(s.N) + " must be greater than 0.";
+    if (!(s.SIB > 0))
+        problems += german ? "\nσb = " + number(s.SIB) + " muss größer als 0 sein."
+                           : "\nσb = " + number(s.SIB) + " must be greater than 0.";
+    if (!problems.empty()) {
+        session_.messages().show({"KVX",
+                                  (german ? "Der Datensatz " + s.KEN + " kann nicht ausgewertet werden:"
+                                          : "The record " + s.KEN + " cannot be evaluated:") +
+                                      problems,
+                                  MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return false;
+    }
+    state_.coulomb = s.SI1 != s.SI2;
+    if (!state_.coulomb)
+        session_.messages().show(
+            {"KVX",
+             german ? "σ1 und σ2 sind gleich (" + number(s.SI1) +
+                          " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen."
+                    : "σ1 and σ2 are equal (" + number(s.SI1) +
+                          " kN/m²): the Coulomb lines and their table values are left out.",
+             MessageService::Buttons::Ok, MessageService::Icon::Information});
+    return true;
+}
+
+void Seite1::SEITENKOPF(int16_t OBJ)
+{
+    trap("Kopffusszeile").run({[&] {
+        Surface& surface = OBJ == 0 ? static_cast<Surface&>(*page_) : target(0, OBJ);
+        if (OBJ == 0)
+            page_->clear();
+        clsKOPFFUSS head(session_.messages());
+        head.AUSGABEOBJEKT(surface, surface);
+        head.BEARBEITER = session_.BENUTZER();
+        head.COPYRIGHT = VersionRecord::copyright;
+        head.EBOKFS = state_.numbering ? -1 : 0;
+        head.KENNZEICHNUNG(Variant(state_.KEN));
+        const VbDate now = clock_.now();
+        head.DATUM = VbDate{std::floor(now.serial)};
+        head.KOMMENTAR = state_.KOM;
+        head.RANDABSTAND("", 15);
+        if (OBJ == 0) {
+            head.RANDABSTAND("oben", 7.5f);
+            head.RANDABSTAND("unten", 7.5f);
+        }
+        head.SEITE = 1;
+        head.SEITENANZAHL = 1;
+        head.UEBERSCHRIFT = state_.text(VersionRecord::product, VersionRecord::product);
+        head.PROJEKT = session_.PROJEKT();
+        head.PROGRAMMIERER = VersionRecord::programmer;
+        head.SPRACHE = state_.SPR;
+        head.UHRZEIT = now;
+        head.KOPFFUSSZEILE();
+    }});
+}
+
+void Seite1::drawScreenFigures()
+{
+    BILD11(0, 0, 0);
+    EventLoop::yield();
+    BILD12(0, 0, 0);
+    EventLoop::yield();
+    BILD13(0, 0, 0);
+    EventLoop::yield();
+    BILD14(0, 0, 0);
+    EventLoop::yield();
+    BILD15(0, 0, 0);
+    EventLoop::yield();
+    BILD16(0, 0, 0);
+    EventLoop::yield();
+    BILD17(0, 0, 0);
+    EventLoop::yield();
+    BILD18(0, 0, 0);
+    EventLoop::yield();
+}
+
+void Seite1::KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pictureColour)
+{
+    page_->backColor = pageColour;
+    for (auto& picture : boxes_)
+        picture->backColor = pictureColour;
+    state_.header = HBOKF;
+    state_.numbering = HBOKFS;
+    page_->clear();
+    if (state_.header)
+        SEITENKOPF(0);
+    drawScreenFigures();
+}
+
+void Seite1::DRUCKEN(Surface& printer)
+{
+    printer_ = &printer;
+    trap("Drucken von Seite 1").run({
+        [&] { printer.setScaleMode(Surface::Millimetres); },
+        [&] {
+            if (state_.header)
+                SEITENKOPF(1);
+        },
+        [&] {
+            BILD11(1, 0, 10);
+            EventLoop::yield();
+            BILD12(1, 0, 10);
+            EventLoop::yield();
+            BILD13(1, 0, 28);
+            EventLoop::yield();
+            BILD14(1, 0, 28);
+            EventLoop::yield();
+            BILD15(1, 0, 215);
+            EventLoop::yield();
+            BILD16(1, 0, 215);
+            EventLoop::yield();
+            BILD17D(1, 15, 170);
+            EventLoop::yield();
+        },
+    });
+    printer_ = nullptr;
+    drawScreenFigures();
+}
+
+QImage Seite1::screenImage()
+{
+    QImage image = page_->image().copy();
+    QPainter painter(&image);
+    const double pixelsPerTwip = page_->dpiX() / 1440;
+    for (int figure = 11; figure <= 17; ++figure) {
+        const Place at = place(figure);
+        painter.drawImage(QPointF(at.left * pixelsPerTwip, at.top * pixelsPerTwip), box(figure).image());
+    }
+    return image;
+}
+
+void Seite1::BILD11(int16_t OBJ, float XDL, float YDO) { ShearFigures(*this).BILD11(OBJ, XDL, YDO); }
+void Seite1::BILD12(int16_t OBJ, float XDL, float YDO) { ShearFigures(*this).BILD12(OBJ, XDL, YDO); }
+void Seite1::BILD13(int16_t OBJ, float XDL, float YDO) { FrictionAngleFigures(*this).BILD13(OBJ, XDL, YDO); }
+void Seite1::BILD14(int16_t OBJ, float XDL, float YDO) { FrictionAngleFigures(*this).BILD14(OBJ, XDL, YDO); }
+void Seite1::BILD15(int16_t OBJ, float XDL, float YDO) { ReductionFigures(*this).BILD15(OBJ, XDL, YDO); }
+void Seite1::BILD16(int16_t OBJ, float XDL, float YDO) { ReductionFigures(*this).BILD16(OBJ, XDL, YDO); }
+void Seite1::BILD17(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD17(OBJ, XDL, YDO); }
+void Seite1::BILD18(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD18(OBJ, XDL, YDO); }
+void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD17D(OBJ, XDL, YDO); }

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "data/clsDATEN.h"
+#include "page/PageState.h"
+#include "platform/ErrorTrap.h"
+#include "platform/RasterSurface.h"
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+class Clock;
+class Session;
+
+// Output page 1 without its window: loads the current record, computes its strength
+// laws and draws the header, figures 11 to 16 and the parameter tables into picture
+// boxes of a landscape screen page, and prints the same content on an A4 sheet.
+class Seite1 {
+public:
+    // Reports the loading progress (5 … 100) to whoever shows it.
+    class Progress {
+    public:
+        virtual ~Progress() = default;
+        virtual void setValue(int value) = 0;
+    };
+
+    // Screen resolution of the picture boxes.
+    Seite1(Session& session, const Clock& clock, Progress* progress = nullptr, double dpi = 96);
+    ~Seite1();
+
+    // Reads the record (the selected one, or the given identifier), checks that it can be
+    // drawn and draws the page. False when the record was refused; its message was shown.
+    bool load(std::optional<int32_t> record = std::nullopt);
+
+    void SEITENKOPF(int16_t OBJ);
+    void KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pictureColour);
+    void DRUCKEN(Surface& printer);
+
+    void BILD11(int16_t OBJ, float XDL, float YDO);
+    void BILD12(int16_t OBJ, float XDL, float YDO);
+    void BILD13(int16_t OBJ, float XDL, float YDO);
+    void BILD14(int16_t OBJ, float XDL, float YDO);
+    void BILD15(int16_t OBJ, float XDL, float YDO);
+    void BILD16(int16_t OBJ, float XDL, float YDO);
+    void BILD17(int16_t OBJ, float XDL, float YDO);
+    void BILD18(int16_t OBJ, float XDL, float YDO);
+    void BILD17D(int16_t OBJ, float XDL, float YDO);
+
+    // The page and its picture boxes 11 … 17, and the page as one picture.
+    RasterSurface& page() { return *page_; }
+    RasterSurface& box(int figure);
+    QImage screenImage();
+    PageState& state() { return state_; }
+
+    // Status-bar panel that a key on the page stands for, 0 for none: Esc 15, Ctrl+S 10,
+    // Ctrl+P 11, Ctrl+C 12, Ctrl+W 13, Ctrl+A 14; -1 for Alt+Q (quit the program).
+    static int panelForKey(char key, bool control, bool alt);
+
+    // Box position in twips: left, top, width, height.
+    struct Place {
+        double left, top, width, height;
+    };
+    static Place place(int figure);
+
+    // Services of the page for its figure procedures.
+    Session& session() { return session_; }
+    ErrorTrap trap(const std::string& title);
+    Surface& target(int figure, int16_t OBJ);
+    // Writes G0 values of a figure of the current record.
+    void writeG0(int16_t figure, std::initializer_list<std::pair<const char*, Variant>> values);
+    float readG0(int16_t figure, const char* column);
+    // Steps 1 to 6 of every figure: clear, new drawing object, G0 defaults under the
+    // rebuild flag, values written in any case, record and figure number, target.
+    clsGRAFIK& skeleton(int16_t figure, int16_t OBJ, float XDL, float YDO,
+                        std::initializer_list<std::pair<const char*, Variant>> rebuild,
+                        std::initializer_list<std::pair<const char*, Variant>> always);
+
+private:
+    bool readRecord(std::optional<int32_t> record);
+    bool drawable();
+    void progress(int value);
+    void drawScreenFigures();
+
+    Session& session_;
+    const Clock& clock_;
+    Progress* progress_;
+    std::unique_ptr<RasterSurface> page_;
+    std::array<std::unique_ptr<RasterSurface>, 7> boxes_;
+    Surface* printer_ = nullptr;
+    PageState state_;
+    clsDATEN g0_;
+};

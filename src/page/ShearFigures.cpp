@@ -1,0 +1,203 @@
+#include "ShearFigures.h"
+
+#include "data/clsDATEN.h"
+#include "page/AxisLists.h"
+#include "page/Seite1.h"
+#include "page/ShearLaw.h"
+
+#include <cmath>
+
+namespace {
+
+const uint32_t red = Surface::rgb(255, 0, 0);
+
+// A straight segment from (x1, y1) to (x2, y2) as a two-point curve.
+void segment(clsGRAFIK& g, float x1, float x2, float y1, float y2)
+{
+    std::vector<float> X{x1, x2}, Y{y1, y2};
+    g.POLYGON(X, Y);
+}
+
+}  // namespace
+
+void ShearFigures::captions(int16_t figure, const char* german, const char* english)
+{
+    PageState& s = page_.state();
+    clsGRAFIK& g = s.figure(figure);
+    g.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
+    if (!s.text(german, english).empty())
+        g.TEXT(13, 8, s.text(german, english), 2, 0, 0, 0);
+    g.TEXT(13, 12, "{g,1}s{t,1}b = " + vb::singleText(s.SIB) + " kN/m²", 2, 0, 0, 0);
+}
+
+void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    clsGRAFIK* g = nullptr;
+    std::vector<float> X(2), Y(2);
+    page_.trap("Bild 11").run({
+        [&] {
+            clsDATEN e2(page_.session());
+            e2.ETABELLE = "E2";
+            e2.ESPIDW = s.ID;
+            e2.DTVS("SIMAX", s.SIMAX);
+        },
+        [&] {
+            g = &page_.skeleton(11, OBJ, XDL, YDO,
+                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
+                                 {"RU", 11.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}},
+                                {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}});
+            if (OBJ != 0) {
+                g->ELX(85);
+                g->ELY(58.5f);
+            }
+        },
+        [&] {
+            g->EBOXMIN = 0;
+            g->EBOXMAX = -1;
+            g->EAXEX = 1;
+            g->ESKTX = 0;
+            g->ELXMIN = {0, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
+            g->ELXDIFF = {20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
+            g->ELXIT = {2, 4, 3, 4, 5, 4, 4, 3, 4, 5};
+            g->ELXGIT(std::vector<float>(10, 1));
+            g->ELXZL = g->ELXIT;
+            g->ETEXTX = "{g,1}s' [kN/m²]";
+            g->ESKZX = "#0";
+            g->EBOYMIN = 0;
+            g->EBOYMAX = s.BONEU ? -1 : 0;
+            g->EAXEY = 1;
+            g->ESKTY = 0;
+            g->ELYMIN = {0,  0.2f, 0.4f, 0.5f, 0.6f, 0.8f, 1,   1.1f, 1.2f, 1.4f, 1.5f, 1.6f, 1.8f,
+                         2,  3,    4,    5,    10,   15,   20,  25,   30,   35,   40,   45,   50,
+                         60, 70,   80,   90,   100,  200,  300, 400,  500,  600,  800,  1000};
+            g->ELYDIFF.assign(g->ELYMIN.begin() + 1, g->ELYMIN.end());
+            g->ELYIT = {2, 4, 5, 3, 4, 5, 1, 4, 7, 5, 4, 2, 2, 3, 4, 5, 5, 3, 4,
+                        5, 3, 7, 4, 3, 5, 3, 7, 4, 3, 5, 4, 3, 4, 5, 3, 4, 5};
+            g->ELYGIT(std::vector<float>(37, 1));
+            g->ELYZL = g->ELYIT;
+            g->ETEXTY = "{g,1}t{t,1}f [kN/m²]";
+            g->ESKZY = "#0";
+        },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, 0);
+            g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
+            if (s.hasLanguage())
+                g->TEXT(1, 1, s.text("Mohrsche und Coulombsche Bruchbedingung", "Mohr and Coulomb failure criterion"), 2,
+                        0, 0, 0);
+            captions(11, "Kontaktscherfestigkeit", "Contact shear strength");
+        },
+        [&] {
+            s.grid = ShearLaw::grid(s.SIA, s.SIMAX, s.N);
+            s.phi.resize(s.N + 1);
+            s.tau.resize(s.N + 1);
+            for (int i = 0; i <= s.N; ++i) {
+                s.phi[i] = ShearLaw::phi(s.grid[i], s.A, s.C, s.SIB);
+                s.tau[i] = ShearLaw::tau(s.grid[i], s.phi[i]);
+            }
+        },
+        [&] {
+            s.phi1 = ShearLaw::phi(s.SI1, s.A, s.C, s.SIB);
+            s.tau1 = ShearLaw::tau(s.SI1, s.phi1);
+            s.phi2 = ShearLaw::phi(s.SI2, s.A, s.C, s.SIB);
+            s.tau2 = ShearLaw::tau(s.SI2, s.phi2);
+            if (s.coulomb) {
+                const ShearLaw::Coulomb line = ShearLaw::coulomb(s.SI1, s.phi1, s.SI2, s.phi2);
+                s.phic = line.phi;
+                s.cc = line.intercept;
+            }
+        },
+        [&] {
+            // Without a Coulomb line the curve alone sets the ranges.
+            if (s.coulomb) {
+                X = {0, s.SIMAX};
+                Y = {s.cc, ShearLaw::tau(s.SIMAX, s.phic) + s.cc};
+                g->SKALEN(1, X, Y);
+                g->SKALEN(3, s.grid, s.tau);
+            } else {
+                g->SKALEN(-1, s.grid, s.tau);
+            }
+        },
+        [&] {
+            s.XMAX11 = page_.readG0(11, "XMAX");
+            s.YMAX11 = page_.readG0(11, "YMAX");
+            s.MX11 = page_.readG0(11, "MX");
+        },
+        [&] { g->POLYGON(s.grid, s.tau); },
+        [&] {
+            if (!s.coulomb)
+                return;
+            g->LINIENEINSTELLUNGEN(0, 0, red);
+            g->POLYGON(X, Y);
+        },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, 0);
+            segment(*g, 0, s.SIA, 0, s.tau[0]);
+        },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, red);
+            segment(*g, s.SI1, s.SI1, 0, s.tau1);
+            segment(*g, s.SI2, s.SI2, 0, s.tau2);
+        },
+    });
+}
+
+void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
+{
+    PageState& s = page_.state();
+    clsGRAFIK* g = nullptr;
+    page_.trap("Bild 12").run({
+        [&] {
+            g = &page_.skeleton(12, OBJ, XDL, YDO,
+                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
+                                 {"RU", 11.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}},
+                                {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX11}, {"YMAX", s.YMAX11}});
+            if (OBJ != 0) {
+                g->ELX(s.figure(11).ELX());
+                g->ELY(s.figure(11).ELY());
+            }
+        },
+        [&] {
+            g->EBOXMIN = g->EBOXMAX = g->EBOYMIN = g->EBOYMAX = 0;
+            g->EAXEX = g->EAXEY = 1;
+            g->ESKTX = 0;
+            AxisLists::copyX(*g, s.figure(11));
+            AxisLists::copyY(*g, s.figure(11));
+            g->ETEXTY = "{g,1}t{t,1}r [kN/m²]";
+        },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, 0);
+            captions(12, "Kontaktrestfestigkeit", "Residual contact shear strength");
+        },
+        [&] {
+            s.phir.resize(s.N + 1);
+            s.taur.resize(s.N + 1);
+            for (int i = 0; i <= s.N; ++i) {
+                s.phir[i] = ShearLaw::phi(s.grid.at(i), s.AR, s.CR, s.SIB);
+                s.taur[i] = ShearLaw::tau(s.grid[i], s.phir[i]);
+            }
+        },
+        [&] { g->SKALEN(-1, s.grid, s.taur); },
+        [&] {
+            g->POLYGON(s.grid, s.taur);
+            segment(*g, 0, s.SIA, 0, s.taur.at(0));
+        },
+        [&] {
+            g->LINIENEINSTELLUNGEN(0, 0, red);
+            s.phir1 = ShearLaw::phi(s.SI1, s.AR, s.CR, s.SIB);
+            s.taur1 = ShearLaw::tau(s.SI1, s.phir1);
+            segment(*g, s.SI1, s.SI1, 0, s.taur1);
+            s.phir2 = ShearLaw::phi(s.SI2, s.AR, s.CR, s.SIB);
+            s.taur2 = ShearLaw::tau(s.SI2, s.phir2);
+            segment(*g, s.SI2, s.SI2, 0, s.taur2);
+        },
+        [&] {
+            if (!s.coulomb)
+                return;
+            const ShearLaw::Coulomb line = ShearLaw::coulomb(s.SI1, s.phir1, s.SI2, s.phir2);
+            s.phicr = line.phi;
+            s.ccr = line.intercept;
+            segment(*g, 0, s.XMAX11, s.ccr, s.ccr + ShearLaw::tau(s.XMAX11, s.phicr));
+        },
+    });
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// The program's version record: product, developer and issuer lines of its pages.
+namespace VersionRecord {
+
+constexpr const char* product = "Tarvelo";
+constexpr const char* programmer = "Tarvelo Software";
+constexpr const char* copyright = "Tarvelo – Kontaktscherfestigkeit";
+
+}  // namespace VersionRecord
