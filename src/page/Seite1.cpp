@@ -25,14 +25,18 @@ constexpr double pageHeight = 210 * Surface::twipsPerMillimetre;
 
 }  // namespace
 
-Seite1::Seite1(Session& session, const Clock& clock, Progress* progress, double dpi)
-    : session_(session), clock_(clock), progress_(progress),
-      page_(std::make_unique<RasterSurface>(pageWidth, pageHeight, dpi)), g0_(session)
+Seite1::SurfaceFactory Seite1::screen(double dpi)
+{
+    return [dpi](double width, double height) { return std::make_unique<RasterSurface>(width, height, dpi); };
+}
+
+Seite1::Seite1(Session& session, const Clock& clock, Progress* progress, SurfaceFactory surfaces)
+    : session_(session), clock_(clock), progress_(progress), page_(surfaces(pageWidth, pageHeight)), g0_(session)
 {
     page_->name = "mdiSEITE1";
     for (int figure = 11; figure <= 17; ++figure) {
         const Place at = place(figure);
-        auto box = std::make_unique<RasterSurface>(at.width, at.height, dpi);
+        auto box = surfaces(at.width, at.height);
         box->name = "picBILD" + std::to_string(figure);
         box->setScaleMode(Surface::Millimetres);
         boxes_[figure - 11] = std::move(box);
@@ -57,7 +61,7 @@ Seite1::Place Seite1::place(int figure)
     }
 }
 
-RasterSurface& Seite1::box(int figure)
+Surface& Seite1::box(int figure)
 {
     // Figure 18 shares the box of figure 17.
     return *boxes_.at(std::min(figure, 17) - 11);
@@ -242,7 +246,7 @@ bool Seite1::drawable()
 void Seite1::SEITENKOPF(int16_t OBJ)
 {
     trap("Kopffusszeile").run({[&] {
-        Surface& surface = OBJ == 0 ? static_cast<Surface&>(*page_) : target(0, OBJ);
+        Surface& surface = OBJ == 0 ? *page_ : target(0, OBJ);
         if (OBJ == 0)
             page_->clear();
         clsKOPFFUSS head(session_.messages());
@@ -335,12 +339,16 @@ void Seite1::DRUCKEN(Surface& printer)
 
 QImage Seite1::screenImage()
 {
-    QImage image = page_->image().copy();
+    auto* sheet = dynamic_cast<RasterSurface*>(page_.get());
+    if (!sheet)
+        return {};
+    QImage image = sheet->image().copy();
     QPainter painter(&image);
     const double pixelsPerTwip = page_->dpiX() / 1440;
     for (int figure = 11; figure <= 17; ++figure) {
         const Place at = place(figure);
-        painter.drawImage(QPointF(at.left * pixelsPerTwip, at.top * pixelsPerTwip), box(figure).image());
+        if (auto* picture = dynamic_cast<RasterSurface*>(&box(figure)))
+            painter.drawImage(QPointF(at.left * pixelsPerTwip, at.top * pixelsPerTwip), picture->image());
     }
     return image;
 }

@@ -30,8 +30,11 @@ public:
         virtual void setValue(int value) = 0;
     };
 
-    // Screen resolution of the picture boxes.
-    Seite1(Session& session, const Clock& clock, Progress* progress = nullptr, double dpi = 96);
+    // Makes the page and its picture boxes; by default images at the screen's resolution.
+    using SurfaceFactory = std::function<std::unique_ptr<Surface>(double widthTwips, double heightTwips)>;
+    static SurfaceFactory screen(double dpi = 96);
+
+    Seite1(Session& session, const Clock& clock, Progress* progress = nullptr, SurfaceFactory surfaces = screen());
     ~Seite1();
 
     // Reads the record (the selected one, or the given identifier), checks that it can be
@@ -52,9 +55,9 @@ public:
     void BILD18(int16_t OBJ, float XDL, float YDO);
     void BILD17D(int16_t OBJ, float XDL, float YDO);
 
-    // The page and its picture boxes 11 … 17, and the page as one picture.
-    RasterSurface& page() { return *page_; }
-    RasterSurface& box(int figure);
+    // The page and its picture boxes 11 … 17, and the page as one picture (of image surfaces).
+    Surface& page() { return *page_; }
+    Surface& box(int figure);
     QImage screenImage();
     PageState& state() { return state_; }
 
@@ -90,8 +93,8 @@ private:
     Session& session_;
     const Clock& clock_;
     Progress* progress_;
-    std::unique_ptr<RasterSurface> page_;
-    std::array<std::unique_ptr<RasterSurface>, 7> boxes_;
+    std::unique_ptr<Surface> page_;
+    std::array<std::unique_ptr<Surface>, 7> boxes_;
     Surface* printer_ = nullptr;
     PageState state_;
     clsDATEN g0_;

@@ -12,7 +12,6 @@ public:
 
     // Fills the picture with the background colour.
     void clear() override;
-    uint32_t backColor = 0xFFFFFF;
     // The picture drawn so far.
     const QImage& image();
     bool save(const QString& path);

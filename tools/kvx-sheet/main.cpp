@@ -125,7 +125,7 @@ int run(const Options& options)
         evaluation.DVTB("BONEU", true);
 
     SystemClock clock;
-    Seite1 page(session, clock, nullptr, options.dpi);
+    Seite1 page(session, clock, nullptr, Seite1::screen(options.dpi));
     if (!page.load(id))
         return 1;
     evaluation.DVTB("BONEU", false);

@@ -1,0 +1,229 @@
+#include "TestSession.h"
+#include "data/clsDATEN.h"
+#include "page/Seite1.h"
+#include "page/ShearLaw.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "platform/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class FixedClock : public Clock {
+public:
+    VbDate now() const override { return VbDate{46363.6}; }
+};
+
+class Progress : public Seite1::Progress {
+public:
+    void setValue(int value) override { values.push_back(value); }
+    std::vector<int> values;
+};
+
+// A record: σb 60, contact a = 22.5, c = −2 (residual 17, −1.5), soil 35, −4 (32, −3),
+// σ from 10 to 100 in 100 steps, Coulomb line through σ1 = 10 and σ2 = 60.
+class Seite1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Locale::setCurrent({Locale::German, ","});
+        auto db = session.cnnX();
+        db->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (4,'Sand','Versuch 1',1,3)");
+        db->execute("INSERT INTO [E2] VALUES (4,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
+        db->execute("INSERT INTO [A1] VALUES (4,1)");
+    }
+    void set(const std::string& table, const std::string& assignment)
+    {
+        session.cnnX()->execute("UPDATE [" + table + "] SET " + assignment + " WHERE [ID]=4");
+    }
+    std::unique_ptr<Seite1> makePage()
+    {
+        return std::make_unique<Seite1>(session, clock, &progress, [this](double width, double height) {
+            auto surface = std::make_unique<RecordingSurface>(width, height);
+            surfaces.push_back(surface.get());
+            return surface;
+        });
+    }
+    float g0(int figure, const std::string& column)
+    {
+        clsDATEN data(session);
+        data.ETABELLE = "G0";
+        data.ESPIDW = 4;
+        float value = 0;
+        data.DTVS(column, value, {"IDOBJEKT", int16_t(figure)});
+        return value;
+    }
+    static std::vector<std::string> texts(const Surface& surface)
+    {
+        std::vector<std::string> found;
+        for (const auto& text : dynamic_cast<const RecordingSurface&>(surface).texts())
+            found.push_back(text.text);
+        return found;
+    }
+    static bool shows(const Surface& surface, const std::string& text)
+    {
+        const auto all = texts(surface);
+        return std::find(all.begin(), all.end(), text) != all.end();
+    }
+
+    TestSession session;
+    FixedClock clock;
+    Progress progress;
+    std::vector<RecordingSurface*> surfaces;
+};
+
+TEST_F(Seite1Test, LoadingComputesTheRecordAndStoresTheFittedRanges)
+{
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    EXPECT_EQ(progress.values, (std::vector<int>{5, 20, 50, 65, 70, 80, 90, 100}));
+    const PageState& s = page->state();
+    ASSERT_EQ(s.grid.size(), 101u);
+    EXPECT_EQ(s.grid.back(), 100);
+    EXPECT_NEAR(s.phic, 22.1844, 1e-3);
+    EXPECT_NEAR(s.cc, 0.38632, 1e-3);
+    EXPECT_NEAR(s.phicr, 16.7648, 1e-3);
+    EXPECT_NEAR(s.ccr, 0.26903, 1e-3);
+    EXPECT_FALSE(s.BONEU);  // cleared in memory after loading
+
+    EXPECT_EQ(g0(11, "XMAX"), 100);  // σmax 100 snaps to the candidate 100
+    EXPECT_EQ(g0(12, "XMAX"), g0(11, "XMAX"));
+    EXPECT_EQ(g0(12, "YMAX"), g0(11, "YMAX"));
+    EXPECT_FLOAT_EQ(g0(11, "MX"), g0(11, "MY"));  // equal scales on both axes
+    EXPECT_EQ(g0(14, "XMIN"), g0(13, "XMIN"));
+    EXPECT_EQ(g0(14, "YMAX"), g0(13, "YMAX"));
+    EXPECT_EQ(g0(15, "XMAX"), 100);
+    EXPECT_EQ(g0(15, "YMAX"), 1);
+    for (float f : s.f) {
+        EXPECT_GT(f, 0.5f);
+        EXPECT_LE(f, 1);
+    }
+    EXPECT_NEAR(s.f[50], 24.85281f / (55 * std::tan(ShearLaw::degree * (35 - 4 * std::log10(55 / 60.0f)))), 0.5);
+    EXPECT_TRUE(session.messages_.shown.empty());
+}
+
+TEST_F(Seite1Test, TheTablesShowTwoDecimalsAndDashesWithoutSoil)
+{
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    const Surface& tables = page->box(17);
+    for (const char* cell : {"24,06", "18,17", "22,50", "-2,00", "35,00", "-3,00", "0,39", "22,18", "0,27", "16,76",
+                             "Scherparameter", "Mohrsche Bruchbedingung", "Coulombsche Bruchbedingung"})
+        EXPECT_TRUE(shows(tables, cell)) << cell;
+
+    set("E2", "[AB]=0");
+    set("E1", "[SPR]=1");
+    auto english = makePage();
+    ASSERT_TRUE(english->load());
+    const auto cells = texts(english->box(17));
+    EXPECT_EQ(std::count(cells.begin(), cells.end(), "-"), 4);
+    EXPECT_TRUE(shows(english->box(17), "Shear parameter"));
+    EXPECT_TRUE(shows(english->box(17), "Mohr failure criterion"));
+    EXPECT_FALSE(shows(english->box(17), "35,00"));
+}
+
+TEST_F(Seite1Test, StoredGeometryIsKeptWithoutTheRebuildFlag)
+{
+    auto first = makePage();
+    ASSERT_TRUE(first->load());
+    clsDATEN data(session);
+    data.ETABELLE = "G0";
+    data.ESPIDW = 4;
+    data.DVTS("RL", 20, {"IDOBJEKT", int16_t(11)});
+    data.DVTS("YMAX", 200, {"IDOBJEKT", int16_t(11)});
+    set("A1", "[BONEU]=0");
+    auto kept = makePage();
+    ASSERT_TRUE(kept->load());
+    EXPECT_EQ(g0(11, "RL"), 20);
+    EXPECT_EQ(g0(11, "YMAX"), 200);  // the y maximum stays as stored
+    EXPECT_EQ(g0(11, "XMAX"), 100);  // the x maximum is always fitted
+    set("A1", "[BONEU]=1");
+    auto rebuilt = makePage();
+    ASSERT_TRUE(rebuilt->load());
+    EXPECT_EQ(g0(11, "RL"), 10);
+}
+
+TEST_F(Seite1Test, RecordsThatCannotBeDrawnAreRefusedBeforeDrawing)
+{
+    set("E2", "[SIMAX]=10, [N]=0");
+    auto page = makePage();
+    EXPECT_FALSE(page->load());
+    ASSERT_EQ(session.messages_.shown.size(), 1u);
+    const std::string& text = session.messages_.shown[0].text;
+    EXPECT_NE(text.find("Sand"), std::string::npos);
+    EXPECT_NE(text.find("σmax = 10 muss größer als σa = 10 sein."), std::string::npos);
+    EXPECT_NE(text.find("N = 0"), std::string::npos);
+    for (const RecordingSurface* surface : surfaces)
+        EXPECT_TRUE(surface->primitives.empty());
+    EXPECT_EQ(g0(11, "RL"), 0);  // no geometry written
+}
+
+TEST_F(Seite1Test, EqualCoulombStressesLeaveOutTheCoulombLines)
+{
+    set("E2", "[SI2]=10");
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    ASSERT_EQ(session.messages_.shown.size(), 1u);  // one notice, no error boxes
+    EXPECT_NE(session.messages_.shown[0].text.find("σ1 und σ2 sind gleich"), std::string::npos);
+    EXPECT_FALSE(page->state().coulomb);
+    EXPECT_FALSE(shows(page->box(17), "0,39"));
+    EXPECT_TRUE(shows(page->box(17), "22,50"));
+}
+
+TEST_F(Seite1Test, HeaderTitleOnlyForAKnownPageLanguage)
+{
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    EXPECT_TRUE(shows(page->page(), "Tarvelo"));
+    EXPECT_TRUE(shows(page->page(), "Datensatz Sand"));
+    EXPECT_TRUE(shows(page->page(), "Bearbeiter: PRUEFER"));
+    set("E1", "[SPR]=0");
+    auto silent = makePage();
+    ASSERT_TRUE(silent->load());
+    EXPECT_FALSE(shows(silent->page(), "Tarvelo"));
+    EXPECT_FALSE(shows(silent->box(11), "Kontaktscherfestigkeit"));
+}
+
+TEST_F(Seite1Test, PrintingPutsTheWideTableOnPaperAndRestoresTheScreen)
+{
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    const auto screenBefore = texts(page->box(17));
+    RecordingSurface paper(210 * 56.7, 297 * 56.7, 300, true);
+    page->DRUCKEN(paper);
+    EXPECT_TRUE(shows(paper, "Kontaktscherfestigkeit "));  // a row label of figure 17D
+    EXPECT_TRUE(shows(paper, "Tarvelo"));
+    EXPECT_TRUE(shows(paper, "Coulombsche Bruchbedingung"));
+    EXPECT_FALSE(shows(paper, "K. scherf. "));  // figures 17 and 18 stay on the screen
+    EXPECT_EQ(texts(page->box(17)), screenBefore);
+    EXPECT_TRUE(session.messages_.shown.empty());
+
+    // Figure 11 sits 15 mm from the left and 40 mm from the top of the sheet; its title 1 mm inside.
+    const auto* title = paper.findText("Mohrsche und Coulombsche Bruchbedingung");
+    ASSERT_NE(title, nullptr);
+    EXPECT_NEAR(title->x1, 16, 1e-3);
+    EXPECT_NEAR(title->y1, 41, 1e-3);
+    EXPECT_EQ(page->state().figure(11).EXDL, 0);  // the screen objects are back
+    page->KONTEXT(false, true, 0xFFFFFF, 0xFFFFFF);
+    RecordingSurface bare(210 * 56.7, 297 * 56.7, 300, true);
+    page->DRUCKEN(bare);
+    EXPECT_FALSE(shows(bare, "Tarvelo"));
+    EXPECT_TRUE(shows(bare, "Scherparameter"));
+}
+
+TEST_F(Seite1Test, KeysStandForStatusBarPanels)
+{
+    EXPECT_EQ(Seite1::panelForKey(27, false, false), 15);
+    EXPECT_EQ(Seite1::panelForKey('S', true, false), 10);
+    EXPECT_EQ(Seite1::panelForKey('p', true, false), 11);
+    EXPECT_EQ(Seite1::panelForKey('C', true, false), 12);
+    EXPECT_EQ(Seite1::panelForKey('W', true, false), 13);
+    EXPECT_EQ(Seite1::panelForKey('A', true, false), 14);
+    EXPECT_EQ(Seite1::panelForKey('Q', false, true), -1);
+    EXPECT_EQ(Seite1::panelForKey('S', false, false), 0);
+}
+
+}  // namespace
