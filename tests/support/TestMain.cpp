@@ -1,6 +1,6 @@
-// Runs the tests with a GUI application on the offscreen platform: fonts and text
-// measurement need one, no window system does.
-#include <QGuiApplication>
+// Runs the tests with an application on the offscreen platform: fonts, text
+// measurement and the window tests need one, no window system does.
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,66 @@
+#include "TestSession.h"
+#include "page/Seite1.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "shell/mdiSEITE1.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Commands : public mdiSEITE1::Commands {
+public:
+    void panelClick(int panel) override { panels.push_back(panel); }
+    void quit() override { ++quits; }
+    void openContext() override { ++contexts; }
+    void pageActivated() override { ++activations; }
+    std::vector<int> panels;
+    int quits = 0, contexts = 0, activations = 0;
+};
+
+class FixedClock : public Clock {
+public:
+    VbDate now() const override { return VbDate{46363.5}; }
+};
+
+TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
+{
+    Locale::setCurrent({Locale::German, ","});
+    TestSession session;
+    session.cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT],[SPR]) VALUES (1,'Sand',1,3)");
+    session.cnnX()->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
+    FixedClock clock;
+    Seite1 page(session, clock);
+    ASSERT_TRUE(page.load());
+    Commands commands;
+    mdiSEITE1 window(page, commands);
+    window.show();
+
+    EXPECT_EQ(window.objectName(), "mdiSEITE1");
+    for (int figure = 11; figure <= 17; ++figure)
+        EXPECT_NE(window.findChild<QWidget*>(QStringLiteral("picBILD%1").arg(figure)), nullptr) << figure;
+    const QWidget* box = window.findChild<QWidget*>(QStringLiteral("picBILD11"));
+    EXPECT_EQ(box->x(), 57);  // 850.5 twips at 96 dpi
+    EXPECT_EQ(box->width(), 321);
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10}));
+    EXPECT_EQ(commands.quits, 1);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, box->geometry().center());
+    EXPECT_EQ(commands.contexts, 1);
+
+    // The figure drawn by the page shows in its box.
+    const QImage shown = window.grab(box->geometry()).toImage();
+    int inked = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            inked += shown.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(inked, 500);
+}
+
+}  // namespace

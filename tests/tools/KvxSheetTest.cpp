@@ -1,0 +1,96 @@
+#include "TestSession.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/Recordset.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SheetRun {
+    int exitCode;
+    std::string errors;
+};
+
+SheetRun sheet(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KVX_SHEET), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardError().toStdString()};
+}
+
+class KvxSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        project = session.projectFolder() / "KVX.mdb";
+        TestSession::makeProjectDatabase(project);
+        auto db = Connection::openFile(project.string());
+        db->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (1,'Sand','',1,3),(2,'Ton','',0,1)");
+        db->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
+        db->execute("INSERT INTO [E2] VALUES (2,60,24,-3,14,-2,28,-4,16,-2.5,10,400,20,100,100)");
+    }
+    QString path(const std::string& name) const { return QString::fromStdString((session.root() / name).string()); }
+    long rows(const std::string& sql)
+    {
+        return Recordset(Connection::openFile(project.string()), sql).recordCount();
+    }
+
+    TestSession session;
+    fs::path project;
+};
+
+TEST_F(KvxSheetTest, WritesTheSheetAndTheScreenPageWithoutTouchingTheProject)
+{
+    const auto before = fs::file_size(project);
+    const SheetRun run = sheet({QString::fromStdString(project.string()), "--record", "Ton", "--pdf", path("ton.pdf"),
+                           "--png", path("ton.png")});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    QFile pdf(path("ton.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(QFile::exists(path("ton.png")));
+    EXPECT_EQ(fs::file_size(project), before);
+    EXPECT_EQ(rows("SELECT [ID] FROM [G0]"), 0);
+}
+
+TEST_F(KvxSheetTest, InPlaceStoresTheEvaluationLikeTheProgram)
+{
+    const SheetRun run = sheet({QString::fromStdString(project.string()), "--in-place", "--pdf", path("sand.pdf")});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(rows("SELECT [ID] FROM [G0] WHERE [ID]=1"), 6);  // figures 11 to 16
+    EXPECT_EQ(rows("SELECT [ID] FROM [A1] WHERE [ID]=1 AND [BONEU]=false"), 1);
+}
+
+TEST_F(KvxSheetTest, ClearMessagesForWhatCannotBeDrawn)
+{
+    SheetRun run = sheet({path("nothing.mdb")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("no such file"), std::string::npos);
+
+    run = sheet({QString::fromStdString(project.string()), "--record", "Kies", "--pdf", path("kies.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("no record with the identification Kies"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(path("kies.pdf")));
+
+    std::ofstream(session.root() / "notes.mdb") << "not a database, only a few words of text in a file";
+    run = sheet({path("notes.mdb")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("notes.mdb"), std::string::npos);
+
+    DatabaseFiles::copy(TARVELO_DATABASE_DIR "/ARCHIV.mdb", (session.root() / "ARCHIV.mdb").string());
+    run = sheet({path("ARCHIV.mdb")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("not a project database"), std::string::npos);
+
+    EXPECT_EQ(sheet({"--unknown"}).exitCode, 2);
+}
+
+}  // namespace
