@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+class QWidget;
+
+// Message boxes of the window system, owned by the main window.
+class QtMessages : public MessageService {
+public:
+    explicit QtMessages(QWidget* owner = nullptr) : owner_(owner) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    Answer show(const Message& message) override;
+
+private:
+    QWidget* owner_;
+};

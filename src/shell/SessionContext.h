@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/Locale.h"
+#include "platform/Session.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class Connection;
+class SettingsStore;
+
+// The session of the program, from the main window's load to its unload: language and
+// number format, the mode (suite or stand-alone), the user's ADMIN row, the project, and
+// the private working copy of the project database on which everything runs.
+class SessionContext : public Session {
+public:
+    // What the operating system and the user's settings tell; tests pass their own.
+    struct Environment {
+        std::string programFolder;
+        std::function<std::string()> loginName;  // the raw name; upper case is made here
+        Locale locale;
+        SettingsStore& settings;
+        MessageService& messages;
+    };
+
+    explicit SessionContext(Environment environment);
+    ~SessionContext() override;
+
+    // The start-up steps; false when the program has to end (its message was shown).
+    bool start();
+
+    std::shared_ptr<Connection> cnnX() const override { return cnnX_; }
+    std::shared_ptr<Connection> cnnX_V() const override { return cnnX_V_; }
+    std::string PROJEKTSPFAD() const override { return PROJEKTSPFAD_; }
+    std::string PROJEKT() const override { return PROJEKT_; }
+    std::string programFolder() const override { return environment_.programFolder; }
+    MessageService& messages() const override { return environment_.messages; }
+    // The login name in upper case, asked anew on every read.
+    std::string BENUTZER() const override;
+
+    std::string BEARBEITER() const { return BEARBEITER_; }
+    int16_t SPRACHE() const { return environment_.locale.SPRACHE; }
+    std::string DEZIMALPUNKT() const { return environment_.locale.DEZIMALPUNKT; }
+    std::string DATENBANKPFAD() const;
+    void DATENBANKPFAD(const std::string& folder);
+    // The working copy: <parent of the program folder>/BENUTZER/<BENUTZER>/KVX.mdb;
+    // missing folders are made.
+    std::string XMDBPFAD() const;
+    std::string projectFile() const;
+    bool standAlone() const { return Session::runsStandAlone(environment_.programFolder); }
+
+    bool GEAENDERT = false;
+    bool RAHMENSTART = false;
+
+    // Copies the working copy over the project database.
+    void save();
+    // The end of a session: ADMIN handed back to the frame program (suite mode),
+    // connections closed, the working copy deleted.
+    void end();
+
+    // Panel 1's text: the path cut at folder boundaries to at most 20 characters, behind " ... ".
+    static std::string shortenedPath(const std::string& path);
+
+private:
+    bool english() const { return SPRACHE() == Locale::English; }
+    void message(const std::string& english, const std::string& german, int buttons, int icon);
+    bool readAdminRow();
+    void prepareWorkingCopy();
+
+    Environment environment_;
+    std::shared_ptr<Connection> cnnARCHIV_;
+    std::shared_ptr<Connection> cnnX_;
+    std::shared_ptr<Connection> cnnX_V_;
+    std::string PROJEKTSPFAD_;
+    std::string PROJEKT_;
+    std::string BEARBEITER_;
+};

@@ -1,0 +1,333 @@
+#include "frmMAIN.h"
+
+#include "platform/Connection.h"
+#include "platform/ErrorTrap.h"
+#include "platform/MessageService.h"
+#include "platform/Recordset.h"
+#include "shell/SessionContext.h"
+#include "shell/StatusPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+// The menu tree: name, parent menu, German and English caption, help context, enabled.
+struct MenuItem {
+    const char* name;
+    const char* parent;
+    const char* german;
+    const char* english;
+    int help;
+    bool enabled;
+};
+
+const MenuItem menuItems[] = {
+    {"mnuDATEI", "", "&Datei", "&File", 0, true},
+    {"mnuNEU", "mnuDATEI", "&Neu", "&New", 11, true},
+    {"mnuOEFFNEN", "mnuDATEI", "&Öffnen", "&Open", 12, true},
+    {"mnuAUSWAHL", "mnuDATEI", "&Auswahl", "&Select", 13, true},
+    {"mnuTRENN0", "mnuDATEI", "-", "", 0, true},
+    {"mnuEXPIMP", "mnuDATEI", "&Export-Import", "", 14, true},
+    {"mnuEXPINF", "mnuDATEI", "Export-&Inf.system", "", 0, false},
+    {"mnuLOESCHEN", "mnuDATEI", "&Löschen", "&Delete", 16, true},
+    {"mnuSCHLIESSEN", "mnuDATEI", "&Schließen", "&Done", 17, true},
+    {"mnuTRENN1", "mnuDATEI", "-", "", 0, true},
+    {"mnuSPEICHERN", "mnuDATEI", "&Speichern", "&Save", 18, true},
+    {"mnuBEENDEN", "mnuDATEI", "&Beenden", "&Quit", 19, true},
+    {"mnuAUSWERTEN", "", "&Auswerten", "&Evaluate", 20, true},
+    {"mnuEINGABEGRAFIK", "mnuAUSWERTEN", "&Eingabegrafik", "&Graphics of Input Data", 21, false},
+    {"mnuBERECHNEN", "mnuAUSWERTEN", "&Berechnen", "&Calculate", 22, true},
+    {"mnuMBERECHNEN", "mnuAUSWERTEN", "&MBerechnen", "Calculate &Multiple", 23, false},
+    {"mnuFBERECHNEN", "mnuAUSWERTEN", "&FBerechnen", "Calculate &Next", 24, false},
+    {"mnuNEUBERECHNEN", "mnuAUSWERTEN", "&Neuberechnen", "Calculate &First", 25, true},
+    {"mnuEXTRAS", "", "E&xtras", "Tools", 30, true},
+    {"mnuVVORGABEN", "mnuEXTRAS", "&Vorgaben", "Preset Data", 30, false},
+    {"mnuVEVORGABEN", "mnuEXTRAS", "&Elektronikvorgaben", "Preset Electronic Data", 32, false},
+    {"mnuTRENN2", "mnuEXTRAS", "-", "", 0, true},
+    {"mnuWERKZEUGE", "mnuEXTRAS", "&Werkzeuge", "Grafic Tools", 33, false},
+    {"mnuTEXT", "mnuWERKZEUGE", "&Text", "Text", 30, true},
+    {"mnuPOLYGON", "mnuWERKZEUGE", "&Polygon", "Polygon", 30, true},
+    {"mnuKREIS", "mnuWERKZEUGE", "&Kreisbogen", "Circle", 30, true},
+    {"mnuKOMPRIMIEREN", "mnuEXTRAS", "&Komprimieren", "Compact Database", 34, true},
+    {"mnuFRAGEZEICHEN", "", "&?", "", 0, true},
+    {"mnuHILFE", "mnuFRAGEZEICHEN", "&Hilfe", "Help", 0, true},
+    {"mnuREADME", "mnuFRAGEZEICHEN", "&ReadMe", "", 42, true},
+    {"mnuHINWEISE", "mnuFRAGEZEICHEN", "Hin&weise", "", 43, true},
+    {"mnuTRENN4", "mnuFRAGEZEICHEN", "-", "", 0, true},
+    {"mnuINFO", "mnuFRAGEZEICHEN", "&Info", "", 44, true},
+};
+
+bool isMenu(const MenuItem& item)
+{
+    for (const MenuItem& other : menuItems) {
+        if (QString::fromLatin1(other.parent) == QString::fromUtf8(item.name))
+            return true;
+    }
+    return false;
+}
+
+// Panels: German text, German tooltip, English text (empty: unchanged), English tooltip.
+struct PanelText {
+    const char* german;
+    const char* germanTip;
+    const char* english;
+    const char* englishTip;
+};
+
+const PanelText panelTexts[15] = {
+    {"Projektspfad\\", "", "", ""},
+    {"Projekt", "", "", ""},
+    {"/", "", "", ""},
+    {"Programm", "", "", ""},
+    {"/", "", "", ""},
+    {"Datensatz", "", "", ""},
+    {"", "", "", ""},
+    {"OK", "Eingabedaten speichern", "", "Save input-data"},
+    {"Abbrechen", "Eingabedaten verwerfen", "Cancel", "Discard input-data"},
+    {"Anzeigen", "Ausgabeseite anzeigen", "Show", "Show another page"},
+    {"Drucken", "Ausgabeseite drucken", "Print", "Print loaded pages"},
+    {"Kopie", "Bildschirmkopie speichern", "Copy", "Save Screenshot"},
+    {"Word", "Ausgabeseite in ein Word-Dokument übertragen", "", "Send current page to word"},
+    {"AutoCAD", "Ausgabeseite in eine AutoCAD-Zeichnung übertragen", "", "Send current page to AutoCAD"},
+    {"Schließen", "Zurück zum Startbildschirm", "Close", "Back to the front window"},
+};
+
+}  // namespace
+
+frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
+    : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("frmMAIN"));
+    setWindowTitle(QStringLiteral("Kalmora"));
+    area_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(area_);
+    createActions();
+    createMenus();
+    createStatusBar();
+    applyLanguage();
+    DATENSATZANZEIGE();
+}
+
+void frmMAIN::createActions()
+{
+    for (const MenuItem& item : menuItems) {
+        if (isMenu(item))
+            continue;
+        auto* action = new QAction(QString::fromUtf8(item.german), this);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setSeparator(QString::fromUtf8(item.german) == u"-");
+        action->setEnabled(item.enabled);
+        action->setData(item.help);
+        actions_[action->objectName()] = action;
+    }
+    connect(action("mnuSPEICHERN"), &QAction::triggered, this, &frmMAIN::mnuSPEICHERN);
+    connect(action("mnuSCHLIESSEN"), &QAction::triggered, this, &frmMAIN::mnuSCHLIESSEN);
+    connect(action("mnuBEENDEN"), &QAction::triggered, this, &frmMAIN::mnuBEENDEN);
+    // Commands whose windows are not built yet stay visibly unavailable.
+    for (const char* name : {"mnuNEU", "mnuOEFFNEN", "mnuAUSWAHL", "mnuEXPIMP", "mnuLOESCHEN", "mnuBERECHNEN",
+                             "mnuNEUBERECHNEN", "mnuKOMPRIMIEREN", "mnuHILFE", "mnuREADME", "mnuHINWEISE", "mnuINFO"})
+        action(name)->setEnabled(false);
+}
+
+void frmMAIN::createMenus()
+{
+    for (const MenuItem& item : menuItems) {
+        if (!isMenu(item))
+            continue;
+        const QString parentName = QString::fromLatin1(item.parent);
+        QMenu* menu = parentName.isEmpty() ? menuBar()->addMenu(QString::fromUtf8(item.german))
+                                           : menus_.at(parentName)->addMenu(QString::fromUtf8(item.german));
+        menu->setObjectName(QString::fromLatin1(item.name));
+        menu->menuAction()->setEnabled(item.enabled);
+        menus_[menu->objectName()] = menu;
+    }
+    // Items in tree order, each into its parent menu.
+    for (const MenuItem& item : menuItems) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString parentName = QString::fromLatin1(item.parent);
+        if (parentName.isEmpty())
+            continue;
+        if (isMenu(item)) {
+            menus_.at(parentName)->addAction(menus_.at(name)->menuAction());
+            continue;
+        }
+        menus_.at(parentName)->addAction(actions_.at(name));
+    }
+}
+
+void frmMAIN::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("stbMAIN"));
+    for (int number = 1; number <= 15; ++number) {
+        auto* panel = new StatusPanel(number, bar);
+        panels_[number - 1] = panel;
+        panel->setText(QString::fromUtf8(panelTexts[number - 1].german));
+        panel->setToolTip(QString::fromUtf8(panelTexts[number - 1].germanTip));
+        panel->setVisible(number < 8);
+        bar->addWidget(panel, number == 7 ? 1 : 0);
+    }
+    const SessionContext& s = session_;
+    panel(1)->setText(QString::fromStdString(SessionContext::shortenedPath(s.PROJEKTSPFAD()) + "/"));
+    panel(1)->setToolTip(QString::fromStdString(s.PROJEKTSPFAD()));
+    panel(2)->setText(QString::fromStdString(s.PROJEKT()));
+    panel(2)->setToolTip(QString::fromStdString(s.BEARBEITER()));
+    panel(4)->setText(QStringLiteral("KVX"));
+    panel(4)->setToolTip(QStringLiteral("Tarvelo"));
+}
+
+void frmMAIN::applyLanguage()
+{
+    if (session_.SPRACHE() != 1)
+        return;
+    for (const MenuItem& item : menuItems) {
+        if (!*item.english)
+            continue;
+        const QString name = QString::fromLatin1(item.name);
+        const QString english = QString::fromUtf8(item.english);
+        if (isMenu(item))
+            menus_.at(name)->setTitle(english);
+        else
+            actions_.at(name)->setText(english);
+    }
+    for (int number = 8; number <= 15; ++number) {
+        const PanelText& text = panelTexts[number - 1];
+        if (*text.english)
+            panel(number)->setText(QString::fromUtf8(text.english));
+        panel(number)->setToolTip(QString::fromUtf8(text.englishTip));
+    }
+}
+
+QAction* frmMAIN::action(const QString& name) const
+{
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QMenu* frmMAIN::menu(const QString& name) const
+{
+    const auto found = menus_.find(name);
+    return found == menus_.end() ? nullptr : found->second;
+}
+
+QString frmMAIN::caption(const QString& name) const
+{
+    if (QAction* item = action(name))
+        return item->text();
+    return menu(name) ? menu(name)->title() : QString();
+}
+
+void frmMAIN::DATENSATZANZEIGE()
+{
+    QString text = QStringLiteral("-"), tip;
+    try {
+        Recordset rows(session_.cnnX(), "SELECT [KEN],[KOM] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+        QStringList all;
+        for (; !rows.isEOF(); rows.moveNext())
+            all << QString::fromStdString(rows.field("KEN").text());
+        if (all.size() == 1) {
+            rows.moveFirst();
+            text = all.front();
+            tip = QString::fromStdString(rows.field("KOM").text());
+        } else if (all.size() > 1) {
+            text = all.front() + QStringLiteral(",...");
+            tip = all.join(QStringLiteral(", "));
+        }
+        rows.close();
+    } catch (const std::exception&) {
+        // Without a working copy the panel shows no record.
+    }
+    panel(6)->setText(text);
+    panel(6)->setToolTip(tip);
+}
+
+void frmMAIN::mnuSPEICHERN()
+{
+    const std::string title = caption(QStringLiteral("mnuSPEICHERN")).toStdString();
+    ErrorTrap trap(session_.messages(), title, "VB-Error: ");
+    trap.run({
+        [&] {
+            // Offer to compact a working copy above 10 MB first.
+            const double megabytes = std::filesystem::file_size(session_.XMDBPFAD()) / 1e6;
+            const float rounded = static_cast<float>(std::nearbyint(megabytes * 10) / 10);
+            if (rounded > 10) {
+                const bool english = session_.SPRACHE() == 1;
+                const std::string size = vb::singleText(rounded);
+                session_.messages().show({title,
+                                          english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
+                                                  : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
+                                          MessageService::Buttons::YesNo, MessageService::Icon::Question});
+            }
+        },
+        [&] {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            session_.save();
+        },
+        [&] { session_.GEAENDERT = false; },
+    });
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMAIN::mnuSCHLIESSEN()
+{
+    session_.RAHMENSTART = true;
+    closingByProgram_ = true;
+    close();
+}
+
+void frmMAIN::mnuBEENDEN()
+{
+    session_.RAHMENSTART = false;
+    closingByProgram_ = true;
+    close();
+}
+
+bool frmMAIN::queryUnload(bool byUser)
+{
+    if (session_.GEAENDERT) {
+        const bool english = session_.SPRACHE() == 1;
+        const MessageService::Answer answer = session_.messages().show(
+            {caption(QStringLiteral("mnuBEENDEN")).toStdString(),
+             english ? "Do you want to save changes to project " + session_.PROJEKT() + "?"
+                     : "Sollen die Änderungen in Projekt " + session_.PROJEKT() + " gespeichert werden?",
+             MessageService::Buttons::YesNoCancel, MessageService::Icon::Question});
+        if (answer == MessageService::Answer::Cancel)
+            return false;
+        if (answer == MessageService::Answer::Yes)
+            mnuSPEICHERN();
+    }
+    if (byUser || session_.RAHMENSTART) {
+        const auto frame = std::filesystem::path(session_.programFolder()).parent_path() / "KALMORA";
+        std::error_code ignored;
+        if (std::filesystem::exists(frame, ignored) && startFrame_)
+            startFrame_(frame.string());
+    }
+    return true;
+}
+
+void frmMAIN::closeEvent(QCloseEvent* event)
+{
+    const bool byUser = !closingByProgram_;
+    closingByProgram_ = false;
+    if (unloaded_ || !queryUnload(byUser)) {
+        event->setAccepted(unloaded_);
+        return;
+    }
+    unload();
+    event->accept();
+}
+
+void frmMAIN::unload()
+{
+    area_->closeAllSubWindows();
+    session_.end();
+    unloaded_ = true;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class SessionContext;
+class StatusPanel;
+
+// The main window: menus, the fifteen-panel status bar and the area of the child
+// windows. It owns the session's life from the first display to the end.
+class frmMAIN : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Starts the frame program at the end of a session where that is asked for.
+    using FrameStarter = std::function<void(const std::string& program)>;
+
+    frmMAIN(SessionContext& session, FrameStarter startFrame = {}, QWidget* parent = nullptr);
+
+    // Status panel 6: the selected records.
+    void DATENSATZANZEIGE();
+
+    QString Tag;  // the channel of the dialogs
+    QMdiArea* mdiArea() const { return area_; }
+    StatusPanel* panel(int number) const { return panels_.at(number - 1); }
+    QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    SessionContext& session() { return session_; }
+
+    void mnuSPEICHERN();
+    void mnuSCHLIESSEN();
+    void mnuBEENDEN();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void applyLanguage();
+    QString caption(const QString& name) const;
+    // The frame program's reason to close: the user's close box (true) or the program.
+    bool queryUnload(bool byUser);
+    void unload();
+
+    SessionContext& session_;
+    FrameStarter startFrame_;
+    QMdiArea* area_;
+    std::array<StatusPanel*, 15> panels_{};
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    bool closingByProgram_ = false;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,123 @@
+#include "SuiteTree.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Answer = MessageService::Answer;
+
+long records(const std::shared_ptr<Connection>& db)
+{
+    return Recordset(db, "SELECT [ID] FROM [E1]").recordCount();
+}
+
+TEST(SessionContextTest, StandAloneRunsOnTheFixedProjectBesideTheProgram)
+{
+    SuiteTree tree;
+    auto session = tree.session("source");
+    ASSERT_TRUE(session->start());
+    EXPECT_TRUE(session->standAlone());
+    EXPECT_EQ(session->PROJEKT(), "TE0000.00");
+    EXPECT_EQ(session->PROJEKTSPFAD(), tree.root.string());
+    EXPECT_EQ(session->BEARBEITER(), "SOMMER");
+    EXPECT_EQ(session->XMDBPFAD(), (tree.root / "BENUTZER" / "SOMMER" / "KVX.mdb").string());
+    ASSERT_TRUE(session->cnnX());
+    EXPECT_EQ(records(session->cnnX()), 1);
+    EXPECT_FALSE(session->cnnX_V());  // no suite database is opened
+    EXPECT_TRUE(tree.messages.shown.empty());
+}
+
+TEST(SessionContextTest, SuiteModeTakesTheProjectFromTheAdminRowAndHandsItBack)
+{
+    SuiteTree tree;
+    tree.addAdminRow("SOMMER");
+    auto session = tree.session("KVX");
+    ASSERT_TRUE(session->start());
+    EXPECT_EQ(session->PROJEKT(), "P1");
+    EXPECT_EQ(session->BEARBEITER(), "Dipl.-Ing. Sommer");
+    EXPECT_EQ(tree.adminProgram("SOMMER"), "KVX");
+    EXPECT_TRUE(session->cnnX_V());
+    session->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
+    session->save();
+    EXPECT_EQ(records(Connection::openFile((tree.root / "PROJEKTE/P1/KVX.mdb").string())), 2);
+    session->end();
+    EXPECT_EQ(tree.adminProgram("SOMMER"), "KALMORA");
+    EXPECT_FALSE(fs::exists(session->XMDBPFAD()));
+}
+
+TEST(SessionContextTest, WithoutAnAdminRowTheProgramEndsBeforeOpeningTheProject)
+{
+    SuiteTree tree;
+    auto session = tree.session("KVX");
+    EXPECT_FALSE(session->start());
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].title, "KVX");
+    EXPECT_EQ(tree.messages.shown[0].text, "Programm KVX kann nur über das Rahmenprogramm ausgeführt werden!");
+    EXPECT_FALSE(session->cnnX());
+    EXPECT_FALSE(fs::exists(tree.root / "BENUTZER" / "SOMMER" / "KVX.mdb"));
+}
+
+TEST(SessionContextTest, AMissingProjectOrTemplateEndsTheProgram)
+{
+    SuiteTree tree;
+    tree.addAdminRow("SOMMER");
+    fs::remove(tree.root / "KVX" / "KVX.mdb");
+    auto english = tree.session("KVX", {Locale::English, "."});
+    EXPECT_FALSE(english->start());
+    EXPECT_EQ(tree.messages.shown.back().text, "The empty database KVX.mdb dosn't exist!\nKalmora has to be installed again!");
+    fs::remove_all(tree.root / "PROJEKTE" / "P1");
+    EXPECT_FALSE(tree.session("KVX")->start());
+    EXPECT_EQ(tree.messages.shown.back().text, "Projektsverzeichnis P1 existiert nicht!");
+}
+
+TEST(SessionContextTest, AnInterruptedSessionKeepsOrReplacesTheWorkingCopy)
+{
+    SuiteTree tree;
+    {
+        auto first = tree.session("source");
+        ASSERT_TRUE(first->start());
+        first->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
+        // The session ends without end(): the working copy stays behind.
+    }
+    tree.messages.answers = {Answer::Yes};
+    auto kept = tree.session("source");
+    ASSERT_TRUE(kept->start());
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].text, "Programm wurde während der Ausführung unterbrochen!\n"
+                                           "Soll die bis zum Abbruch vorhandenen Daten gepeichert werden?");
+    EXPECT_EQ(tree.messages.shown[0].buttons, MessageService::Buttons::YesNo);
+    EXPECT_EQ(records(kept->cnnX()), 2);
+    kept->cnnX()->close();
+
+    tree.messages.answers = {Answer::No};
+    auto replaced = tree.session("source");
+    ASSERT_TRUE(replaced->start());
+    EXPECT_EQ(records(replaced->cnnX()), 1);
+}
+
+TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)
+{
+    SuiteTree tree;
+    SessionContext unknown({(tree.root / "source").string(), [] { return std::string(); }, {}, tree.settings,
+                            tree.messages});
+    EXPECT_EQ(unknown.BENUTZER(), "UNBEK.");
+    auto session = tree.session("source");
+    EXPECT_EQ(session->BENUTZER(), "SOMMER");
+    session->DATENBANKPFAD("/srv/kalmora");
+    EXPECT_EQ(tree.settings.value("KALMORA", "Extras", "Datenbankpfad"), "/srv/kalmora");
+    EXPECT_EQ(session->DATENBANKPFAD(), "/srv/kalmora");
+}
+
+TEST(SessionContextTest, ProjectPathsAreShortenedAtFolderBoundaries)
+{
+    EXPECT_EQ(SessionContext::shortenedPath("/home/sommer/proj/a1"), "/home/sommer/proj/a1");  // 20 characters
+    EXPECT_EQ(SessionContext::shortenedPath("C:/Daten/Projekte/Stuetzmauer"), " ... /Stuetzmauer");
+    EXPECT_EQ(SessionContext::shortenedPath("D:/Projekte/Hangsicherung/2002"), " ... /Hangsicherung/2002");
+    EXPECT_EQ(SessionContext::shortenedPath("/home/sommer/proj/a12").rfind(" ... ", 0), 0u);  // 21: cut
+    EXPECT_EQ(SessionContext::shortenedPath("/p/Eine_sehr_lange_Projektbezeichnung"),
+              " ... /Eine_sehr_lange_Projektbezeichnung");
+}
+
+}  // namespace
