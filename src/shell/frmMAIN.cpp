@@ -4,8 +4,15 @@
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
+#include "platform/VbError.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
+#include "shell/frmAUSWAHL.h"
+#include "shell/mdiEINGABE.h"
+
+#include <QLineEdit>
+#include <QComboBox>
+#include <QMdiSubWindow>
 
 #include <QAction>
 #include <QApplication>
@@ -102,9 +109,26 @@ const PanelText panelTexts[15] = {
 
 }  // namespace
 
+// The input form's keys: Ctrl+S saves, Alt+Q quits.
+class frmMAIN::FormCommands : public mdiEINGABE::Commands {
+public:
+    explicit FormCommands(frmMAIN& window) : window_(window) {}
+    void save() override { window_.panelClick(8); }
+    void quit() override { window_.mnuBEENDEN(); }
+
+private:
+    frmMAIN& window_;
+};
+
 frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
-    : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this))
+    : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
+      formCommands_(std::make_unique<FormCommands>(*this))
 {
+    selection_ = [this](const QString& mode) {
+        frmAUSWAHL dialog(session_, mode, session_.SPRACHE(), this);
+        dialog.exec();
+        return dialog.Tag;
+    };
     setObjectName(QStringLiteral("frmMAIN"));
     setWindowTitle(QStringLiteral("Kalmora"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -114,6 +138,13 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
     createStatusBar();
     applyLanguage();
     DATENSATZANZEIGE();
+}
+
+frmMAIN::~frmMAIN() = default;
+
+bool frmMAIN::english() const
+{
+    return session_.SPRACHE() == 1;
 }
 
 void frmMAIN::createActions()
@@ -128,12 +159,16 @@ void frmMAIN::createActions()
         action->setData(item.help);
         actions_[action->objectName()] = action;
     }
+    connect(action("mnuNEU"), &QAction::triggered, this, &frmMAIN::mnuNEU);
+    connect(action("mnuOEFFNEN"), &QAction::triggered, this, &frmMAIN::mnuOEFFNEN);
+    connect(action("mnuAUSWAHL"), &QAction::triggered, this, &frmMAIN::mnuAUSWAHL);
+    connect(action("mnuLOESCHEN"), &QAction::triggered, this, &frmMAIN::mnuLOESCHEN);
     connect(action("mnuSPEICHERN"), &QAction::triggered, this, &frmMAIN::mnuSPEICHERN);
     connect(action("mnuSCHLIESSEN"), &QAction::triggered, this, &frmMAIN::mnuSCHLIESSEN);
     connect(action("mnuBEENDEN"), &QAction::triggered, this, &frmMAIN::mnuBEENDEN);
     // Commands whose windows are not built yet stay visibly unavailable.
-    for (const char* name : {"mnuNEU", "mnuOEFFNEN", "mnuAUSWAHL", "mnuEXPIMP", "mnuLOESCHEN", "mnuBERECHNEN",
-                             "mnuNEUBERECHNEN", "mnuKOMPRIMIEREN", "mnuHILFE", "mnuREADME", "mnuHINWEISE", "mnuINFO"})
+    for (const char* name : {"mnuEXPIMP", "mnuBERECHNEN", "mnuNEUBERECHNEN", "mnuKOMPRIMIEREN", "mnuHILFE",
+                             "mnuREADME", "mnuHINWEISE", "mnuINFO"})
         action(name)->setEnabled(false);
 }
 
@@ -174,6 +209,7 @@ void frmMAIN::createStatusBar()
         panel->setToolTip(QString::fromUtf8(panelTexts[number - 1].germanTip));
         panel->setVisible(number < 8);
         bar->addWidget(panel, number == 7 ? 1 : 0);
+        connect(panel, &StatusPanel::clicked, this, &frmMAIN::panelClick);
     }
     const SessionContext& s = session_;
     panel(1)->setText(QString::fromStdString(SessionContext::shortenedPath(s.PROJEKTSPFAD()) + "/"));
@@ -330,4 +366,189 @@ void frmMAIN::unload()
     area_->closeAllSubWindows();
     session_.end();
     unloaded_ = true;
+}
+
+void frmMAIN::setInputState(bool input)
+{
+    for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
+        menu(QString::fromLatin1(name))->menuAction()->setEnabled(!input);
+    panel(8)->setVisible(input);
+    panel(9)->setVisible(input);
+}
+
+void frmMAIN::showInputForm()
+{
+    form_ = new mdiEINGABE(session_, session_.SPRACHE(), session_.DEZIMALPUNKT(), *formCommands_);
+    formWindow_ = area_->addSubWindow(form_);
+    formWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    formWindow_->resize(640, 420);
+    form_->show();
+}
+
+void frmMAIN::closeInputForm()
+{
+    if (formWindow_)
+        formWindow_->close();
+    form_ = nullptr;
+    formWindow_ = nullptr;
+    setInputState(false);
+}
+
+bool frmMAIN::select(const QString& mode)
+{
+    Tag = mode;
+    Tag = selection_(mode);
+    return Tag == u"OK";
+}
+
+void frmMAIN::mnuNEU()
+{
+    showInputForm();
+    panel(6)->setText(QStringLiteral("-"));
+    panel(6)->setToolTip({});
+    setInputState(true);
+}
+
+void frmMAIN::mnuOEFFNEN()
+{
+    const std::string title = caption(QStringLiteral("mnuOEFFNEN")).toStdString();
+    for (;;) {
+        if (!select(QStringLiteral("O")))
+            return;
+        Recordset rows(session_.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
+        if (rows.recordCount() == 1) {
+            const int32_t id = rows.field("ID").toLong();
+            rows.close();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            showInputForm();
+            DATENSATZANZEIGE();
+            form_->OEFFNEN(id);
+            setInputState(true);
+            QApplication::restoreOverrideCursor();
+            return;
+        }
+        const bool none = rows.recordCount() == 0;
+        rows.close();
+        const MessageService::Answer answer = session_.messages().show(
+            {title,
+             none ? (english() ? "There is no selected file!" : "Es gibt keinen aktuellen Datensatz!")
+                  : (english() ? "Only one file can be opened!" : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
+             MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+        if (answer == MessageService::Answer::Cancel)
+            return;
+    }
+}
+
+void frmMAIN::mnuAUSWAHL()
+{
+    if (select(QStringLiteral("A")))
+        DATENSATZANZEIGE();
+}
+
+void frmMAIN::deleteRecord(int32_t id)
+{
+    // A record lives in four tables; leaving its rows behind would hand them to the next
+    // record that gets the same identifier.
+    for (const char* table : {"E2", "A1", "G0", "E1"})
+        session_.cnnX()->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
+}
+
+void frmMAIN::mnuLOESCHEN()
+{
+    const std::string title = caption(QStringLiteral("mnuLOESCHEN")).toStdString();
+    if (!select(QStringLiteral("L")))
+        return;
+    ErrorTrap(session_.messages(), title, "VB-Error: ").run({[&] {
+        Recordset rows(session_.cnnX(), "SELECT * FROM [E1] WHERE [AKT]=true");
+        for (; !rows.isEOF(); rows.moveNext()) {
+            const std::string ken = rows.field("KEN").text();
+            const MessageService::Answer answer = session_.messages().show(
+                {title, english() ? "File " + ken + " will be deleted!" : "Datensatz " + ken + " wird gelöscht!",
+                 MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+            if (answer == MessageService::Answer::Ok)
+                deleteRecord(rows.field("ID").toLong());
+        }
+        rows.close();
+    }});
+    DATENSATZANZEIGE();
+    session_.GEAENDERT = true;
+}
+
+void frmMAIN::panelClick(int number)
+{
+    if (number == 8 && form_)
+        saveInputForm();
+    else if (number == 9 && form_)
+        closeInputForm();
+}
+
+void frmMAIN::saveInputForm()
+{
+    const std::string title = panel(8)->text().toStdString();
+    const std::string ken = form_->field(QStringLiteral("txtKEN"))->text().toStdString();
+    MessageService& messages = session_.messages();
+    // A record that cannot be evaluated is not stored: say which inputs are wrong.
+    const Variant sia(form_->field(QStringLiteral("txtSIA"))->text().toStdString());
+    const Variant simax(form_->cboSIMAX()->currentText().toStdString());
+    const Variant si1(form_->field(QStringLiteral("txtSI1"))->text().toStdString());
+    const Variant si2(form_->field(QStringLiteral("txtSI2"))->text().toStdString());
+    std::string problem;
+    if (QString::fromStdString(ken).trimmed().isEmpty())
+        problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
+    else if (!sia.isNumeric() || !simax.isNumeric() || !(sia.toDouble() < simax.toDouble()))
+        problem = english() ? "σa must be a number below σmax." : "σa muss eine Zahl kleiner als σmax sein.";
+    else if (si1.isNumeric() && si2.isNumeric() && si1.toDouble() == si2.toDouble())
+        problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
+    if (!problem.empty()) {
+        messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return;
+    }
+    // The record is written as a whole or not at all: a refused value leaves the old one.
+    auto db = session_.cnnX();
+    db->execute("BEGIN");
+    bool saved = false;
+    try {
+        int32_t id = 1;
+        Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
+        if (!same.isEOF()) {
+            const MessageService::Answer answer = messages.show(
+                {title,
+                 english() ? "Do you want to overwrite the file" + ken + "?"
+                           : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                 MessageService::Buttons::YesNo, MessageService::Icon::Question});
+            if (answer != MessageService::Answer::Yes) {
+                db->execute("ROLLBACK");
+                return;
+            }
+            id = same.field("ID").toLong();
+            same.close();
+            deleteRecord(id);
+        } else {
+            Recordset newest(db, "SELECT * FROM [E1] ORDER BY [ID] Desc");
+            if (!newest.isEOF())
+                id = newest.field("ID").toLong() + 1;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        saved = form_->OK(id);
+        if (saved) {
+            Recordset others(db, "SELECT * FROM [E1] WHERE [KEN]<>'" + Connection::escaped(ken) + "' AND [AKT]=true");
+            for (; !others.isEOF(); others.moveNext()) {
+                others.setField("AKT", false);
+                others.update();
+            }
+            others.close();
+        }
+        db->execute(saved ? "COMMIT" : "ROLLBACK");
+    } catch (const VbError& error) {
+        db->execute("ROLLBACK");
+        messages.show({title, "VB-Error: " + std::to_string(error.number()) + "\n" + error.description(),
+                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        saved = false;
+    }
+    if (saved) {
+        DATENSATZANZEIGE();
+        session_.GEAENDERT = true;
+        closeInputForm();
+    }
+    QApplication::restoreOverrideCursor();
 }

@@ -5,9 +5,12 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
+class mdiEINGABE;
 class QMenu;
 class SessionContext;
 class StatusPanel;
@@ -20,8 +23,12 @@ class frmMAIN : public QMainWindow {
 public:
     // Starts the frame program at the end of a session where that is asked for.
     using FrameStarter = std::function<void(const std::string& program)>;
+    // Shows the selection dialog in a mode and returns the tag it left ("OK", "Abbrechen").
+    using SelectionDialog = std::function<QString(const QString& mode)>;
 
     frmMAIN(SessionContext& session, FrameStarter startFrame = {}, QWidget* parent = nullptr);
+    ~frmMAIN() override;
+    void setSelectionDialog(SelectionDialog dialog) { selection_ = std::move(dialog); }
 
     // Status panel 6: the selected records.
     void DATENSATZANZEIGE();
@@ -33,9 +40,16 @@ public:
     QMenu* menu(const QString& name) const;
     SessionContext& session() { return session_; }
 
+    void mnuNEU();
+    void mnuOEFFNEN();
+    void mnuAUSWAHL();
+    void mnuLOESCHEN();
     void mnuSPEICHERN();
     void mnuSCHLIESSEN();
     void mnuBEENDEN();
+    // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it.
+    void panelClick(int number);
+    mdiEINGABE* inputForm() const { return form_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +63,14 @@ private:
     // The frame program's reason to close: the user's close box (true) or the program.
     bool queryUnload(bool byUser);
     void unload();
+    void showInputForm();
+    void closeInputForm();
+    void setInputState(bool input);
+    void saveInputForm();
+    // The selection dialog of a mode; false unless the user confirmed it.
+    bool select(const QString& mode);
+    void deleteRecord(int32_t id);
+    bool english() const;
 
     SessionContext& session_;
     FrameStarter startFrame_;
@@ -56,6 +78,11 @@ private:
     std::array<StatusPanel*, 15> panels_{};
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
+    SelectionDialog selection_;
+    class FormCommands;
+    std::unique_ptr<FormCommands> formCommands_;
+    mdiEINGABE* form_ = nullptr;
+    QMdiSubWindow* formWindow_ = nullptr;
     bool closingByProgram_ = false;
     bool unloaded_ = false;
 };

@@ -1,0 +1,132 @@
+#include "frmAUSWAHL.h"
+
+#include "platform/Connection.h"
+#include "platform/ErrorTrap.h"
+#include "platform/MessageService.h"
+#include "platform/Recordset.h"
+#include "platform/Session.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, QWidget* parent)
+    : QDialog(parent), session_(session), mode_(mode), english_(language == 1), list_(new QListWidget(this)),
+      comment_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmAUSWAHL"));
+    const QString german = mode == u"O" ? QStringLiteral("Datei/Öffnen")
+                           : mode == u"L" ? QStringLiteral("Datei/Löschen")
+                           : mode == u"E" ? QStringLiteral("Datei/Export Inf.system")
+                                          : QStringLiteral("Datei/Auswahl");
+    const QString english = mode == u"O" ? QStringLiteral("File/Open")
+                            : mode == u"L" ? QStringLiteral("File/Delete")
+                            : mode == u"E" ? QStringLiteral("File/Export Inf.system")
+                                           : QStringLiteral("File/Select");
+    setWindowTitle(english_ ? english : german);
+    list_->setObjectName(QStringLiteral("lstKEN"));
+    list_->setSelectionMode(QAbstractItemView::MultiSelection);
+    comment_->setObjectName(QStringLiteral("lblKOMMENTAR"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(english_ ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(comment_);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &frmAUSWAHL::cmdOK);
+    connect(cancel, &QPushButton::clicked, this, &frmAUSWAHL::cmdABBRECHEN);
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { itemClicked(list_->row(item)); });
+    resize(340, 360);
+    load();
+}
+
+void frmAUSWAHL::load()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    loading_ = true;
+    ErrorTrap(session_.messages(), windowTitle().toStdString(), "VB-Error: ").run({[&] {
+        Recordset rows(session_.cnnX(), "SELECT * FROM [E1] WHERE ID>0 ORDER BY [KEN]");
+        for (; !rows.isEOF(); rows.moveNext()) {
+            list_->addItem(QString::fromStdString(rows.field("KEN").text()));
+            ids_.push_back(rows.field("ID").toLong());
+            comments_.push_back(QString::fromStdString(rows.field("KOM").text()));
+            const Variant active = rows.field("AKT");
+            if (!active.isNull() && active.toBoolean()) {
+                list_->item(list_->count() - 1)->setSelected(true);
+                itemClicked(list_->count() - 1);
+            }
+        }
+        rows.close();
+    }});
+    loading_ = false;
+    QApplication::restoreOverrideCursor();
+}
+
+void frmAUSWAHL::itemClicked(int index)
+{
+    QListWidgetItem* item = list_->item(index);
+    if (!item)
+        return;
+    const int selected = static_cast<int>(list_->selectedItems().size());
+    if (loading_) {
+        // Opening: only the first selected record in list order stays selected.
+        if (mode_ == u"O" && selected > 1)
+            item->setSelected(false);
+        return;
+    }
+    if (mode_ == u"O" && selected > 1) {
+        item->setSelected(false);
+    } else if ((mode_ == u"A" || mode_ == u"E") && item->isSelected()) {
+        // Only records evaluated one by one may be chosen together.
+        Recordset state(session_.cnnX(), "SELECT [BONEU] FROM [A1] WHERE [ID]=" + std::to_string(ids_[index]));
+        const bool missing = state.isEOF();
+        if (missing || state.field(0).toBoolean()) {
+            const std::string ken = item->text().toStdString();
+            session_.messages().show({windowTitle().toStdString(),
+                                      english_ ? "File " + ken + " has to be calculated first!"
+                                               : "Datensatz " + ken + " muß zuerst einzeln ausgewertet werden!",
+                                      MessageService::Buttons::Ok, MessageService::Icon::Warning});
+            if (missing)
+                item->setSelected(false);
+        }
+    }
+    comment_->setText(comments_[index]);
+}
+
+void frmAUSWAHL::cmdOK()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ErrorTrap(session_.messages(), windowTitle().toStdString(), "VB-Error: ").run({[&] {
+        // Items and rows are paired by the record identifier.
+        Recordset rows(session_.cnnX(), "SELECT [ID],[AKT] FROM [E1] WHERE ID>0 ORDER BY [KEN]");
+        for (; !rows.isEOF(); rows.moveNext()) {
+            const int32_t id = rows.field("ID").toLong();
+            for (std::size_t i = 0; i < ids_.size(); ++i) {
+                if (ids_[i] == id) {
+                    rows.setField("AKT", list_->item(static_cast<int>(i))->isSelected());
+                    rows.update();
+                    break;
+                }
+            }
+        }
+        rows.close();
+    }});
+    Tag = QStringLiteral("OK");
+    QApplication::restoreOverrideCursor();
+    accept();
+}
+
+void frmAUSWAHL::cmdABBRECHEN()
+{
+    Tag = QStringLiteral("Abbrechen");
+    reject();
+}

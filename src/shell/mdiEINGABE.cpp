@@ -1,0 +1,298 @@
+#include "mdiEINGABE.h"
+
+#include "data/clsDATEN.h"
+#include "input/EINGABEPRUEFUNG.h"
+#include "platform/ErrorTrap.h"
+#include "platform/MessageService.h"
+#include "platform/Session.h"
+#include "platform/Variant.h"
+#include "shell/QtControls.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+QString stress(const char* index)
+{
+    return QStringLiteral("σ<sub>%1</sub> [kN/m²]").arg(QString::fromLatin1(index));
+}
+
+// The parameter text boxes of E2 in the order of saving; σmax comes from its drop-down
+// box after txtSIA.
+const char* const parameterFields[] = {"txtSIB", "txtA", "txtC", "txtAR", "txtCR", "txtAB", "txtCB",
+                                       "txtARB", "txtCRB", "txtSIA", "txtSI1", "txtSI2", "txtN"};
+
+std::string column(const char* control)
+{
+    return std::string(control + 3);
+}
+
+}  // namespace
+
+mdiEINGABE::mdiEINGABE(Session& session, int16_t language, const std::string& decimalSeparator, Commands& commands,
+                       QWidget* parent)
+    : QWidget(parent), session_(session), language_(language), decimalSeparator_(decimalSeparator),
+      commands_(commands)
+{
+    setObjectName(QStringLiteral("mdiEINGABE"));
+    setWindowTitle(english() ? QStringLiteral("Input") : QStringLiteral("Eingabe"));
+    createControls();
+    applyLanguage();
+    tabs_->setCurrentIndex(0);
+    for (const char* value : {"20", "40", "60", "80", "100", "200", "400", "600", "800", "1000"})
+        cboSIMAX_->addItem(QString::fromLatin1(value));
+    cboSIMAX_->setCurrentIndex(4);
+}
+
+QLineEdit* mdiEINGABE::addField(const char* name, const QString& initial)
+{
+    auto* edit = new QLineEdit(initial, this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->installEventFilter(this);
+    fields_[edit->objectName()] = edit;
+    return edit;
+}
+
+QLineEdit* mdiEINGABE::field(const QString& name) const
+{
+    const auto found = fields_.find(name);
+    return found == fields_.end() ? nullptr : found->second;
+}
+
+void mdiEINGABE::createControls()
+{
+    const auto label = [this](const char* name, const QString& text, QWidget* parent) {
+        auto* caption = new QLabel(text, parent);
+        caption->setObjectName(QString::fromLatin1(name));
+        caption->setTextFormat(Qt::RichText);
+        labels_[caption->objectName()] = caption;
+        return caption;
+    };
+    const auto rows = [this](QGridLayout* grid, int& row, std::initializer_list<std::pair<const char*, QString>> list,
+                             QWidget* parent) {
+        for (const auto& [name, caption] : list) {
+            grid->addWidget(new QLabel(caption, parent), row, 0);
+            grid->addWidget(addField(name), row++, 1);
+        }
+    };
+
+    fraKEN_ = new QGroupBox(this);
+    fraKEN_->setObjectName(QStringLiteral("fraKEN"));
+    auto* head = new QFormLayout(fraKEN_);
+    head->addRow(label("lblKEN", QStringLiteral("Datensatz"), fraKEN_), addField("txtKEN"));
+    head->addRow(label("lblKOM", QStringLiteral("Kommentar"), fraKEN_), addField("txtKOM"));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab"));
+
+    auto* mohr = new QWidget(tabs_);
+    auto* mohrLayout = new QGridLayout(mohr);
+    mohrLayout->addWidget(label("lblSIB", stress("b"), mohr), 0, 0);
+    mohrLayout->addWidget(addField("txtSIB", QStringLiteral("60")), 0, 1);
+    int row = 1;
+    rows(mohrLayout, row,
+         {{"txtA", QStringLiteral("a [°]")}, {"txtC", QStringLiteral("c [°]")},
+          {"txtAR", QStringLiteral("a<sub>r</sub> [°]")}, {"txtCR", QStringLiteral("c<sub>r</sub> [°]")}},
+         mohr);
+    fraBODEN_ = new QGroupBox(QStringLiteral("Boden"), mohr);
+    fraBODEN_->setObjectName(QStringLiteral("fraBODEN"));
+    auto* soil = new QGridLayout(fraBODEN_);
+    int soilRow = 0;
+    rows(soil, soilRow,
+         {{"txtAB", QStringLiteral("a [°]")}, {"txtCB", QStringLiteral("c [°]")},
+          {"txtARB", QStringLiteral("a<sub>r</sub> [°]")}, {"txtCRB", QStringLiteral("c<sub>r</sub> [°]")}},
+         fraBODEN_);
+    mohrLayout->addWidget(fraBODEN_, 0, 2, 5, 2);
+    mohrLayout->addWidget(label("lblSIA", stress("a"), mohr), row, 0);
+    mohrLayout->addWidget(addField("txtSIA", QStringLiteral("10")), row++, 1);
+    mohrLayout->addWidget(label("lblSIMAX", stress("max"), mohr), row, 0);
+    cboSIMAX_ = new QComboBox(mohr);
+    cboSIMAX_->setObjectName(QStringLiteral("cboSIMAX"));
+    cboSIMAX_->setEditable(true);
+    mohrLayout->addWidget(cboSIMAX_, row, 1);
+    tabs_->addTab(mohr, QStringLiteral("Mohrsche Bruchbedingung"));
+
+    auto* coulomb = new QWidget(tabs_);
+    auto* coulombLayout = new QFormLayout(coulomb);
+    coulombLayout->addRow(label("lblSI1", stress("1"), coulomb), addField("txtSI1", QStringLiteral("10")));
+    coulombLayout->addRow(label("lblSI2", stress("2"), coulomb), addField("txtSI2", QStringLiteral("60")));
+    tabs_->addTab(coulomb, QStringLiteral("Coulombsche Bruchbedingung"));
+
+    auto* output = new QWidget(tabs_);
+    auto* outputLayout = new QFormLayout(output);
+    cboSPR_ = new QComboBox(output);
+    cboSPR_->setObjectName(QStringLiteral("cboSPR"));
+    cboSPR_->addItems({QStringLiteral("Englisch"), QStringLiteral("Deutsch")});
+    cboSPR_->setCurrentIndex(-1);
+    outputLayout->addRow(label("lblSPR", QStringLiteral("Sprache"), output), cboSPR_);
+    outputLayout->addRow(label("lblN", QStringLiteral("Unterteilungen"), output), addField("txtN", QStringLiteral("100")));
+    tabs_->addTab(output, QStringLiteral("Ausgabevorgaben"));
+
+    field("txtSIB")->setToolTip(QStringLiteral("Bezugsspannung"));
+    field("txtSIA")->setToolTip(QStringLiteral("Beginn der Kompressions- und Bruchkurven"));
+    cboSIMAX_->setToolTip(QStringLiteral("Ende der Kompressions- und Bruchkurven"));
+    field("txtN")->setToolTip(QStringLiteral("Anzahl der Punkte entlang der Kompressions- und Bruchkurven"));
+    resize(600, 360);
+}
+
+void mdiEINGABE::applyLanguage()
+{
+    if (!english())
+        return;
+    tabs_->setTabText(0, QStringLiteral("Mohr failure criterion"));
+    tabs_->setTabText(1, QStringLiteral("Coulomb failure criterion"));
+    tabs_->setTabText(2, QStringLiteral("preset device"));
+    labels_.at(QStringLiteral("lblKEN"))->setText(QStringLiteral("File"));
+    labels_.at(QStringLiteral("lblKOM"))->setText(QStringLiteral("comment"));
+    labels_.at(QStringLiteral("lblSPR"))->setText(QStringLiteral("language"));
+    labels_.at(QStringLiteral("lblN"))->setText(QStringLiteral("subdivisions"));
+    fraBODEN_->setTitle(QStringLiteral("Soil"));
+    field("txtN")->setToolTip(QStringLiteral("number of points along compression- and failure polygons"));
+    field("txtSIB")->setToolTip(QStringLiteral("reference stress"));
+    field("txtSIA")->setToolTip(QStringLiteral("beginning of compression- and failure polygons"));
+    cboSIMAX_->setToolTip(QStringLiteral("end of compression- and failure polygons"));
+    cboSPR_->clear();
+    cboSPR_->addItems({QStringLiteral("English"), QStringLiteral("German")});
+    cboSPR_->setCurrentIndex(-1);
+}
+
+bool mdiEINGABE::validate(QLineEdit* edit)
+{
+    const QString name = edit->objectName();
+    MessageService& messages = session_.messages();
+    if (name == u"txtKEN") {
+        if (!edit->text().trimmed().isEmpty())
+            return true;
+        messages.show({english() ? "Data error" : "Datenfehler",
+                       english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!",
+                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return false;
+    }
+    std::string value = edit->text().toStdString();
+    float minimum = 10, maximum = 1000;
+    std::string title = english() ? "Subdivisions" : "Unterteilungen";
+    if (name == u"txtSI1" || name == u"txtSI2") {
+        title = name == u"txtSI1" ? "Sigma 1" : "Sigma 2";
+        const Variant lower(field("txtSIA")->text().toStdString()), upper(cboSIMAX_->currentText().toStdString());
+        const bool empty = edit->text().trimmed().isEmpty();
+        // Limits that are no numbers cannot be checked against: the check fails as not numeric.
+        if (!empty && (!lower.isNumeric() || !upper.isNumeric())) {
+            messages.show({title, english() ? "Type of value is not numeric!" : "Eingegeber Wert ist kein gültiges Zahlenformat!",
+                           MessageService::Buttons::Ok, MessageService::Icon::None});
+            return false;
+        }
+        if (!empty) {
+            minimum = lower.toSingle();
+            maximum = upper.toSingle();
+        }
+    } else if (name != u"txtN") {
+        return true;
+    }
+    const bool valid = EINGABEPRUEFUNG(value, minimum, maximum, true, false, title, language_, messages);
+    edit->setText(QString::fromStdString(value));
+    return valid;
+}
+
+bool mdiEINGABE::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::FocusOut && isVisible()) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !validate(edit))
+            QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
+    }
+    if (edit && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The keypad's decimal key types the decimal separator of the user's locale.
+        if ((key->modifiers() & Qt::KeypadModifier) && (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma)) {
+            edit->insert(QString::fromStdString(decimalSeparator_));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void mdiEINGABE::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Q && (event->modifiers() & Qt::AltModifier))
+        commands_.quit();
+    else if (event->key() == Qt::Key_S && (event->modifiers() & Qt::ControlModifier))
+        commands_.save();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void mdiEINGABE::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isMinimized())
+        return;
+    const int frameHeight = fraKEN_->sizeHint().height();
+    const int tabTop = static_cast<int>(1.5 * frameHeight);
+    const int tabWidth = std::min(width() - 8, std::max(tabs_->sizeHint().width(), 520));
+    tabs_->setGeometry((width() - tabWidth) / 2, tabTop, tabWidth, std::max(120, height() - tabTop - 8));
+    fraKEN_->setGeometry(tabs_->x(), tabTop - static_cast<int>(1.15 * frameHeight), tabWidth, frameHeight);
+}
+
+bool mdiEINGABE::OK(int32_t AKTID)
+{
+    clsDATEN e1(session_), e2(session_);
+    e2.ETABELLE = "E2";
+    bool saved = false;
+    ErrorTrap(session_.messages(), "OK", "VB-Error: ").run({[&] {
+        e1.ESPIDW = AKTID;
+        if (!e1.DFTTT("KEN", QtTextBox(*field("txtKEN"))))
+            return;
+        e1.DFTTT("KOM", QtTextBox(*field("txtKOM")));
+        if (!e1.DVTB("AKT", true))
+            return;
+        const int index = cboSPR_->currentIndex();
+        if (!e1.DVTI("SPR", static_cast<int16_t>(index == 0 ? 1 : (index == 1 ? 3 : 0))))
+            return;
+        e2.ESPIDW = AKTID;
+        for (const char* name : parameterFields) {
+            if (!e2.DFTTT(column(name), QtTextBox(*field(QString::fromLatin1(name)))))
+                return;
+            if (QString::fromLatin1(name) == u"txtSIA" && !e2.DFTMT("SIMAX", QtComboBox(*cboSIMAX_)))
+                return;
+        }
+        saved = true;
+    }});
+    return saved;
+}
+
+void mdiEINGABE::OEFFNEN(int32_t AKTID)
+{
+    clsDATEN e1(session_), e2(session_);
+    e2.ETABELLE = "E2";
+    ErrorTrap(session_.messages(), "KVX", "VB-Error: ").run({[&] {
+        e1.ESPIDW = AKTID;
+        QtTextBox ken(*field("txtKEN")), kom(*field("txtKOM"));
+        if (!e1.DTFTT("KEN", ken))
+            return;
+        e1.DTFTT("KOM", kom);
+        int16_t language = 0;
+        if (!e1.DTVI("SPR", language))
+            return;
+        if (language == 1 || language == 3)
+            cboSPR_->setCurrentIndex(language == 1 ? 0 : 1);
+        e2.ESPIDW = AKTID;
+        for (const char* name : parameterFields) {
+            QtTextBox text(*field(QString::fromLatin1(name)));
+            if (!e2.DTFTT(column(name), text))
+                return;
+            QtComboBox simax(*cboSIMAX_);
+            if (QString::fromLatin1(name) == u"txtSIA" && !e2.DTFM("SIMAX", simax))
+                return;
+        }
+    }});
+}

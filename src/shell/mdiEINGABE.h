@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <map>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class Session;
+
+// The input form of one record: identification and comment above three tabs (Mohr
+// parameters, Coulomb stresses, output presets). Fields are checked when they are left;
+// the main window decides which record the form shows and when it is stored.
+class mdiEINGABE : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the form's keys ask of the main window.
+    class Commands {
+    public:
+        virtual ~Commands() = default;
+        virtual void save() = 0;  // status-bar "OK"
+        virtual void quit() = 0;
+    };
+
+    mdiEINGABE(Session& session, int16_t language, const std::string& decimalSeparator, Commands& commands,
+               QWidget* parent = nullptr);
+
+    // Stores the form as record AKTID; true when every column was written.
+    bool OK(int32_t AKTID);
+    // Fills the form from record AKTID.
+    void OEFFNEN(int32_t AKTID);
+
+    // The checks run when a field is left; false keeps the focus there.
+    bool validate(QLineEdit* field);
+
+    QLineEdit* field(const QString& name) const;
+    QComboBox* cboSIMAX() const { return cboSIMAX_; }
+    QComboBox* cboSPR() const { return cboSPR_; }
+    QTabWidget* tabs() const { return tabs_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLineEdit* addField(const char* name, const QString& initial = {});
+    void createControls();
+    void applyLanguage();
+    bool english() const { return language_ == 1; }
+
+    Session& session_;
+    int16_t language_;
+    std::string decimalSeparator_;
+    Commands& commands_;
+    QGroupBox* fraKEN_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QGroupBox* fraBODEN_ = nullptr;
+    QComboBox* cboSIMAX_ = nullptr;
+    QComboBox* cboSPR_ = nullptr;
+    std::map<QString, QLineEdit*> fields_;
+    std::map<QString, QLabel*> labels_;
+};

@@ -1,0 +1,219 @@
+#include "SuiteTree.h"
+#include "shell/StatusPanel.h"
+#include "shell/frmMAIN.h"
+#include "shell/mdiEINGABE.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Answer = MessageService::Answer;
+
+// A stand-alone session with the main window; the selection dialog is scripted: it marks
+// the records named in `selected` and answers `selectionTag`.
+class frmMAINTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        session = tree.session("source");
+        ASSERT_TRUE(session->start());
+        window = std::make_unique<frmMAIN>(*session);
+        window->setSelectionDialog([this](const QString& mode) {
+            modes.push_back(mode);
+            if (!selections.empty()) {
+                execute("UPDATE [E1] SET [AKT]=([KEN] IN (" + selections.front() + "))");
+                selections.erase(selections.begin());
+            }
+            return QStringLiteral("OK");
+        });
+    }
+    void execute(const std::string& sql) { session->cnnX()->execute(sql); }
+    long count(const std::string& sql) { return Recordset(session->cnnX(), sql).recordCount(); }
+    Variant value(const std::string& sql) { return Recordset(session->cnnX(), sql).field(0); }
+    void enter(const std::map<QString, QString>& values)
+    {
+        mdiEINGABE* form = window->inputForm();
+        for (const auto& [name, text] : values) {
+            if (name == u"cboSIMAX")
+                form->cboSIMAX()->setEditText(text);
+            else
+                form->field(name)->setText(text);
+        }
+        form->cboSPR()->setCurrentIndex(1);
+    }
+    void newRecord(const QString& ken)
+    {
+        window->mnuNEU();
+        enter({{"txtKEN", ken}, {"txtA", "30"}, {"txtC", "-3"}, {"txtAR", "20"}, {"txtCR", "-2"}});
+    }
+    std::vector<MessageService::Message>& shown() { return tree.messages.shown; }
+
+    SuiteTree tree;
+    std::unique_ptr<SessionContext> session;
+    std::unique_ptr<frmMAIN> window;
+    std::vector<std::string> selections;
+    std::vector<QString> modes;
+};
+
+TEST_F(frmMAINTest, NewRecordsTakeTheNextIdentifierAndBecomeTheOnlySelectedOne)
+{
+    execute("DELETE FROM [E1]");
+    newRecord("Kies");
+    EXPECT_FALSE(window->menu("mnuDATEI")->menuAction()->isEnabled());
+    EXPECT_FALSE(window->panel(8)->isHidden());
+    window->panelClick(8);
+    EXPECT_EQ(value("SELECT [ID] FROM [E1] WHERE [KEN]='Kies'").toLong(), 1);
+    EXPECT_FLOAT_EQ(value("SELECT [A] FROM [E2] WHERE [ID]=1").toSingle(), 30);
+    EXPECT_EQ(value("SELECT [SIMAX] FROM [E2] WHERE [ID]=1").toSingle(), 100);
+    EXPECT_EQ(value("SELECT [SPR] FROM [E1] WHERE [ID]=1").toInteger(), 3);
+    EXPECT_EQ(window->inputForm(), nullptr);
+    EXPECT_TRUE(window->menu("mnuDATEI")->menuAction()->isEnabled());
+    EXPECT_TRUE(window->panel(8)->isHidden());
+    EXPECT_EQ(window->panel(6)->text(), "Kies");
+    EXPECT_TRUE(session->GEAENDERT);
+
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (3,'a',1),(7,'b',1)");
+    newRecord("O'Brien");
+    window->panelClick(8);
+    EXPECT_EQ(value("SELECT [ID] FROM [E1] WHERE [KEN]='O''Brien'").toLong(), 8);
+    EXPECT_EQ(count("SELECT [ID] FROM [E1] WHERE [AKT]=true"), 1);
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(frmMAINTest, OverwritingAnExistingIdentificationAsksFirst)
+{
+    execute("INSERT INTO [E2] ([ID],[A]) VALUES (1,11)");
+    execute("INSERT INTO [G0] ([ID],[IDOBJEKT]) VALUES (1,11)");
+    tree.messages.answers = {Answer::No};
+    newRecord("Sand");
+    window->panelClick(8);
+    EXPECT_NE(window->inputForm(), nullptr);  // the form stays open
+    EXPECT_EQ(shown().back().text, "Soll der vorhandene Datensatz Sand überschrieben werden?");
+    EXPECT_FLOAT_EQ(value("SELECT [A] FROM [E2] WHERE [ID]=1").toSingle(), 11);
+
+    tree.messages.answers = {Answer::Yes};
+    window->panelClick(8);
+    EXPECT_EQ(window->inputForm(), nullptr);
+    EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);
+    EXPECT_FLOAT_EQ(value("SELECT [A] FROM [E2] WHERE [ID]=1").toSingle(), 30);  // kept its ID 1
+    EXPECT_EQ(count("SELECT [ID] FROM [G0]"), 0);  // the old geometry went with it
+}
+
+TEST_F(frmMAINTest, RecordsThatCannotBeEvaluatedOrValuesThatDoNotFitAreNotStored)
+{
+    newRecord("Ton");
+    enter({{"txtSIA", "100"}, {"cboSIMAX", "100"}});
+    window->panelClick(8);
+    EXPECT_EQ(shown().back().text, "σa muss eine Zahl kleiner als σmax sein.");
+    enter({{"txtSIA", "10"}, {"txtSI1", "40"}, {"txtSI2", "40"}});
+    window->panelClick(8);
+    EXPECT_EQ(shown().back().text, "σ1 und σ2 müssen verschieden sein.");
+    enter({{"txtSI2", "60"}, {"txtCRB", "steif"}});
+    window->panelClick(8);
+    EXPECT_EQ(shown().back().text, "Wert steif kann nicht in die Spalte CRB der Tabelle E2 gespeichert werden!");
+    EXPECT_EQ(count("SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 0);  // nothing half written
+    EXPECT_EQ(count("SELECT [ID] FROM [E2]"), 0);
+    EXPECT_NE(window->inputForm(), nullptr);
+}
+
+TEST_F(frmMAINTest, OpeningNeedsExactlyOneSelectedRecord)
+{
+    execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (2,'Ton','zweiter',1)");
+    execute("INSERT INTO [E2] ([ID],[A],[SIMAX],[N]) VALUES (2,27.5,400,50)");
+    selections = {"'Sand','Ton'", "'Ton'"};
+    tree.messages.answers = {Answer::Ok};
+    window->mnuOEFFNEN();
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, "Es kann nur ein aktueller Datensatz geöffnet werden!");
+    ASSERT_NE(window->inputForm(), nullptr);
+    EXPECT_EQ(window->inputForm()->field("txtKEN")->text(), "Ton");
+    EXPECT_EQ(window->inputForm()->field("txtA")->text(), "27,5");
+    EXPECT_EQ(window->inputForm()->cboSIMAX()->currentText(), "400");
+    EXPECT_EQ(window->inputForm()->field("txtN")->text(), "50");
+    EXPECT_EQ(window->inputForm()->field("txtC")->text(), "");  // a stored null shows empty
+    EXPECT_EQ(modes, (std::vector<QString>{"O", "O"}));
+    window->panelClick(9);
+    EXPECT_EQ(window->inputForm(), nullptr);
+}
+
+TEST_F(frmMAINTest, DeletingAsksForEveryRecordAndRemovesAllItsRows)
+{
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',1),(3,'Kies',1)");
+    for (int id : {1, 2, 3})
+        execute("INSERT INTO [E2] ([ID]) VALUES (" + std::to_string(id) + ")");
+    execute("INSERT INTO [A1] VALUES (3,0)");
+    execute("INSERT INTO [G0] ([ID],[IDOBJEKT]) VALUES (3,11)");
+    execute("UPDATE [E1] SET [AKT]=true");
+    tree.messages.answers = {Answer::Ok, Answer::Cancel, Answer::Ok};
+    window->mnuLOESCHEN();
+    ASSERT_EQ(shown().size(), 3u);
+    EXPECT_EQ(shown()[0].text, "Datensatz Sand wird gelöscht!");
+    EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);
+    EXPECT_EQ(value("SELECT [KEN] FROM [E1]").text(), "Ton");
+    EXPECT_EQ(count("SELECT [ID] FROM [E2]"), 1);
+    EXPECT_EQ(count("SELECT [ID] FROM [A1]") + count("SELECT [ID] FROM [G0]"), 0);
+    EXPECT_TRUE(session->GEAENDERT);
+}
+
+TEST_F(frmMAINTest, TheStatusBarShowsTheSelectedRecords)
+{
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Auelehm',1)");
+    window->DATENSATZANZEIGE();
+    EXPECT_EQ(window->panel(6)->text(), "Auelehm,...");
+    EXPECT_EQ(window->panel(6)->toolTip(), "Auelehm, Sand");
+    execute("UPDATE [E1] SET [AKT]=false");
+    window->DATENSATZANZEIGE();
+    EXPECT_EQ(window->panel(6)->text(), "-");
+    EXPECT_EQ(window->panel(2)->text(), "TE0000.00");
+    EXPECT_EQ(window->panel(4)->toolTip(), "Tarvelo");
+}
+
+TEST_F(frmMAINTest, SavingCopiesTheWorkingCopyAndClosingAsksFirst)
+{
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
+    session->GEAENDERT = true;
+    const std::string project = session->projectFile();
+    tree.messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(fs::exists(session->XMDBPFAD()));
+    EXPECT_EQ(shown().back().text, "Sollen die Änderungen in Projekt TE0000.00 gespeichert werden?");
+
+    window->mnuSPEICHERN();
+    EXPECT_FALSE(session->GEAENDERT);
+    EXPECT_EQ(Recordset(Connection::openFile(project), "SELECT [ID] FROM [E1]").recordCount(), 2);
+
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (3,'Kies',0)");
+    session->GEAENDERT = true;
+    tree.messages.answers = {Answer::No};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(fs::exists(session->XMDBPFAD()));
+    EXPECT_EQ(Recordset(Connection::openFile(project), "SELECT [ID] FROM [E1]").recordCount(), 2);
+}
+
+TEST_F(frmMAINTest, MenusInGermanAndEnglish)
+{
+    EXPECT_EQ(window->menu("mnuDATEI")->title(), "&Datei");
+    EXPECT_EQ(window->action("mnuOEFFNEN")->text(), "&Öffnen");
+    EXPECT_FALSE(window->action("mnuEXPINF")->isEnabled());
+    EXPECT_EQ(window->panel(9)->text(), "Abbrechen");
+    window.reset();
+    session->cnnX()->close();
+    auto english = tree.session("source", {Locale::English, "."});
+    tree.messages.answers = {Answer::Yes};
+    ASSERT_TRUE(english->start());
+    frmMAIN englishWindow(*english);
+    EXPECT_EQ(englishWindow.menu("mnuDATEI")->title(), "&File");
+    EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "&Done");
+    EXPECT_EQ(englishWindow.action("mnuEXPIMP")->text(), "&Export-Import");  // no English caption
+    EXPECT_EQ(englishWindow.menu("mnuEXTRAS")->title(), "Tools");
+    EXPECT_EQ(englishWindow.panel(9)->text(), "Cancel");
+    EXPECT_EQ(englishWindow.panel(8)->toolTip(), "Save input-data");
+}
+
+}  // namespace
