@@ -8,6 +8,7 @@
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/frmAUSWAHL.h"
+#include "shell/mdiAUTOSTART.h"
 #include "shell/mdiEINGABE.h"
 
 #include <QLineEdit>
@@ -138,6 +139,10 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
     createStatusBar();
     applyLanguage();
     DATENSATZANZEIGE();
+    // The start screen fills the window behind every other child window.
+    autostart_ = new mdiAUTOSTART(session_.SPRACHE());
+    QMdiSubWindow* start = area_->addSubWindow(autostart_, Qt::FramelessWindowHint);
+    start->showMaximized();
 }
 
 frmMAIN::~frmMAIN() = default;
@@ -381,7 +386,7 @@ void frmMAIN::showInputForm()
     form_ = new mdiEINGABE(session_, session_.SPRACHE(), session_.DEZIMALPUNKT(), *formCommands_);
     formWindow_ = area_->addSubWindow(form_);
     formWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    formWindow_->resize(640, 420);
+    formWindow_->resize(780, 450);
     form_->show();
 }
 

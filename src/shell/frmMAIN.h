@@ -10,6 +10,7 @@
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class mdiAUTOSTART;
 class mdiEINGABE;
 class QMenu;
 class SessionContext;
@@ -50,6 +51,7 @@ public:
     // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it.
     void panelClick(int number);
     mdiEINGABE* inputForm() const { return form_; }
+    mdiAUTOSTART* startScreen() const { return autostart_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +84,7 @@ private:
     class FormCommands;
     std::unique_ptr<FormCommands> formCommands_;
     mdiEINGABE* form_ = nullptr;
+    mdiAUTOSTART* autostart_ = nullptr;
     QMdiSubWindow* formWindow_ = nullptr;
     bool closingByProgram_ = false;
     bool unloaded_ = false;

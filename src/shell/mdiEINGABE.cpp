@@ -141,7 +141,7 @@ void mdiEINGABE::createControls()
     field("txtSIA")->setToolTip(QStringLiteral("Beginn der Kompressions- und Bruchkurven"));
     cboSIMAX_->setToolTip(QStringLiteral("Ende der Kompressions- und Bruchkurven"));
     field("txtN")->setToolTip(QStringLiteral("Anzahl der Punkte entlang der Kompressions- und Bruchkurven"));
-    resize(600, 360);
+    resize(740, 400);
 }
 
 void mdiEINGABE::applyLanguage()
@@ -238,7 +238,7 @@ void mdiEINGABE::resizeEvent(QResizeEvent* event)
         return;
     const int frameHeight = fraKEN_->sizeHint().height();
     const int tabTop = static_cast<int>(1.5 * frameHeight);
-    const int tabWidth = std::min(width() - 8, std::max(tabs_->sizeHint().width(), 520));
+    const int tabWidth = std::min(width() - 8, std::max(tabs_->sizeHint().width(), 700));
     tabs_->setGeometry((width() - tabWidth) / 2, tabTop, tabWidth, std::max(120, height() - tabTop - 8));
     fraKEN_->setGeometry(tabs_->x(), tabTop - static_cast<int>(1.15 * frameHeight), tabWidth, frameHeight);
 }

@@ -1,0 +1,49 @@
+// Writes pictures of the windows for a person to look at, when TARVELO_SCREENSHOTS names
+// a folder; otherwise the test is skipped.
+#include "SuiteTree.h"
+#include "shell/frmAUSWAHL.h"
+#include "shell/frmMAIN.h"
+#include "shell/mdiEINGABE.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void shoot(QWidget& widget, const QString& file)
+{
+    QApplication::processEvents();
+    ASSERT_TRUE(widget.grab().save(QString::fromLocal8Bit(qgetenv("TARVELO_SCREENSHOTS")) + "/" + file));
+}
+
+TEST(ScreenshotTest, WindowsInBothLanguages)
+{
+    if (qEnvironmentVariableIsEmpty("TARVELO_SCREENSHOTS"))
+        GTEST_SKIP() << "TARVELO_SCREENSHOTS is not set";
+    for (const auto& [language, suffix] : {std::pair{Locale{Locale::German, ","}, "de"}, {Locale{Locale::English, "."}, "en"}}) {
+        SuiteTree tree;
+        auto session = tree.session("source", language);
+        ASSERT_TRUE(session->start());
+        session->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (2,'Concrete on clay','direct shear',0)");
+        session->cnnX()->execute("INSERT INTO [A1] VALUES (1,0)");
+        frmMAIN window(*session);
+        window.resize(1100, 700);
+        window.show();
+        shoot(window, QStringLiteral("frmMAIN-%1.png").arg(suffix));
+        window.mnuNEU();
+        mdiEINGABE* form = window.inputForm();
+        for (int tab = 0; tab < 3; ++tab) {
+            form->tabs()->setCurrentIndex(tab);
+            shoot(window, QStringLiteral("mdiEINGABE-%1-tab%2.png").arg(suffix).arg(tab + 1));
+        }
+        window.panelClick(9);
+        frmAUSWAHL dialog(*session, "A", session->SPRACHE(), &window);
+        dialog.show();
+        shoot(dialog, QStringLiteral("frmAUSWAHL-%1.png").arg(suffix));
+        session->GEAENDERT = false;
+    }
+}
+
+}  // namespace
