@@ -8,6 +8,7 @@
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/frmAUSWAHL.h"
+#include "shell/frmINFO.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiEINGABE.h"
 
@@ -172,8 +173,9 @@ void frmMAIN::createActions()
     connect(action("mnuSCHLIESSEN"), &QAction::triggered, this, &frmMAIN::mnuSCHLIESSEN);
     connect(action("mnuBEENDEN"), &QAction::triggered, this, &frmMAIN::mnuBEENDEN);
     // Commands whose windows are not built yet stay visibly unavailable.
+    connect(action("mnuINFO"), &QAction::triggered, this, [this] { frmINFO(session_.SPRACHE(), this).exec(); });
     for (const char* name : {"mnuEXPIMP", "mnuBERECHNEN", "mnuNEUBERECHNEN", "mnuKOMPRIMIEREN", "mnuHILFE",
-                             "mnuREADME", "mnuHINWEISE", "mnuINFO"})
+                             "mnuREADME", "mnuHINWEISE"})
         action(name)->setEnabled(false);
 }
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -194,6 +196,20 @@ TEST_F(frmMAINTest, SavingCopiesTheWorkingCopyAndClosingAsksFirst)
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(fs::exists(session->XMDBPFAD()));
     EXPECT_EQ(Recordset(Connection::openFile(project), "SELECT [ID] FROM [E1]").recordCount(), 2);
+}
+
+TEST_F(frmMAINTest, ClosingWithYesSavesAndTheCloseBoxStartsTheFrameProgram)
+{
+    std::vector<std::string> started;
+    frmMAIN framed(*session, [&](const std::string& program) { started.push_back(program); });
+    std::ofstream(tree.root / "KALMORA") << "#!/bin/sh\n";
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
+    session->GEAENDERT = true;
+    tree.messages.answers = {Answer::Yes};
+    EXPECT_TRUE(framed.close());  // the close box
+    EXPECT_EQ(Recordset(Connection::openFile(session->projectFile()), "SELECT [ID] FROM [E1]").recordCount(), 2);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0], (tree.root / "KALMORA").string());
 }
 
 TEST_F(frmMAINTest, MenusInGermanAndEnglish)

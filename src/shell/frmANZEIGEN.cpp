@@ -1,0 +1,75 @@
+#include "frmANZEIGEN.h"
+
+#include "platform/Variant.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
+    : QDialog(parent), page_(new QLineEdit(this))
+{
+    const bool english = language == 1;
+    setObjectName(QStringLiteral("frmANZEIGEN"));
+    setWindowTitle(english ? QStringLiteral("Show") : QStringLiteral("Anzeigen"));
+    // Pages in the order of their kinds, each kind in the order of the windows.
+    for (const char* kind : {"mdiESEITE", "mdiSEITE", "mdiPSEITE", "mdiMSEITE"}) {
+        for (QMdiSubWindow* window : area.subWindowList()) {
+            const QString name = window->widget() ? window->widget()->objectName() : QString();
+            const bool otherKind = QString::fromLatin1(kind) == u"mdiSEITE" &&
+                                   (name.contains(QStringLiteral("mdiESEITE"), Qt::CaseInsensitive) ||
+                                    name.contains(QStringLiteral("mdiPSEITE"), Qt::CaseInsensitive) ||
+                                    name.contains(QStringLiteral("mdiMSEITE"), Qt::CaseInsensitive));
+            if (name.contains(QString::fromLatin1(kind), Qt::CaseInsensitive) && !otherKind)
+                pages_.push_back(window);
+        }
+    }
+    const auto active = std::find(pages_.begin(), pages_.end(), area.activeSubWindow());
+    page_->setObjectName(QStringLiteral("txtSEITE"));
+    page_->setText(QString::number(active == pages_.end() ? 1 : active - pages_.begin() + 1));
+    connect(page_, &QLineEdit::editingFinished, this, [this] {
+        if (!Variant(page_->text().toStdString()).isNumeric())
+            page_->setText(QStringLiteral("1"));
+    });
+
+    auto* count = new QLabel(QString::number(pages_.size()), this);
+    count->setObjectName(QStringLiteral("lblSEITEN1"));
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(english ? QStringLiteral("Available Pages:") : QStringLiteral("Vorhandene Seiten:"), this), count);
+    auto* prompt = new QLabel(english ? QStringLiteral("Show Page Nr.: ") : QStringLiteral("Anzeigen: "), this);
+    prompt->setObjectName(QStringLiteral("lblSEITE"));
+    form->addRow(prompt, page_);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
+    connect(ok, &QPushButton::clicked, this, &frmANZEIGEN::cmdOK);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+void frmANZEIGEN::cmdOK()
+{
+    const Variant number(page_->text().toStdString());
+    const int chosen = number.isNumeric() ? static_cast<int>(number.toDouble()) - 1 : 0;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (i == chosen) {
+            pages_[i]->showMaximized();
+            pages_[i]->show();
+        } else {
+            pages_[i]->hide();
+        }
+    }
+    accept();
+}

@@ -1,0 +1,91 @@
+#include "frmKONTEXT.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QColor qtColour(uint32_t colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+uint32_t classicColour(const QColor& colour)
+{
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+}  // namespace
+
+frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t pageColour, uint32_t pictureColour,
+                       Apply apply, ChooseColour choose, QWidget* parent)
+    : QDialog(parent), colours_{pageColour, pictureColour}, apply_(std::move(apply)), choose_(std::move(choose))
+{
+    const bool english = language == 1;
+    setObjectName(QStringLiteral("frmKONTEXT"));
+    setWindowTitle(english ? QStringLiteral("context menue of page") : QStringLiteral("Kontextmenü Seite"));
+    colourTitles_[0] = english ? QStringLiteral("color of page") : QStringLiteral("Seitenfarbe");
+    colourTitles_[1] = english ? QStringLiteral("color of pictureboxes") : QStringLiteral("Pictureboxfarben");
+    if (!choose_) {
+        choose_ = [this](uint32_t current, const QString& title) {
+            const QColor chosen = QColorDialog::getColor(qtColour(current), this, title);
+            return chosen.isValid() ? classicColour(chosen) : current;
+        };
+    }
+
+    auto* frame = new QGroupBox(english ? QStringLiteral("page layout") : QStringLiteral("Seitenlayout"), this);
+    frame->setObjectName(QStringLiteral("fraSKALEN"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(colourTitles_[i], frame);
+        button->setObjectName(QStringLiteral("cmdFARBEN%1").arg(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdFARBEN(i); });
+        frameLayout->addWidget(button);
+    }
+    header_ = new QCheckBox(english ? QStringLiteral("draw head and foot line ") : QStringLiteral("Kopf / Fußzeile darstellen"), this);
+    header_->setObjectName(QStringLiteral("chkBOKF"));
+    numbering_ = new QCheckBox(english ? QStringLiteral("draw page numbering ")
+                                       : QStringLiteral("Seitennummerierung darstellen"),
+                               this);
+    numbering_->setObjectName(QStringLiteral("chkBOKFS"));
+    header_->setChecked(header);
+    numbering_->setChecked(numbering);
+    numbering_->setEnabled(header);
+    // Without a header there is no page number either.
+    connect(header_, &QCheckBox::toggled, this, [this](bool on) {
+        numbering_->setEnabled(on);
+        numbering_->setChecked(on);
+    });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
+    connect(ok, &QPushButton::clicked, this, &frmKONTEXT::cmdOK);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(header_);
+    layout->addWidget(numbering_);
+    layout->addLayout(buttons);
+}
+
+void frmKONTEXT::cmdFARBEN(int index)
+{
+    colours_[index] = choose_(colours_[index], colourTitles_[index]);
+}
+
+void frmKONTEXT::cmdOK()
+{
+    if (apply_)
+        apply_(header_->isChecked(), numbering_->isChecked(), colours_[0], colours_[1]);
+    accept();
+}

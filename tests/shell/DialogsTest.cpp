@@ -1,0 +1,82 @@
+#include "shell/frmANZEIGEN.h"
+#include "shell/frmINFO.h"
+#include "shell/frmKONTEXT.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(frmKONTEXTTest, NoPageNumberWithoutHeaderAndTheSettingsGoToThePage)
+{
+    std::vector<uint32_t> applied;
+    bool header = true, numbering = true;
+    frmKONTEXT dialog(
+        3, true, true, 0xFFFFFF, 0xEEEEEE,
+        [&](bool h, bool n, uint32_t page, uint32_t picture) {
+            header = h;
+            numbering = n;
+            applied = {page, picture};
+        },
+        [](uint32_t, const QString& title) { return title == u"Seitenfarbe" ? 0x00FF00u : 0x0000FFu; });
+    EXPECT_EQ(dialog.windowTitle(), "Kontextmenü Seite");
+    dialog.chkBOKF()->setChecked(false);
+    EXPECT_FALSE(dialog.chkBOKFS()->isChecked());
+    EXPECT_FALSE(dialog.chkBOKFS()->isEnabled());
+    dialog.cmdFARBEN(0);
+    dialog.cmdOK();
+    EXPECT_FALSE(header);
+    EXPECT_FALSE(numbering);
+    EXPECT_EQ(applied, (std::vector<uint32_t>{0x00FF00u, 0xEEEEEEu}));
+
+    frmKONTEXT english(1, false, false, 0, 0, {});
+    EXPECT_EQ(english.windowTitle(), "context menue of page");
+    EXPECT_FALSE(english.chkBOKFS()->isEnabled());
+    EXPECT_EQ(english.chkBOKF()->text(), "draw head and foot line ");
+}
+
+TEST(frmANZEIGENTest, ChoosesOneOfTheOpenPages)
+{
+    QMdiArea area;
+    std::vector<QMdiSubWindow*> windows;
+    for (const char* name : {"mdiEINGABE", "mdiSEITE1", "mdiSEITE2"}) {
+        auto* widget = new QWidget;
+        widget->setObjectName(QString::fromLatin1(name));
+        windows.push_back(area.addSubWindow(widget));
+        windows.back()->show();
+    }
+    area.setActiveSubWindow(windows[2]);
+    frmANZEIGEN dialog(area, 3, nullptr);
+    EXPECT_EQ(dialog.pageCount(), 2);
+    EXPECT_EQ(dialog.txtSEITE()->text(), "2");
+    EXPECT_EQ(dialog.findChild<QLabel*>("lblSEITEN1")->text(), "2");
+    dialog.txtSEITE()->setText("1");
+    dialog.cmdOK();
+    EXPECT_FALSE(windows[1]->isHidden());
+    EXPECT_TRUE(windows[2]->isHidden());
+    EXPECT_FALSE(windows[0]->isHidden());  // not a page
+
+    frmANZEIGEN outside(area, 1, nullptr);
+    EXPECT_EQ(outside.windowTitle(), "Show");
+    outside.txtSEITE()->setText("7");
+    outside.cmdOK();  // a number outside the pages hides them all
+    EXPECT_TRUE(windows[1]->isHidden());
+    EXPECT_TRUE(windows[2]->isHidden());
+}
+
+TEST(frmINFOTest, CaptionsByLanguage)
+{
+    frmINFO german(3, nullptr);
+    EXPECT_EQ(german.windowTitle(), "Info zu KVX");
+    EXPECT_NE(german.findChild<QLabel*>("lblGEO3"), nullptr);
+    frmINFO english(1, nullptr);
+    EXPECT_EQ(english.windowTitle(), "Info of KVX");
+    EXPECT_EQ(english.findChild<QLabel*>("lblGEO3")->text().left(16), "Head of Found.: ");
+}
+
+}  // namespace
