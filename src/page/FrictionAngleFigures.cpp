@@ -1,19 +1,11 @@
 #include "FrictionAngleFigures.h"
 
 #include "page/AxisLists.h"
+#include "page/FigureLines.h"
 #include "page/Seite1.h"
 
-namespace {
-
-const uint32_t red = Surface::rgb(255, 0, 0);
-
-void segment(clsGRAFIK& g, float x1, float x2, float y1, float y2)
-{
-    std::vector<float> X{x1, x2}, Y{y1, y2};
-    g.POLYGON(X, Y);
-}
-
-}  // namespace
+using FigureLines::red;
+using FigureLines::segment;
 
 void FrictionAngleFigures::normalizeGrid()
 {
@@ -32,8 +24,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
     page_.trap("Bild 13").run({
         [&] {
             g = &page_.skeleton(13, OBJ, XDL, YDO,
-                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
-                                 {"RU", 11.0f}, {"MYMX", 0.0f}},
+                                {{"MYMX", 0.0f}},
                                 {{"MX", 0.0f}, {"MY", 0.0f}});
             if (OBJ != 0) {
                 g->ELX(s.figure(11).ELX());
@@ -96,8 +87,7 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
     page_.trap("Bild 14").run({
         [&] {
             g = &page_.skeleton(14, OBJ, XDL, YDO,
-                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
-                                 {"RU", 11.0f}, {"MYMX", 0.0f}},
+                                {{"MYMX", 0.0f}},
                                 {{"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX13}, {"XMIN", s.XMIN13},
                                  {"YMAX", s.YMAX13}, {"YMIN", s.YMIN13}});
             if (OBJ != 0) {

@@ -1,22 +1,17 @@
 #include "ReductionFigures.h"
 
 #include "page/AxisLists.h"
+#include "page/FigureLines.h"
 #include "page/Seite1.h"
 #include "page/ShearLaw.h"
 
-namespace {
-
-const uint32_t blue = Surface::rgb(0, 0, 255);
-
-}  // namespace
+using FigureLines::blue;
 
 clsGRAFIK& ReductionFigures::frame(int16_t figure, int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
     clsGRAFIK& g = page_.skeleton(figure, OBJ, XDL, YDO,
-                                  {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f},
-                                   {"RO", 7.0f}, {"RU", 11.0f}, {"MYMX", 0.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f},
-                                   {"YMAX", 1.0f}},
+                                  {{"MYMX", 0.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", 1.0f}},
                                   {{"MY", 0.0f}, {"MX", s.MX11}, {"XMAX", s.XMAX11}});
     if (OBJ != 0) {
         g.ELX(s.figure(11).ELX());

@@ -124,8 +124,12 @@ clsGRAFIK& Seite1::skeleton(int16_t figure, int16_t OBJ, float XDL, float YDO,
         box(figure).clear();
     auto& slot = state_.figures.at(figure - 11);
     slot = std::make_unique<clsGRAFIK>(session_);
-    if (state_.BONEU)
+    if (state_.BONEU) {
+        // Every figure's default frame: axes growing right and up, margins in millimetres.
+        writeG0(figure, {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
+                         {"RU", 11.0f}});
         writeG0(figure, rebuild);
+    }
     writeG0(figure, always);
     clsGRAFIK& g = *slot;
     g.EID(state_.ID);

@@ -78,8 +78,9 @@ public:
     // Writes G0 values of a figure of the current record.
     void writeG0(int16_t figure, std::initializer_list<std::pair<const char*, Variant>> values);
     float readG0(int16_t figure, const char* column);
-    // Steps 1 to 6 of every figure: clear, new drawing object, G0 defaults under the
-    // rebuild flag, values written in any case, record and figure number, target.
+    // Steps 1 to 6 of every figure: clear, new drawing object, the default frame and the
+    // figure's own defaults under the rebuild flag, values written in any case, record and
+    // figure number, target.
     clsGRAFIK& skeleton(int16_t figure, int16_t OBJ, float XDL, float YDO,
                         std::initializer_list<std::pair<const char*, Variant>> rebuild,
                         std::initializer_list<std::pair<const char*, Variant>> always);

@@ -2,23 +2,14 @@
 
 #include "data/clsDATEN.h"
 #include "page/AxisLists.h"
+#include "page/FigureLines.h"
 #include "page/Seite1.h"
 #include "page/ShearLaw.h"
 
 #include <cmath>
 
-namespace {
-
-const uint32_t red = Surface::rgb(255, 0, 0);
-
-// A straight segment from (x1, y1) to (x2, y2) as a two-point curve.
-void segment(clsGRAFIK& g, float x1, float x2, float y1, float y2)
-{
-    std::vector<float> X{x1, x2}, Y{y1, y2};
-    g.POLYGON(X, Y);
-}
-
-}  // namespace
+using FigureLines::red;
+using FigureLines::segment;
 
 void ShearFigures::captions(int16_t figure, const char* german, const char* english)
 {
@@ -44,8 +35,7 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
         },
         [&] {
             g = &page_.skeleton(11, OBJ, XDL, YDO,
-                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
-                                 {"RU", 11.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}},
+                                {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}});
             if (OBJ != 0) {
                 g->ELX(85);
@@ -149,8 +139,7 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
     page_.trap("Bild 12").run({
         [&] {
             g = &page_.skeleton(12, OBJ, XDL, YDO,
-                                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
-                                 {"RU", 11.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}},
+                                {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX11}, {"YMAX", s.YMAX11}});
             if (OBJ != 0) {
                 g->ELX(s.figure(11).ELX());

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/DialogButtons.h"
+
 frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
     : QDialog(parent), page_(new QLineEdit(this))
 {
@@ -44,16 +46,7 @@ frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
     auto* prompt = new QLabel(english ? QStringLiteral("Show Page Nr.: ") : QStringLiteral("Anzeigen: "), this);
     prompt->setObjectName(QStringLiteral("lblSEITE"));
     form->addRow(prompt, page_);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
-    connect(ok, &QPushButton::clicked, this, &frmANZEIGEN::cmdOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = dialogButtons(this, english, [this] { cmdOK(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

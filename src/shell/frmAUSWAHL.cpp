@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/DialogButtons.h"
+
 frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, QWidget* parent)
     : QDialog(parent), session_(session), mode_(mode), english_(language == 1), list_(new QListWidget(this)),
       comment_(new QLabel(this))
@@ -30,20 +32,11 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
     list_->setObjectName(QStringLiteral("lstKEN"));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     comment_->setObjectName(QStringLiteral("lblKOMMENTAR"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(english_ ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = dialogButtons(this, english_, [this] { cmdOK(); }, [this] { cmdABBRECHEN(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(comment_);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &frmAUSWAHL::cmdOK);
-    connect(cancel, &QPushButton::clicked, this, &frmAUSWAHL::cmdABBRECHEN);
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { itemClicked(list_->row(item)); });
     resize(340, 360);
     load();

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/DialogButtons.h"
+
 namespace {
 
 QColor qtColour(uint32_t colour)
@@ -61,16 +63,7 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
         numbering_->setChecked(on);
     });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("cmdABBRECHEN"));
-    connect(ok, &QPushButton::clicked, this, &frmKONTEXT::cmdOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = dialogButtons(this, english, [this] { cmdOK(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(header_);
