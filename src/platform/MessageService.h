@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Every message box of the program goes through this service: the window system shows
@@ -19,4 +20,7 @@ public:
 
     virtual ~MessageService() = default;
     virtual Answer show(const Message& message) = 0;
+    // A text prompt preset with a value; nothing when the user cancels.
+    virtual std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                             const std::string& preset) = 0;
 };

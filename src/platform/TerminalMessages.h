@@ -7,4 +7,9 @@
 class TerminalMessages : public MessageService {
 public:
     Answer show(const Message& message) override;
+    // Without a person to ask, every prompt takes its preset.
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string& preset) override
+    {
+        return preset;
+    }
 };

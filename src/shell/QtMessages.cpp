@@ -1,5 +1,7 @@
 #include "QtMessages.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 MessageService::Answer QtMessages::show(const Message& message)
@@ -28,4 +30,15 @@ MessageService::Answer QtMessages::show(const Message& message)
     case QMessageBox::No: return Answer::No;
     default: return Answer::Ok;
     }
+}
+
+std::optional<std::string> QtMessages::input(const std::string& title, const std::string& prompt,
+                                             const std::string& preset)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner_, QString::fromStdString(title), QString::fromStdString(prompt),
+                                               QLineEdit::Normal, QString::fromStdString(preset), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text.toStdString();
 }

@@ -10,6 +10,8 @@ public:
     explicit QtMessages(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     Answer show(const Message& message) override;
+    std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                     const std::string& preset) override;
 
 private:
     QWidget* owner_;

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <cmath>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -156,6 +157,34 @@ void SessionContext::prepareWorkingCopy()
 void SessionContext::save()
 {
     DatabaseFiles::copy(XMDBPFAD(), projectFile());
+}
+
+SessionContext::Compaction SessionContext::compact()
+{
+    const std::string source = XMDBPFAD();
+    const std::string temporary = source.substr(0, source.find(".mdb")) + "TEMP.mdb";
+    const auto megabytes = [](const std::string& path) {
+        return static_cast<float>(std::nearbyint(fs::file_size(path) / 1e6 * 10) / 10);
+    };
+    const float before = megabytes(source);
+    DatabaseFiles::remove(temporary);
+    try {
+        cnnX_->execute("VACUUM INTO '" + Connection::escaped(temporary) + "'");
+    } catch (const VbError&) {
+        DatabaseFiles::remove(temporary);
+        throw;
+    }
+    cnnX_->close();
+    try {
+        DatabaseFiles::rename(temporary, source);
+    } catch (const VbError&) {
+        cnnX_ = Connection::open(connectionString(source), 30);
+        throw;
+    }
+    cnnX_ = Connection::open(connectionString(source), 30);
+    const float after = megabytes(source);
+    const float reduction = before > 0 ? static_cast<float>(std::nearbyint((before - after) * 100 / before * 10) / 10) : 0;
+    return {before, after, reduction};
 }
 
 void SessionContext::end()

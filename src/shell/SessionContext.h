@@ -55,6 +55,14 @@ public:
 
     // Copies the working copy over the project database.
     void save();
+
+    // Sizes in MB rounded to one decimal, and the reduction in percent.
+    struct Compaction {
+        float before, after, reduction;
+    };
+    // Rewrites the working copy without its free space; cnnX is open again afterwards.
+    // When compacting fails, the working copy stays as it was and cnnX stays open on it.
+    Compaction compact();
     // The end of a session: ADMIN handed back to the frame program (suite mode),
     // connections closed, the working copy deleted.
     void end();

@@ -5,6 +5,10 @@
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
+#include "platform/Clock.h"
+#include "shell/EvaluationRuns.h"
+#include "shell/PageTools.h"
+#include "shell/PrintService.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/frmAUSWAHL.h"
@@ -14,7 +18,9 @@
 
 #include <QLineEdit>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QMdiSubWindow>
+#include <QUrl>
 
 #include <QAction>
 #include <QApplication>
@@ -124,7 +130,10 @@ private:
 
 frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
     : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
-      formCommands_(std::make_unique<FormCommands>(*this))
+      formCommands_(std::make_unique<FormCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)),
+      ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
+      open_([](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))); }),
+      runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_))
 {
     selection_ = [this](const QString& mode) {
         frmAUSWAHL dialog(session_, mode, session_.SPRACHE(), this);
@@ -147,6 +156,17 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
 }
 
 frmMAIN::~frmMAIN() = default;
+
+void frmMAIN::setPrintService(PrintService& printer)
+{
+    tools_ = std::make_unique<PageTools>(*this, printer, open_);
+}
+
+void frmMAIN::setOpenDocument(OpenDocument open)
+{
+    open_ = std::move(open);
+    tools_ = std::make_unique<PageTools>(*this, *ownPrinter_, open_);
+}
 
 bool frmMAIN::english() const
 {
@@ -174,9 +194,17 @@ void frmMAIN::createActions()
     connect(action("mnuBEENDEN"), &QAction::triggered, this, &frmMAIN::mnuBEENDEN);
     // Commands whose windows are not built yet stay visibly unavailable.
     connect(action("mnuINFO"), &QAction::triggered, this, [this] { frmINFO(session_.SPRACHE(), this).exec(); });
-    for (const char* name : {"mnuEXPIMP", "mnuBERECHNEN", "mnuNEUBERECHNEN", "mnuKOMPRIMIEREN", "mnuHILFE",
-                             "mnuREADME", "mnuHINWEISE"})
-        action(name)->setEnabled(false);
+    connect(action("mnuBERECHNEN"), &QAction::triggered, this, [this] { runs_->mnuBERECHNEN(); });
+    connect(action("mnuNEUBERECHNEN"), &QAction::triggered, this, [this] { runs_->mnuNEUBERECHNEN(); });
+    connect(action("mnuKOMPRIMIEREN"), &QAction::triggered, this, &frmMAIN::mnuKOMPRIMIEREN);
+    const std::pair<const char*, const char*> documents[] = {
+        {"mnuHILFE", "KVX.hlp"}, {"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}};
+    for (const auto& [name, file] : documents) {
+        const std::string path = session_.programFolder() + "/" + file;
+        connect(action(name), &QAction::triggered, this, [this, path] { open_(path); });
+    }
+    // Export and import come with their own window; until then the item is unavailable.
+    action("mnuEXPIMP")->setEnabled(false);
 }
 
 void frmMAIN::createMenus()
@@ -190,6 +218,10 @@ void frmMAIN::createMenus()
         menu->setObjectName(QString::fromLatin1(item.name));
         menu->menuAction()->setEnabled(item.enabled);
         menus_[menu->objectName()] = menu;
+        if (menu->objectName() == u"mnuAUSWERTEN")
+            connect(menu, &QMenu::aboutToShow, this, [this] { runs_->mnuAUSWERTEN(); });
+        if (menu->objectName() == u"mnuFRAGEZEICHEN")
+            connect(menu, &QMenu::aboutToShow, this, &frmMAIN::mnuFRAGEZEICHEN);
     }
     // Items in tree order, each into its parent menu.
     for (const MenuItem& item : menuItems) {
@@ -304,10 +336,12 @@ void frmMAIN::mnuSPEICHERN()
             if (rounded > 10) {
                 const bool english = session_.SPRACHE() == 1;
                 const std::string size = vb::singleText(rounded);
-                session_.messages().show({title,
+                const MessageService::Answer answer = session_.messages().show({title,
                                           english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
                                                   : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
                                           MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                if (answer == MessageService::Answer::Yes)
+                    mnuKOMPRIMIEREN();
             }
         },
         [&] {
@@ -487,6 +521,50 @@ void frmMAIN::panelClick(int number)
         saveInputForm();
     else if (number == 9 && form_)
         closeInputForm();
+    if (number < 10 || number > 15)
+        return;
+    // A cancelled print dialog (32755) and error 380 end a page tool without a word.
+    try {
+        switch (number) {
+        case 10: tools_->anzeigen(); break;
+        case 11: tools_->drucken(); break;
+        case 12: tools_->kopie(); break;
+        case 13: tools_->word(); break;
+        case 15: tools_->schliessen(); break;
+        default: break;
+        }
+    } catch (const VbError& error) {
+        if (error.number() != 32755 && error.number() != 380)
+            ErrorTrap(session_.messages(), "KVX", "VB-Error: ").attempt([&] { throw error; });
+    }
+    QApplication::restoreOverrideCursor();
+    panel(number)->setFrameShadow(QFrame::Raised);
+}
+
+void frmMAIN::mnuFRAGEZEICHEN()
+{
+    const std::pair<const char*, const char*> documents[] = {
+        {"mnuHILFE", "KVX.hlp"}, {"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}};
+    for (const auto& [name, file] : documents) {
+        std::error_code ignored;
+        action(name)->setEnabled(std::filesystem::exists(session_.programFolder() + "/" + file, ignored));
+    }
+}
+
+void frmMAIN::mnuKOMPRIMIEREN()
+{
+    const std::string title = caption(QStringLiteral("mnuKOMPRIMIEREN")).toStdString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ErrorTrap(session_.messages(), title, "VB-Error: ").run({[&] {
+        const SessionContext::Compaction sizes = session_.compact();
+        const bool english = session_.SPRACHE() == 1;
+        const std::string reduction = vb::singleText(sizes.reduction), after = vb::singleText(sizes.after);
+        session_.messages().show({title,
+                                  english ? "Database was compact about " + reduction + " % to " + after + " MB!"
+                                          : "Datenbank wurde um " + reduction + " % auf " + after + " MB komprimiert !",
+                                  MessageService::Buttons::Ok, MessageService::Icon::Information});
+    }});
+    QApplication::restoreOverrideCursor();
 }
 
 void frmMAIN::saveInputForm()

@@ -7,6 +7,10 @@
 #include <map>
 #include <memory>
 
+class Clock;
+class EvaluationRuns;
+class PageTools;
+class PrintService;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -27,9 +31,20 @@ public:
     // Shows the selection dialog in a mode and returns the tag it left ("OK", "Abbrechen").
     using SelectionDialog = std::function<QString(const QString& mode)>;
 
+    // Opens a document with the desktop's viewer.
+    using OpenDocument = std::function<void(const std::string& path)>;
+
     frmMAIN(SessionContext& session, FrameStarter startFrame = {}, QWidget* parent = nullptr);
     ~frmMAIN() override;
     void setSelectionDialog(SelectionDialog dialog) { selection_ = std::move(dialog); }
+    // Tests put a printer that writes files, a fixed clock and a viewer that only records.
+    void setPrintService(PrintService& printer);
+    void setClock(const Clock& clock) { clock_ = &clock; }
+    void setOpenDocument(OpenDocument open);
+    const Clock& clock() const { return *clock_; }
+    EvaluationRuns& runs() { return *runs_; }
+    PageTools& pageTools() { return *tools_; }
+    QString caption(const QString& name) const;
 
     // Status panel 6: the selected records.
     void DATENSATZANZEIGE();
@@ -48,7 +63,10 @@ public:
     void mnuSPEICHERN();
     void mnuSCHLIESSEN();
     void mnuBEENDEN();
-    // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it.
+    void mnuKOMPRIMIEREN();
+    void mnuFRAGEZEICHEN();  // the "?" menu: documents are offered when they exist
+    // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it, 10 to 15
+    // are the page tools.
     void panelClick(int number);
     mdiEINGABE* inputForm() const { return form_; }
     mdiAUTOSTART* startScreen() const { return autostart_; }
@@ -61,7 +79,6 @@ private:
     void createMenus();
     void createStatusBar();
     void applyLanguage();
-    QString caption(const QString& name) const;
     // The frame program's reason to close: the user's close box (true) or the program.
     bool queryUnload(bool byUser);
     void unload();
@@ -83,6 +100,12 @@ private:
     SelectionDialog selection_;
     class FormCommands;
     std::unique_ptr<FormCommands> formCommands_;
+    std::unique_ptr<PrintService> ownPrinter_;
+    std::unique_ptr<Clock> ownClock_;
+    const Clock* clock_;
+    OpenDocument open_;
+    std::unique_ptr<EvaluationRuns> runs_;
+    std::unique_ptr<PageTools> tools_;
     mdiEINGABE* form_ = nullptr;
     mdiAUTOSTART* autostart_ = nullptr;
     QMdiSubWindow* formWindow_ = nullptr;

@@ -26,6 +26,14 @@ mdiSEITE1::mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent)
     setMinimumSize(static_cast<int>(width), static_cast<int>(height));
 }
 
+mdiSEITE1::mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent)
+    : mdiSEITE1(*page, commands, parent)
+{
+    owned_ = std::move(page);
+}
+
+mdiSEITE1::~mdiSEITE1() = default;
+
 void mdiSEITE1::refresh()
 {
     update();

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class PictureBox;
@@ -24,6 +25,9 @@ public:
     };
 
     mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent = nullptr);
+    // A window that owns its page.
+    mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent = nullptr);
+    ~mdiSEITE1() override;
 
     Seite1& page() { return page_; }
     // Shows what the page drew last.
@@ -36,6 +40,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    std::unique_ptr<Seite1> owned_;
     Seite1& page_;
     Commands& commands_;
     std::vector<PictureBox*> boxes_;

@@ -21,6 +21,19 @@ public:
                                                                                             : Answer::Ok;
     }
 
+    // Prompts answer from their own queue; with it empty they take the preset.
+    std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                     const std::string& preset) override
+    {
+        shown.push_back({title, prompt, Buttons::OkCancel, Icon::None});
+        if (inputs.empty())
+            return preset;
+        const std::optional<std::string> answer = inputs.front();
+        inputs.pop_front();
+        return answer;
+    }
+
     std::vector<Message> shown;
     std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> inputs;
 };

@@ -1,0 +1,189 @@
+#include "EvaluationRuns.h"
+
+#include "page/Seite1.h"
+#include "platform/Clock.h"
+#include "platform/Connection.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Recordset.h"
+#include "shell/SessionContext.h"
+#include "shell/StatusPanel.h"
+#include "shell/frmKONTEXT.h"
+#include "shell/frmMAIN.h"
+#include "shell/mdiAUTOSTART.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+void yield()
+{
+    QApplication::processEvents();
+}
+
+}  // namespace
+
+void EvaluationRuns::mnuAUSWERTEN()
+{
+    SessionContext& session = window_.session();
+    const auto enable = [this](const char* name, bool on) { window_.action(QString::fromLatin1(name))->setEnabled(on); };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), "VB-Error: ").run({[&] {
+        Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true");
+        const long n = selected.recordCount();
+        const int32_t id = n == 1 ? selected.field("ID").toLong() : 0;
+        selected.close();
+        for (const char* name : {"mnuEINGABEGRAFIK", "mnuMBERECHNEN", "mnuFBERECHNEN"})
+            enable(name, false);
+        if (n != 1) {
+            enable("mnuBERECHNEN", false);
+            enable("mnuNEUBERECHNEN", false);
+            return;
+        }
+        Recordset state(session.cnnX(), "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+        if (state.isEOF()) {
+            state.addNew();
+            state.setField("ID", id);
+            state.setField("BONEU", true);
+            state.update();
+        }
+        state.moveFirst();
+        enable("mnuBERECHNEN", !state.field("BONEU").toBoolean());
+        state.close();
+        enable("mnuNEUBERECHNEN", true);
+    }});
+    QApplication::restoreOverrideCursor();
+}
+
+bool EvaluationRuns::showPage()
+{
+    mdiAUTOSTART* start = window_.startScreen();
+    auto page = std::make_unique<Seite1>(window_.session(), window_.clock(), start);
+    if (!page->load())
+        return false;
+    auto* view = new mdiSEITE1(std::move(page), *this);
+    QMdiSubWindow* frame = window_.mdiArea()->addSubWindow(view);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setObjectName(QStringLiteral("mdiSEITE1"));
+    frame->showMaximized();
+    view->setFocus();
+    return true;
+}
+
+void EvaluationRuns::finish()
+{
+    for (int number = 10; number <= 15; ++number) {
+        window_.panel(number)->setVisible(true);
+        window_.panel(number)->setFrameShadow(QFrame::Raised);
+    }
+    QProgressBar* bar = window_.startScreen()->pgbBERECHNEN();
+    bar->setValue(100);
+    yield();
+    if (pauseMilliseconds > 0) {
+        QEventLoop pause;
+        QTimer::singleShot(pauseMilliseconds, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+    bar->hide();
+    bar->setValue(0);
+    window_.session().GEAENDERT = true;
+    window_.menu(QStringLiteral("mnuDATEI"))->menuAction()->setEnabled(false);
+}
+
+void EvaluationRuns::mnuBERECHNEN()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    window_.setEnabled(false);
+    window_.startScreen()->pgbBERECHNEN()->show();
+    yield();
+    const bool shown = showPage();
+    window_.setEnabled(true);
+    if (shown)
+        finish();
+    else
+        window_.startScreen()->pgbBERECHNEN()->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+void EvaluationRuns::mnuNEUBERECHNEN()
+{
+    SessionContext& session = window_.session();
+    window_.setEnabled(false);
+    window_.startScreen()->pgbBERECHNEN()->show();
+    std::unique_ptr<Recordset> state;
+    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), "VB-Error: ")
+        .run({[&] {
+            Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+            const int32_t id = selected.field("ID").toLong();
+            selected.close();
+            // The state is replaced, never updated: the run always passes through "rebuild".
+            state = std::make_unique<Recordset>(session.cnnX(),
+                                                "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+            if (!state->isEOF()) {
+                state->moveFirst();
+                state->deleteCurrent();
+            }
+            state->addNew();
+            state->setField("ID", id);
+            state->setField("BONEU", true);
+            state->update();
+        }});
+    yield();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    window_.startScreen()->setValue(0);  // the calculation object binds and resets the bar
+    const bool shown = state && showPage();
+    window_.setEnabled(true);
+    if (!shown) {
+        window_.startScreen()->pgbBERECHNEN()->hide();
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    state->setField("BONEU", false);
+    state->update();
+    state->close();
+    finish();
+    QApplication::restoreOverrideCursor();
+}
+
+void EvaluationRuns::panelClick(int panel)
+{
+    window_.panelClick(panel);
+}
+
+void EvaluationRuns::quit()
+{
+    window_.mnuBEENDEN();
+}
+
+void EvaluationRuns::openContext()
+{
+    auto* view = qobject_cast<mdiSEITE1*>(window_.mdiArea()->activeSubWindow()
+                                              ? window_.mdiArea()->activeSubWindow()->widget()
+                                              : nullptr);
+    if (!view)
+        return;
+    Seite1& page = view->page();
+    auto* dialog = new frmKONTEXT(
+        window_.session().SPRACHE(), page.state().header, page.state().numbering, page.page().backColor,
+        page.box(11).backColor,
+        [view](bool header, bool numbering, uint32_t pageColour, uint32_t pictureColour) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            view->page().KONTEXT(header, numbering, pageColour, pictureColour);
+            view->refresh();
+            QApplication::restoreOverrideCursor();
+        },
+        {}, &window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void EvaluationRuns::pageActivated()
+{
+    window_.panel(14)->setVisible(false);
+}

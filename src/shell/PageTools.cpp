@@ -1,0 +1,163 @@
+#include "PageTools.h"
+
+#include "page/Seite1.h"
+#include "platform/MessageService.h"
+#include "platform/VbError.h"
+#include "shell/PrintService.h"
+#include "shell/SessionContext.h"
+#include "shell/StatusPanel.h"
+#include "shell/frmANZEIGEN.h"
+#include "shell/frmMAIN.h"
+#include "shell/mdiAUTOSTART.h"
+#include "shell/mdiSEITE1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextImageFormat>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+PageTools::PageTools(frmMAIN& window, PrintService& printer, OpenDocument open)
+    : window_(window), printer_(printer), open_(std::move(open))
+{
+}
+
+std::vector<QMdiSubWindow*> PageTools::pages() const
+{
+    std::vector<QMdiSubWindow*> found;
+    for (const char* kind : {"mdiESEITE", "mdiSEITE", "mdiPSEITE", "mdiMSEITE"}) {
+        for (QMdiSubWindow* window : window_.mdiArea()->subWindowList()) {
+            const QString name = window->widget() ? window->widget()->objectName() : QString();
+            if (name.compare(QString::fromLatin1(kind) + QStringLiteral("1"), Qt::CaseInsensitive) == 0 ||
+                (name.startsWith(QString::fromLatin1(kind), Qt::CaseInsensitive) &&
+                 name.mid(static_cast<int>(std::strlen(kind))).toInt() > 0))
+                found.push_back(window);
+        }
+    }
+    return found;
+}
+
+mdiSEITE1* PageTools::activePage() const
+{
+    QMdiSubWindow* active = window_.mdiArea()->activeSubWindow();
+    if (!active) {
+        const auto all = pages();
+        active = all.empty() ? nullptr : all.front();
+    }
+    return active ? qobject_cast<mdiSEITE1*>(active->widget()) : nullptr;
+}
+
+std::string PageTools::projectFolder() const
+{
+    return window_.session().PROJEKTSPFAD() + "/" + window_.panel(2)->text().toStdString();
+}
+
+void PageTools::anzeigen()
+{
+    frmANZEIGEN(*window_.mdiArea(), window_.session().SPRACHE(), &window_).exec();
+}
+
+void PageTools::drucken()
+{
+    const std::vector<QMdiSubWindow*> all = pages();
+    if (all.empty())
+        return;
+    int current = 1;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i] == window_.mdiArea()->activeSubWindow())
+            current = static_cast<int>(i) + 1;
+    }
+    const bool printed = printer_.print(static_cast<int>(all.size()), current, [&](int page, Surface& sheet) {
+        if (auto* view = qobject_cast<mdiSEITE1*>(all.at(page - 1)->widget())) {
+            view->page().DRUCKEN(sheet);
+            view->refresh();
+        }
+    });
+    if (!printed)
+        throw VbError(32755, "Cancel was selected.");
+}
+
+void PageTools::kopie()
+{
+    SessionContext& session = window_.session();
+    const fs::path folder = fs::path(projectFolder()) / "JPG";
+    fs::create_directories(folder);
+    const std::string preset = window_.panel(6)->text().toStdString() + "-1";
+    const std::optional<std::string> name = session.messages().input(
+        "KOPIE", (folder.string() + "/") + "Bitte bestätigen oder ändern Sie den Dateinamen. Vorgabe: " + preset + ".bmp",
+        preset);
+    if (!name || name->empty())
+        return;
+    // The copy stays in the project's JPG folder: no paths, no way up.
+    if (name->find('/') != std::string::npos || name->find('\\') != std::string::npos ||
+        name->find("..") != std::string::npos) {
+        const bool english = session.SPRACHE() == 1;
+        session.messages().show({"KOPIE",
+                                 english ? "The file name " + *name + " must not contain \"/\", \"\\\" or \"..\"."
+                                         : "Der Dateiname " + *name + " darf kein \"/\", \"\\\" oder \"..\" enthalten.",
+                                 MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QWidget* active = window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : &window_;
+    const bool saved = active->grab().toImage().save(QString::fromStdString((folder / (*name + ".bmp")).string()), "BMP");
+    QApplication::restoreOverrideCursor();
+    if (!saved)
+        throw VbError(VbError::DatabaseError, "The screen copy could not be written to " + folder.string());
+}
+
+void PageTools::word()
+{
+    // The page goes into an OpenDocument text: each visible picture box by name and image.
+    mdiSEITE1* view = activePage();
+    if (!view)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    for (int figure = 11; figure <= 17; ++figure) {
+        auto* box = view->findChild<QWidget*>(QStringLiteral("picBILD%1").arg(figure));
+        if (!box || !box->isVisible())
+            continue;
+        cursor.insertText(box->objectName());
+        cursor.insertBlock();
+        const QString resource = QStringLiteral("image://%1").arg(box->objectName());
+        document.addResource(QTextDocument::ImageResource, QUrl(resource), box->grab().toImage());
+        QTextImageFormat image;
+        image.setName(resource);
+        cursor.insertImage(image);
+        cursor.insertBlock();
+    }
+    const std::string path =
+        (fs::path(projectFolder()) / (window_.panel(6)->text().toStdString() + "-Seite1.odt")).string();
+    QTextDocumentWriter writer(QString::fromStdString(path), "odf");
+    const bool written = writer.write(&document);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
+    if (open_)
+        open_(path);
+}
+
+void PageTools::schliessen()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QMdiSubWindow* window : window_.mdiArea()->subWindowList()) {
+        if (window->widget() != static_cast<QWidget*>(window_.startScreen()))
+            window->close();
+    }
+    for (int number = 10; number <= 15; ++number)
+        window_.panel(number)->setVisible(false);
+    window_.menu(QStringLiteral("mnuDATEI"))->menuAction()->setEnabled(true);
+    window_.menu(QStringLiteral("mnuEXTRAS"))->menuAction()->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}

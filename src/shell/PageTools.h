@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMdiSubWindow;
+class frmMAIN;
+class mdiSEITE1;
+class PrintService;
+
+// The page tools of the status bar (panels 10 to 15): show another page, print pages,
+// save a screen copy, put the page into a text document, and close the pages.
+class PageTools {
+public:
+    using OpenDocument = std::function<void(const std::string& path)>;
+
+    PageTools(frmMAIN& window, PrintService& printer, OpenDocument open);
+
+    void anzeigen();
+    void drucken();
+    void kopie();
+    void word();
+    void schliessen();
+
+    // The open page windows, in the order of their kinds.
+    std::vector<QMdiSubWindow*> pages() const;
+
+private:
+    mdiSEITE1* activePage() const;
+    std::string projectFolder() const;
+
+    frmMAIN& window_;
+    PrintService& printer_;
+    OpenDocument open_;
+};
