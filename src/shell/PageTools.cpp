@@ -48,12 +48,12 @@ std::vector<QMdiSubWindow*> PageTools::pages() const
 
 mdiSEITE1* PageTools::activePage() const
 {
+    // The active child window when it is a page, else the first page.
     QMdiSubWindow* active = window_.mdiArea()->activeSubWindow();
-    if (!active) {
-        const auto all = pages();
-        active = all.empty() ? nullptr : all.front();
-    }
-    return active ? qobject_cast<mdiSEITE1*>(active->widget()) : nullptr;
+    if (auto* page = active ? qobject_cast<mdiSEITE1*>(active->widget()) : nullptr)
+        return page;
+    const auto all = pages();
+    return all.empty() ? nullptr : qobject_cast<mdiSEITE1*>(all.front()->widget());
 }
 
 std::string PageTools::projectFolder() const

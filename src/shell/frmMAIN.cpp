@@ -130,7 +130,7 @@ private:
 
 frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
     : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
-      formCommands_(std::make_unique<FormCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)),
+      formCommands_(std::make_unique<FormCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)), printer_(ownPrinter_.get()),
       ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
       open_([](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))); }),
       runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_))
@@ -159,13 +159,14 @@ frmMAIN::~frmMAIN() = default;
 
 void frmMAIN::setPrintService(PrintService& printer)
 {
-    tools_ = std::make_unique<PageTools>(*this, printer, open_);
+    printer_ = &printer;
+    tools_ = std::make_unique<PageTools>(*this, *printer_, open_);
 }
 
 void frmMAIN::setOpenDocument(OpenDocument open)
 {
     open_ = std::move(open);
-    tools_ = std::make_unique<PageTools>(*this, *ownPrinter_, open_);
+    tools_ = std::make_unique<PageTools>(*this, *printer_, open_);
 }
 
 bool frmMAIN::english() const

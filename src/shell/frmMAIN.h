@@ -101,6 +101,7 @@ private:
     class FormCommands;
     std::unique_ptr<FormCommands> formCommands_;
     std::unique_ptr<PrintService> ownPrinter_;
+    PrintService* printer_;
     std::unique_ptr<Clock> ownClock_;
     const Clock* clock_;
     OpenDocument open_;

@@ -1,0 +1,218 @@
+#include "SuiteTree.h"
+#include "platform/Clock.h"
+#include "platform/PaperSurface.h"
+#include "shell/EvaluationRuns.h"
+#include "shell/PageTools.h"
+#include "shell/PrintService.h"
+#include "shell/StatusPanel.h"
+#include "shell/frmMAIN.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Answer = MessageService::Answer;
+
+class FixedClock : public Clock {
+public:
+    VbDate now() const override { return VbDate{46363.5}; }
+};
+
+// Prints to PDF files, one per job, with a scripted page range (0 0: all pages).
+class PdfPrinter : public PrintService {
+public:
+    explicit PdfPrinter(fs::path folder) : folder_(std::move(folder)) {}
+    bool print(int pages, int current, const std::function<void(int, Surface&)>& draw) override
+    {
+        offered = {pages, current};
+        if (cancel)
+            return false;
+        auto sheet = PaperSurface::pdf(QString::fromStdString((folder_ / ("job" + std::to_string(++jobs) + ".pdf")).string()));
+        const int first = from ? from : 1, last = to ? to : pages;
+        for (int page = first; page <= last; ++page) {
+            if (page > first)
+                sheet->newPage();
+            draw(page, *sheet);
+            printed.push_back(page);
+        }
+        return sheet->finish();
+    }
+    fs::path folder_;
+    int from = 0, to = 0, jobs = 0;
+    bool cancel = false;
+    std::pair<int, int> offered;
+    std::vector<int> printed;
+};
+
+class EvaluationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        session = tree.session("source");
+        ASSERT_TRUE(session->start());
+        execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
+        window = std::make_unique<frmMAIN>(*session);
+        window->setClock(clock);
+        window->setPrintService(printer);
+        window->setOpenDocument([this](const std::string& path) { opened.push_back(path); });
+        window->runs().pauseMilliseconds = 0;
+        window->show();
+    }
+    void execute(const std::string& sql) { session->cnnX()->execute(sql); }
+    Variant value(const std::string& sql) { return Recordset(session->cnnX(), sql).field(0); }
+    long count(const std::string& sql) { return Recordset(session->cnnX(), sql).recordCount(); }
+    bool enabled(const char* name) { return window->action(name)->isEnabled(); }
+    int pageWindows()
+    {
+        int pages = 0;
+        for (QMdiSubWindow* sub : window->mdiArea()->subWindowList())
+            pages += sub->widget() && sub->widget()->objectName() == u"mdiSEITE1";
+        return pages;
+    }
+
+    SuiteTree tree;
+    std::unique_ptr<SessionContext> session;
+    FixedClock clock;
+    PdfPrinter printer{tree.root};
+    std::vector<std::string> opened;
+    std::unique_ptr<frmMAIN> window;
+};
+
+TEST_F(EvaluationTest, TheEvaluateMenuFollowsTheEvaluationState)
+{
+    window->runs().mnuAUSWERTEN();
+    EXPECT_EQ(value("SELECT [BONEU] FROM [A1] WHERE [ID]=1"), Variant(true));  // created
+    EXPECT_FALSE(enabled("mnuBERECHNEN"));
+    EXPECT_TRUE(enabled("mnuNEUBERECHNEN"));
+    EXPECT_FALSE(enabled("mnuMBERECHNEN"));
+
+    execute("UPDATE [A1] SET [BONEU]=false");
+    window->runs().mnuAUSWERTEN();
+    EXPECT_TRUE(enabled("mnuBERECHNEN"));
+
+    execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',1)");
+    window->runs().mnuAUSWERTEN();
+    EXPECT_FALSE(enabled("mnuBERECHNEN"));
+    EXPECT_FALSE(enabled("mnuNEUBERECHNEN"));
+    execute("UPDATE [E1] SET [AKT]=false");
+    window->runs().mnuAUSWERTEN();
+    EXPECT_FALSE(enabled("mnuNEUBERECHNEN"));
+}
+
+TEST_F(EvaluationTest, RecalculatingShowsThePageAndLeavesTheGeometryStored)
+{
+    execute("INSERT INTO [A1] VALUES (1,0)");
+    window->runs().mnuNEUBERECHNEN();
+    EXPECT_EQ(pageWindows(), 1);
+    EXPECT_EQ(count("SELECT [ID] FROM [A1] WHERE [ID]=1"), 1);  // replaced, not doubled
+    EXPECT_EQ(value("SELECT [BONEU] FROM [A1] WHERE [ID]=1"), Variant(false));
+    EXPECT_EQ(count("SELECT [ID] FROM [G0] WHERE [ID]=1"), 6);
+    EXPECT_EQ(value("SELECT [XMAX] FROM [G0] WHERE [ID]=1 AND [IDOBJEKT]=11").toSingle(), 100);
+    for (int number = 10; number <= 15; ++number)
+        EXPECT_FALSE(window->panel(number)->isHidden()) << number;
+    EXPECT_FALSE(window->menu("mnuDATEI")->menuAction()->isEnabled());
+    EXPECT_TRUE(session->GEAENDERT);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(tree.messages.shown.empty());
+
+    window->runs().mnuBERECHNEN();
+    EXPECT_EQ(pageWindows(), 2);
+}
+
+TEST_F(EvaluationTest, PrintingAllPagesOrOneOfThem)
+{
+    window->runs().mnuNEUBERECHNEN();
+    window->runs().mnuBERECHNEN();
+    window->panelClick(11);
+    EXPECT_EQ(printer.offered.first, 2);
+    EXPECT_EQ(printer.printed, (std::vector<int>{1, 2}));
+    printer.printed.clear();
+    printer.from = printer.to = 1;
+    window->panelClick(11);
+    EXPECT_EQ(printer.printed, std::vector<int>{1});
+    QFile pdf(QString::fromStdString((tree.root / "job2.pdf").string()));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4).startsWith("%PDF"));
+    printer.cancel = true;
+    window->panelClick(11);  // a cancelled dialog ends the command without a message
+    EXPECT_TRUE(tree.messages.shown.empty());
+}
+
+TEST_F(EvaluationTest, ScreenCopiesStayInTheProjectsFolder)
+{
+    window->runs().mnuNEUBERECHNEN();
+    window->panelClick(12);
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].title, "KOPIE");
+    EXPECT_NE(tree.messages.shown[0].text.find("Vorgabe: Sand-1.bmp"), std::string::npos);
+    const fs::path folder = tree.root / "TE0000.00" / "JPG";
+    EXPECT_TRUE(fs::exists(folder / "Sand-1.bmp"));
+
+    tree.messages.inputs = {std::string("../../escaped"), std::string("")};
+    window->panelClick(12);
+    EXPECT_NE(tree.messages.shown.back().text.find("darf kein"), std::string::npos);
+    EXPECT_FALSE(fs::exists(tree.root / "escaped.bmp"));
+    window->panelClick(12);  // an empty answer stores nothing
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(EvaluationTest, TheWordToolWritesADocumentAndClosingLeavesTheStartScreen)
+{
+    window->runs().mnuNEUBERECHNEN();
+    window->panelClick(13);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(fs::exists(opened[0]));
+    EXPECT_GT(fs::file_size(opened[0]), 10000u);
+    window->panelClick(15);
+    EXPECT_EQ(pageWindows(), 0);
+    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);  // the start screen
+    EXPECT_TRUE(window->panel(10)->isHidden());
+    EXPECT_TRUE(window->menu("mnuDATEI")->menuAction()->isEnabled());
+}
+
+TEST_F(EvaluationTest, CompactionReportsTheReductionAndKeepsTheWorkingCopyOnFailure)
+{
+    execute("CREATE TABLE [BALLAST] ([T] TEXT)");
+    execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<3000) "
+            "INSERT INTO [BALLAST] SELECT printf('%.1000d', i) FROM n");
+    execute("DROP TABLE [BALLAST]");
+    window->mnuKOMPRIMIEREN();
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].text.rfind("Datenbank wurde um ", 0), 0u);
+    EXPECT_NE(tree.messages.shown[0].text.find(" MB komprimiert !"), std::string::npos);
+    EXPECT_EQ(tree.messages.shown[0].icon, MessageService::Icon::Information);
+    EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);  // cnnX works on the compacted copy
+    EXPECT_LT(fs::file_size(session->XMDBPFAD()), 1000000u);
+
+    // A temporary file that cannot be written: the working copy stays and cnnX stays open.
+    fs::create_directories(tree.root / "BENUTZER" / "SOMMER" / "KVXTEMP.mdb" / "blocked");
+    tree.messages.answers = {Answer::Ok};
+    window->mnuKOMPRIMIEREN();
+    EXPECT_EQ(tree.messages.shown.back().text.rfind("VB-Error: ", 0), 0u);
+    EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);
+}
+
+TEST_F(EvaluationTest, DocumentsAreOfferedWhenTheyExist)
+{
+    window->mnuFRAGEZEICHEN();
+    EXPECT_FALSE(enabled("mnuREADME"));
+    EXPECT_FALSE(enabled("mnuHILFE"));
+    std::ofstream(tree.root / "source" / "KVX.doc") << "ReadMe";
+    window->mnuFRAGEZEICHEN();
+    EXPECT_TRUE(enabled("mnuREADME"));
+    EXPECT_FALSE(enabled("mnuHINWEISE"));
+    window->action("mnuREADME")->trigger();
+    EXPECT_EQ(opened.back(), (tree.root / "source" / "KVX.doc").string());
+}
+
+}  // namespace
