@@ -12,6 +12,7 @@
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/frmAUSWAHL.h"
+#include "shell/frmEXPIMP.h"
 #include "shell/frmINFO.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiEINGABE.h"
@@ -204,8 +205,7 @@ void frmMAIN::createActions()
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path] { open_(path); });
     }
-    // Export and import come with their own window; until then the item is unavailable.
-    action("mnuEXPIMP")->setEnabled(false);
+    connect(action("mnuEXPIMP"), &QAction::triggered, this, &frmMAIN::mnuEXPIMP);
 }
 
 void frmMAIN::createMenus()
@@ -540,6 +540,22 @@ void frmMAIN::panelClick(int number)
     }
     QApplication::restoreOverrideCursor();
     panel(number)->setFrameShadow(QFrame::Raised);
+}
+
+void frmMAIN::mnuEXPIMP()
+{
+    for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
+        menu(QString::fromLatin1(name))->menuAction()->setEnabled(false);
+    frmEXPIMP dialog(session_, this);
+    exportImport_ = &dialog;
+    dialog.exec();
+    exportImport_ = nullptr;
+    Tag = dialog.opened() ? QStringLiteral("OK") : QString();
+    if (Tag == u"OK")
+        session_.GEAENDERT = true;
+    for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
+        menu(QString::fromLatin1(name))->menuAction()->setEnabled(true);
+    DATENSATZANZEIGE();
 }
 
 void frmMAIN::mnuFRAGEZEICHEN()

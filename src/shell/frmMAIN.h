@@ -14,6 +14,7 @@ class PrintService;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class frmEXPIMP;
 class mdiAUTOSTART;
 class mdiEINGABE;
 class QMenu;
@@ -64,6 +65,8 @@ public:
     void mnuSCHLIESSEN();
     void mnuBEENDEN();
     void mnuKOMPRIMIEREN();
+    void mnuEXPIMP();
+    frmEXPIMP* exportImport() const { return exportImport_; }
     void mnuFRAGEZEICHEN();  // the "?" menu: documents are offered when they exist
     // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it, 10 to 15
     // are the page tools.
@@ -109,6 +112,7 @@ private:
     std::unique_ptr<PageTools> tools_;
     mdiEINGABE* form_ = nullptr;
     mdiAUTOSTART* autostart_ = nullptr;
+    frmEXPIMP* exportImport_ = nullptr;
     QMdiSubWindow* formWindow_ = nullptr;
     bool closingByProgram_ = false;
     bool unloaded_ = false;

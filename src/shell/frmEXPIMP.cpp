@@ -1,0 +1,167 @@
+#include "frmEXPIMP.h"
+
+#include "data/RecordCopy.h"
+#include "platform/Connection.h"
+#include "platform/ErrorTrap.h"
+#include "shell/SessionContext.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
+    : QDialog(parent), session_(session), english_(session.SPRACHE() == 1)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setObjectName(QStringLiteral("frmEXPIMP"));
+    setWindowTitle(QStringLiteral("Export/Import"));
+    const QString project = QString::fromStdString(session.PROJEKT());
+    fraIMP_ = new QGroupBox((english_ ? QStringLiteral("Selected Projekt: ") : QStringLiteral("Aktuelles Projekt: ")) + project, this);
+    fraIMP_->setObjectName(QStringLiteral("fraIMP"));
+    fraEXP_ = new QGroupBox(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"), this);
+    fraEXP_->setObjectName(QStringLiteral("fraEXP"));
+    const auto list = [this](const char* name, QWidget* parent) {
+        auto* widget = new QListWidget(parent);
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setSelectionMode(QAbstractItemView::MultiSelection);
+        return widget;
+    };
+    imported_ = list("lstIMP", fraIMP_);
+    external_ = list("lstEXP", fraEXP_);
+    (new QVBoxLayout(fraIMP_))->addWidget(imported_);
+
+    // Drives are the mounted file systems; the folder tree shows the chosen one.
+    drives_ = new QComboBox(fraEXP_);
+    drives_->setObjectName(QStringLiteral("drvEXP"));
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        drives_->addItem(volume.rootPath());
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders_ = new QTreeView(fraEXP_);
+    folders_->setObjectName(QStringLiteral("dirEXP"));
+    folders_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        folders_->hideColumn(column);
+    const QString projects = QString::fromStdString(session.PROJEKTSPFAD());
+    const QString drive = QStorageInfo(projects).rootPath();
+    drives_->setCurrentText(drive);
+    folders_->setRootIndex(model_->setRootPath(drive));
+    folders_->setCurrentIndex(model_->index(projects));
+    connect(drives_, &QComboBox::currentTextChanged, this, [this](const QString& root) {
+        folders_->setRootIndex(model_->setRootPath(root));
+    });
+    connect(folders_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { folderChanged(model_->filePath(index)); });
+    auto* externalLayout = new QVBoxLayout(fraEXP_);
+    externalLayout->addWidget(drives_);
+    externalLayout->addWidget(folders_);
+    externalLayout->addWidget(external_);
+
+    const auto button = [this](const char* name, const QString& text) {
+        auto* widget = new QPushButton(text, this);
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    QPushButton* exportButton = button("cmdEXP", QStringLiteral("Export >>"));
+    QPushButton* importButton = button("cmdIMP", QStringLiteral("<< Import"));
+    QPushButton* close = button("cmdSCHLIESSEN", english_ ? QStringLiteral("Quit") : QStringLiteral("Schließen"));
+    connect(exportButton, &QPushButton::clicked, this, &frmEXPIMP::cmdEXP);
+    connect(importButton, &QPushButton::clicked, this, &frmEXPIMP::cmdIMP);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* middle = new QVBoxLayout;
+    middle->addStretch();
+    middle->addWidget(exportButton);
+    middle->addWidget(importButton);
+    middle->addStretch();
+    middle->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(fraIMP_);
+    layout->addLayout(middle);
+    layout->addWidget(fraEXP_);
+    resize(820, 480);
+    fill(session_.cnnX(), imported_);
+    QApplication::restoreOverrideCursor();
+}
+
+frmEXPIMP::~frmEXPIMP() = default;
+
+void frmEXPIMP::fill(const std::shared_ptr<Connection>& connection, QListWidget* list)
+{
+    list->clear();
+    ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").attempt([&] {
+        for (const RecordCopy::Entry& entry : RecordCopy::LISTEFUELLEN(connection)) {
+            auto* item = new QListWidgetItem(QString::fromStdString(entry.text), list);
+            item->setData(Qt::UserRole, entry.id);
+        }
+    });
+}
+
+void frmEXPIMP::folderChanged(const QString& folder)
+{
+    external_->clear();
+    const std::string candidate = (fs::path(folder.toStdString()) / "KVX.mdb").string();
+    std::error_code ignored;
+    // The own working copy is never opened as another project.
+    if (!fs::exists(candidate, ignored) || fs::equivalent(candidate, session_.XMDBPFAD(), ignored))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").run({
+        [&] {
+            externalProject_.reset();
+            opened_ = true;
+            externalProject_ = Connection::open(
+                "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + candidate + ";Persist Security Info=False", 30);
+        },
+        [&] { fill(externalProject_, external_); },
+        [&] {
+            fraEXP_->setTitle((english_ ? QStringLiteral("Project ") : QStringLiteral("Projekt ")) +
+                              QString::fromStdString(fs::path(folder.toStdString()).filename().string()));
+        },
+    });
+    QApplication::restoreOverrideCursor();
+}
+
+void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_ptr<Connection>& to, QListWidget* list)
+{
+    std::vector<int32_t> ids;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            ids.push_back(list->item(i)->data(Qt::UserRole).toInt());
+    }
+    if (ids.empty() || !from || !to)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
+    QApplication::restoreOverrideCursor();
+}
+
+void frmEXPIMP::cmdEXP()
+{
+    copy(session_.cnnX(), externalProject_, imported_);
+    if (externalProject_)
+        fill(externalProject_, external_);
+}
+
+void frmEXPIMP::cmdIMP()
+{
+    copy(externalProject_, session_.cnnX(), external_);
+    fill(session_.cnnX(), imported_);
+    opened_ = true;
+}
+
+void frmEXPIMP::done(int result)
+{
+    externalProject_.reset();
+    QDialog::done(result);
+}
