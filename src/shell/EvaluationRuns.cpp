@@ -68,6 +68,7 @@ bool EvaluationRuns::showPage()
     if (!page->load())
         return false;
     auto* view = new mdiSEITE1(std::move(page), *this);
+    view->setProperty("HelpContextID", 20);
     QMdiSubWindow* frame = window_.mdiArea()->addSubWindow(view);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setObjectName(QStringLiteral("mdiSEITE1"));

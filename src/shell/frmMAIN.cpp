@@ -7,6 +7,7 @@
 #include "platform/VbError.h"
 #include "platform/Clock.h"
 #include "shell/EvaluationRuns.h"
+#include "shell/HelpWindow.h"
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
 #include "shell/SessionContext.h"
@@ -142,6 +143,7 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
         return dialog.Tag;
     };
     setObjectName(QStringLiteral("frmMAIN"));
+    setProperty("HelpContextID", 0);
     setWindowTitle(QStringLiteral("Kalmora"));
     area_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(area_);
@@ -199,9 +201,8 @@ void frmMAIN::createActions()
     connect(action("mnuBERECHNEN"), &QAction::triggered, this, [this] { runs_->mnuBERECHNEN(); });
     connect(action("mnuNEUBERECHNEN"), &QAction::triggered, this, [this] { runs_->mnuNEUBERECHNEN(); });
     connect(action("mnuKOMPRIMIEREN"), &QAction::triggered, this, &frmMAIN::mnuKOMPRIMIEREN);
-    const std::pair<const char*, const char*> documents[] = {
-        {"mnuHILFE", "KVX.hlp"}, {"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}};
-    for (const auto& [name, file] : documents) {
+    connect(action("mnuHILFE"), &QAction::triggered, this, &frmMAIN::mnuHILFE);
+    for (const auto& [name, file] : {std::pair{"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}}) {
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path] { open_(path); });
     }
@@ -421,6 +422,7 @@ void frmMAIN::setInputState(bool input)
 void frmMAIN::showInputForm()
 {
     form_ = new mdiEINGABE(session_, session_.SPRACHE(), session_.DEZIMALPUNKT(), *formCommands_);
+    form_->setProperty("HelpContextID", 11);
     formWindow_ = area_->addSubWindow(form_);
     formWindow_->setAttribute(Qt::WA_DeleteOnClose);
     formWindow_->resize(780, 450);
@@ -556,6 +558,17 @@ void frmMAIN::mnuEXPIMP()
     for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
         menu(QString::fromLatin1(name))->menuAction()->setEnabled(true);
     DATENSATZANZEIGE();
+}
+
+void frmMAIN::mnuHILFE()
+{
+    // The context of the active control, else of the active child window, else of the window.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus && area_->activeSubWindow())
+        focus = area_->activeSubWindow()->widget();
+    HelpWindow help(QString::fromStdString(session_.programFolder() + "/KVX.hlp"),
+                    HelpWindow::contextOf(focus ? focus : this), english(), this);
+    help.exec();
 }
 
 void frmMAIN::mnuFRAGEZEICHEN()

@@ -67,7 +67,8 @@ public:
     void mnuKOMPRIMIEREN();
     void mnuEXPIMP();
     frmEXPIMP* exportImport() const { return exportImport_; }
-    void mnuFRAGEZEICHEN();  // the "?" menu: documents are offered when they exist
+    void mnuFRAGEZEICHEN();
+    void mnuHILFE();  // the "?" menu: documents are offered when they exist
     // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it, 10 to 15
     // are the page tools.
     void panelClick(int number);

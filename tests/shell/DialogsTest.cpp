@@ -80,3 +80,31 @@ TEST(frmINFOTest, CaptionsByLanguage)
 }
 
 }  // namespace
+
+#include "shell/HelpWindow.h"
+
+#include <QFile>
+#include <QTextBrowser>
+
+namespace {
+
+TEST(HelpWindowTest, TheHelpFileHasEveryContextOfTheMenus)
+{
+    QFile file(QStringLiteral(TARVELO_DATABASE_DIR "/KVX.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int context : {11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 30, 32, 33, 34, 42, 43, 44})
+        EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(context))) << context;
+
+    HelpWindow help(QStringLiteral(TARVELO_DATABASE_DIR "/KVX.hlp"), 14, true, nullptr);
+    EXPECT_EQ(help.windowTitle(), "?/Hilfe");
+    EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("Export-Import")));
+
+    QWidget window;
+    window.setProperty("HelpContextID", 11);
+    QWidget field(&window);
+    EXPECT_EQ(HelpWindow::contextOf(&field), 11);
+    EXPECT_EQ(HelpWindow::contextOf(nullptr), 0);
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "HelpWindow.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(const QString& helpFile, int context, bool english, QWidget* parent)
+    : QDialog(parent), browser_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("cdlHILFE"));
+    setWindowTitle(QStringLiteral("?/Hilfe"));
+    browser_->setObjectName(QStringLiteral("txtHILFE"));
+    QFile file(helpFile);
+    if (file.open(QIODevice::ReadOnly))
+        browser_->setHtml(QString::fromUtf8(file.readAll()));
+    const QString anchor = QString::number(context);
+    const QString englishAnchor = QStringLiteral("en-") + anchor;
+    browser_->scrollToAnchor(english && browser_->toHtml().contains(QStringLiteral("\"") + englishAnchor + QStringLiteral("\""))
+                                 ? englishAnchor
+                                 : anchor);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    resize(720, 560);
+}
+
+int HelpWindow::contextOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant context = widget->property("HelpContextID");
+        if (context.isValid())
+            return context.toInt();
+    }
+    return 0;
+}
