@@ -2,6 +2,7 @@
 // a folder; otherwise the test is skipped.
 #include "SuiteTree.h"
 #include "shell/frmAUSWAHL.h"
+#include "shell/EvaluationRuns.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
 
@@ -39,6 +40,12 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
             shoot(window, QStringLiteral("mdiEINGABE-%1-tab%2.png").arg(suffix).arg(tab + 1));
         }
         window.panelClick(9);
+        session->cnnX()->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
+        window.runs().pauseMilliseconds = 0;
+        window.runs().mnuNEUBERECHNEN();
+        window.resize(1500, 950);
+        shoot(window, QStringLiteral("mdiSEITE1-%1.png").arg(suffix));
+        window.panelClick(15);
         frmAUSWAHL dialog(*session, "A", session->SPRACHE(), &window);
         dialog.show();
         shoot(dialog, QStringLiteral("frmAUSWAHL-%1.png").arg(suffix));
