@@ -1,0 +1,75 @@
+#include "FrameProgram.h"
+
+#include "platform/Connection.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/Recordset.h"
+#include "platform/SettingsStore.h"
+#include "platform/VbError.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+FrameProgram::FrameProgram(std::string suiteFolder, SettingsStore& settings, std::string user)
+    : suiteFolder_(std::move(suiteFolder)), settings_(settings), user_(std::move(user))
+{
+}
+
+std::string FrameProgram::databaseFolder() const
+{
+    const std::string stored = settings_.value("KALMORA", "Extras", "Datenbankpfad");
+    return stored.empty() ? suiteFolder_ + "/DB" : stored;
+}
+
+void FrameProgram::init(const std::string& folder)
+{
+    const std::string target = folder.empty() ? databaseFolder() : folder;
+    fs::create_directories(target);
+    fs::create_directories(projectsFolder());
+    for (const char* database : {"ARCHIV.mdb", "VORGABE.mdb"}) {
+        if (!fs::exists(fs::path(target) / database))
+            DatabaseFiles::copy(moduleFolder() + "/" + database, (fs::path(target) / database).string());
+    }
+    settings_.setValue("KALMORA", "Extras", "Datenbankpfad", fs::absolute(target).string());
+}
+
+bool FrameProgram::newProject(const std::string& name)
+{
+    if (name.empty() || name.find('/') != std::string::npos || name.find("..") != std::string::npos)
+        throw VbError(VbError::DatabaseError, "A project name must not be empty nor contain \"/\" or \"..\".");
+    const fs::path folder = fs::path(projectsFolder()) / name;
+    if (fs::exists(folder))
+        return false;
+    fs::create_directories(folder);
+    DatabaseFiles::copy(moduleFolder() + "/KVX.mdb", (folder / "KVX.mdb").string());
+    return true;
+}
+
+std::vector<std::string> FrameProgram::projects() const
+{
+    std::vector<std::string> names;
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(projectsFolder(), ignored)) {
+        if (entry.is_directory() && fs::exists(entry.path() / "KVX.mdb"))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void FrameProgram::choose(const std::string& project, const std::string& editor)
+{
+    auto archive = Connection::openFile(databaseFolder() + "/ARCHIV.mdb");
+    Recordset row(archive, "SELECT * FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
+    if (row.isEOF()) {
+        row.addNew();
+        row.setField("BENUTZER", user_);
+    }
+    row.setField("PROG", "KALMORA");
+    row.setField("PROJEKTSPFAD", fs::absolute(projectsFolder()).string());
+    row.setField("PROJEKT", project);
+    row.setField("BEARBEITER", editor);
+    row.update();
+    row.close();
+}

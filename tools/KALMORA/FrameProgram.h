@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class SettingsStore;
+
+// The suite's frame program: it keeps the suite databases (ARCHIV.mdb with the user
+// table ADMIN, VORGABE.mdb) in the folder stored under KALMORA/Extras/Datenbankpfad,
+// creates projects (a folder with a project database from the module's template) and
+// hands the user's current project to the module through the user's ADMIN row.
+class FrameProgram {
+public:
+    // suiteFolder holds the module's program folder "KVX", the projects and the databases.
+    FrameProgram(std::string suiteFolder, SettingsStore& settings, std::string user);
+
+    std::string moduleFolder() const { return suiteFolder_ + "/KVX"; }
+    std::string projectsFolder() const { return suiteFolder_ + "/PROJEKTE"; }
+    // The stored database folder, or <suite>/DB when none is stored yet.
+    std::string databaseFolder() const;
+
+    // Makes the suite databases where they are missing and stores their folder.
+    void init(const std::string& databaseFolder = {});
+    // A new project folder with an empty project database; false when it exists already.
+    bool newProject(const std::string& name);
+    std::vector<std::string> projects() const;
+    // Writes the user's ADMIN row: the project, the editor, PROG = "KALMORA".
+    void choose(const std::string& project, const std::string& editor);
+    // The program that a start runs: the module in its program folder.
+    std::string moduleProgram() const { return moduleFolder() + "/KVX"; }
+
+private:
+    std::string suiteFolder_;
+    SettingsStore& settings_;
+    std::string user_;
+};
