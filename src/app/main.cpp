@@ -1,22 +1,36 @@
 // The program: builds the session from the operating system and the user's settings,
 // then shows the main window. Without a row in the suite's administration table (or
 // stand-alone, from a folder whose path contains "source") it says why and ends.
+// With TARVELO_SCRIPT naming a file, the program runs that script instead of a person.
 #include "platform/Locale.h"
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "shell/QtMessages.h"
+#include "shell/ScriptRunner.h"
 #include "shell/SessionContext.h"
 #include "shell/frmMAIN.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
+#include <QTimer>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
+    std::unique_ptr<ScriptRunner> script;
+    if (const QString path = qEnvironmentVariable("TARVELO_SCRIPT"); !path.isEmpty()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return 2;
+        script = std::make_unique<ScriptRunner>(QString::fromUtf8(file.readAll()).split(u'\n'));
+    }
     QtSettingsStore settings;
-    QtMessages messages;
+    QtMessages dialogs;
+    MessageService& messages = script ? static_cast<MessageService&>(*script) : dialogs;
     SessionContext session({QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); },
                             Locale::system(), settings, messages});
     if (!session.start())
@@ -24,7 +38,9 @@ int main(int argc, char** argv)
     frmMAIN window(session, [](const std::string& program) {
         QProcess::startDetached(QString::fromStdString(program), {});
     });
-    messages.setOwner(&window);
+    dialogs.setOwner(&window);
     window.showMaximized();
+    if (script)
+        QTimer::singleShot(0, &window, [&] { script->run(window); });
     return app.exec();
 }

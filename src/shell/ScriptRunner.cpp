@@ -1,0 +1,129 @@
+#include "ScriptRunner.h"
+
+#include "platform/Connection.h"
+#include "platform/PaperSurface.h"
+#include "shell/EvaluationRuns.h"
+#include "shell/SessionContext.h"
+#include "shell/frmMAIN.h"
+#include "shell/mdiEINGABE.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <iostream>
+
+ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
+{
+    // Answers at the top of the script are ready before the window exists: start-up may ask.
+    while (!lines_.isEmpty()) {
+        const QString line = lines_.front().trimmed();
+        if (!line.startsWith(QStringLiteral("answer ")) && !line.startsWith(QStringLiteral("input ")))
+            break;
+        const qsizetype space = line.indexOf(u' ');
+        const QString verb = line.left(space), argument = line.mid(space + 1).toLower();
+        if (verb == u"answer")
+            answers_.push_back(argument == u"yes" ? Answer::Yes : argument == u"no" ? Answer::No
+                               : argument == u"cancel" ? Answer::Cancel : Answer::Ok);
+        else
+            inputs_.push_back(line.mid(space + 1).toStdString());
+        lines_.pop_front();
+    }
+}
+
+MessageService::Answer ScriptRunner::show(const Message& message)
+{
+    Answer answer = message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    std::cerr << "KVX message: " << message.title << ": " << message.text << "\n";
+    return answer;
+}
+
+std::optional<std::string> ScriptRunner::input(const std::string& title, const std::string&, const std::string& preset)
+{
+    std::cerr << "KVX prompt: " << title << "\n";
+    if (inputs_.empty())
+        return preset;
+    const std::string text = inputs_.front();
+    inputs_.pop_front();
+    return text;
+}
+
+bool ScriptRunner::PdfPrinter::print(int pages, int, const std::function<void(int page, Surface& sheet)>& draw)
+{
+    auto sheet = PaperSurface::pdf(path);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            sheet->newPage();
+        draw(page, *sheet);
+    }
+    return sheet->finish();
+}
+
+void ScriptRunner::run(frmMAIN& window)
+{
+    window.setSelectionDialog([this, &window](const QString&) {
+        if (selection_.isNull())
+            return QStringLiteral("Abbrechen");
+        std::string names;
+        for (const QString& ken : selection_.split(u','))
+            names += (names.empty() ? "'" : ",'") + Connection::escaped(ken.trimmed().toStdString()) + "'";
+        window.session().cnnX()->execute("UPDATE [E1] SET [AKT]=([KEN] IN (" + names + "))");
+        selection_ = QString();
+        return QStringLiteral("OK");
+    });
+    window.setPrintService(printer_);
+    window.runs().pauseMilliseconds = 0;
+    for (const QString& line : lines_) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        const qsizetype space = trimmed.indexOf(u' ');
+        execute(window, trimmed.left(space), space < 0 ? QString() : trimmed.mid(space + 1));
+        QApplication::processEvents();
+    }
+}
+
+void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& argument)
+{
+    std::cerr << "KVX script: " << verb.toStdString() << " " << argument.toStdString() << "\n";
+    if (verb == u"answer") {
+        const QString a = argument.toLower();
+        answers_.push_back(a == u"yes" ? Answer::Yes : a == u"no" ? Answer::No : a == u"cancel" ? Answer::Cancel : Answer::Ok);
+    } else if (verb == u"input") {
+        inputs_.push_back(argument.toStdString());
+    } else if (verb == u"select") {
+        selection_ = argument;
+    } else if (verb == u"trigger") {
+        if (QAction* action = window.action(argument))
+            action->trigger();
+    } else if (verb == u"menu" && argument == u"mnuAUSWERTEN") {
+        window.runs().mnuAUSWERTEN();
+    } else if (verb == u"set" && window.inputForm()) {
+        const qsizetype space = argument.indexOf(u' ');
+        const QString field = argument.left(space), text = space < 0 ? QString() : argument.mid(space + 1);
+        mdiEINGABE* form = window.inputForm();
+        if (field == u"cboSIMAX")
+            form->cboSIMAX()->setEditText(text);
+        else if (field == u"cboSPR")
+            form->cboSPR()->setCurrentIndex(text.toInt());
+        else if (QLineEdit* edit = form->field(field))
+            edit->setText(text);
+    } else if (verb == u"panel") {
+        window.panelClick(argument.toInt());
+    } else if (verb == u"print") {
+        printer_.path = argument;
+    } else if (verb == u"wait") {
+        QEventLoop pause;
+        QTimer::singleShot(argument.toInt(), &pause, &QEventLoop::quit);
+        pause.exec();
+    } else if (verb == u"quit") {
+        window.mnuBEENDEN();
+    }
+}

@@ -1,0 +1,45 @@
+#include "FrameProgram.h"
+#include "MemorySettings.h"
+#include "platform/Connection.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/Recordset.h"
+#include "platform/VbError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(FrameProgramTest, MakesTheSuiteProjectsAndTheUsersAdminRow)
+{
+    std::random_device random;
+    const fs::path root = fs::temp_directory_path() / ("tarvelo-frame-" + std::to_string(random()));
+    fs::create_directories(root / "KVX");
+    for (const char* file : {"KVX.mdb", "ARCHIV.mdb", "VORGABE.mdb"})
+        DatabaseFiles::copy(std::string(TARVELO_DATABASE_DIR "/") + file, (root / "KVX" / file).string());
+    MemorySettings settings;
+    FrameProgram frame(root.string(), settings, "SOMMER");
+    frame.init();
+    EXPECT_EQ(settings.value("KALMORA", "Extras", "Datenbankpfad"), (root / "DB").string());
+    EXPECT_TRUE(fs::exists(root / "DB" / "ARCHIV.mdb"));
+    EXPECT_TRUE(frame.newProject("Hafen"));
+    EXPECT_FALSE(frame.newProject("Hafen"));
+    EXPECT_THROW(frame.newProject("../weg"), VbError);
+    EXPECT_EQ(frame.projects(), std::vector<std::string>{"Hafen"});
+    frame.choose("Hafen", "Dipl.-Ing. Sommer");
+    frame.choose("Hafen", "Dipl.-Ing. Sommer");  // the row is updated, not doubled
+    Recordset admin(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()), "SELECT * FROM [ADMIN]");
+    ASSERT_EQ(admin.recordCount(), 1);
+    EXPECT_EQ(admin.field("PROG").text(), "KALMORA");
+    EXPECT_EQ(admin.field("PROJEKT").text(), "Hafen");
+    EXPECT_EQ(admin.field("PROJEKTSPFAD").text(), (root / "PROJEKTE").string());
+    admin.close();
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+
+}  // namespace
