@@ -17,9 +17,33 @@
 
 #include <memory>
 
+namespace {
+
+// The last line of defence: an error that escapes a command is reported, and the program
+// goes on with the user's work intact, instead of ending.
+class KvxApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    MessageService* messages = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            if (messages)
+                messages->show({"KVX", std::string("VB-Error: 51\n") + error.what(), MessageService::Buttons::Ok,
+                                MessageService::Icon::Warning});
+            return false;
+        }
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
     std::unique_ptr<ScriptRunner> script;
     if (const QString path = qEnvironmentVariable("TARVELO_SCRIPT"); !path.isEmpty()) {
@@ -31,6 +55,7 @@ int main(int argc, char** argv)
     QtSettingsStore settings;
     QtMessages dialogs;
     MessageService& messages = script ? static_cast<MessageService&>(*script) : dialogs;
+    app.messages = &messages;
     SessionContext session({QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); },
                             Locale::system(), settings, messages});
     if (!session.start())

@@ -118,8 +118,8 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     window_.setEnabled(false);
     window_.startScreen()->pgbBERECHNEN()->show();
     std::unique_ptr<Recordset> state;
-    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), "VB-Error: ")
-        .run({[&] {
+    ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), "VB-Error: ");
+    const bool prepared = trap.run({[&] {
             Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
             const int32_t id = selected.field("ID").toLong();
             selected.close();
@@ -138,16 +138,18 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     yield();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     window_.startScreen()->setValue(0);  // the calculation object binds and resets the bar
-    const bool shown = state && showPage();
+    const bool shown = prepared && state && showPage();
     window_.setEnabled(true);
     if (!shown) {
         window_.startScreen()->pgbBERECHNEN()->hide();
         QApplication::restoreOverrideCursor();
         return;
     }
-    state->setField("BONEU", false);
-    state->update();
-    state->close();
+    trap.run({[&] {
+        state->setField("BONEU", false);
+        state->update();
+        state->close();
+    }});
     finish();
     QApplication::restoreOverrideCursor();
 }

@@ -90,7 +90,10 @@ void PageTools::kopie()
 {
     SessionContext& session = window_.session();
     const fs::path folder = fs::path(projectFolder()) / "JPG";
-    fs::create_directories(folder);
+    std::error_code failed;
+    fs::create_directories(folder, failed);
+    if (failed)
+        throw VbError(VbError::DatabaseError, folder.string() + ": " + failed.message());
     const std::string preset = window_.panel(6)->text().toStdString() + "-1";
     const std::optional<std::string> name = session.messages().input(
         "KOPIE", (folder.string() + "/") + "Bitte bestätigen oder ändern Sie den Dateinamen. Vorgabe: " + preset + ".bmp",

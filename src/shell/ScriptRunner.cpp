@@ -86,6 +86,8 @@ void ScriptRunner::run(frmMAIN& window)
             continue;
         const qsizetype space = trimmed.indexOf(u' ');
         execute(window, trimmed.left(space), space < 0 ? QString() : trimmed.mid(space + 1));
+        if (trimmed.left(space) == u"quit")
+            return;  // the session has ended
         QApplication::processEvents();
     }
 }

@@ -92,10 +92,10 @@ bool SessionContext::start()
     } else {
         if (!trap.attempt([&] { cnnARCHIV_ = Connection::open(connectionString(DATENBANKPFAD() + "/ARCHIV.mdb")); }) ||
             !trap.attempt([&] { cnnX_V_ = Connection::open(connectionString(DATENBANKPFAD() + "/VORGABE.mdb")); }))
-            return true;
+            return false;
         bool found = false;
         if (!trap.attempt([&] { found = readAdminRow(); }))
-            return true;
+            return false;
         if (!found) {
             warn(std::string("Program ") + code + " can used only via the frame program!",
                  std::string("Programm ") + code + " kann nur über das Rahmenprogramm ausgeführt werden!");
@@ -112,11 +112,14 @@ bool SessionContext::start()
             return false;
         }
     }
-    if (!trap.attempt([&] { prepareWorkingCopy(); }))
-        return true;
-    GEAENDERT = false;
+    bool recovered = false;
+    if (!trap.attempt([&] { recovered = prepareWorkingCopy(); }))
+        return false;
+    // Work kept from an interrupted session is not in the project yet: closing asks to save it.
+    GEAENDERT = recovered;
     trap.attempt([&] { cnnX_ = Connection::open(connectionString(XMDBPFAD())); });
-    return true;
+    // Without its working copy the program cannot run; the error has been shown.
+    return cnnX_ && cnnX_->isOpen();
 }
 
 bool SessionContext::readAdminRow()
@@ -136,7 +139,7 @@ bool SessionContext::readAdminRow()
     return true;
 }
 
-void SessionContext::prepareWorkingCopy()
+bool SessionContext::prepareWorkingCopy()
 {
     // A working copy left behind means the last session did not end normally.
     const std::string copy = XMDBPFAD();
@@ -149,9 +152,10 @@ void SessionContext::prepareWorkingCopy()
                          "Daten gepeichert werden?",
              MessageService::Buttons::YesNo, MessageService::Icon::Question});
         if (answer == MessageService::Answer::Yes)
-            return;
+            return true;
     }
     DatabaseFiles::copy(projectFile(), copy);
+    return false;
 }
 
 void SessionContext::save()
@@ -166,6 +170,8 @@ SessionContext::Compaction SessionContext::compact()
     const auto megabytes = [](const std::string& path) {
         return static_cast<float>(std::nearbyint(fs::file_size(path) / 1e6 * 10) / 10);
     };
+    if (!cnnX_)
+        throw VbError::of(VbError::ObjectNotSet);
     const float before = megabytes(source);
     DatabaseFiles::remove(temporary);
     try {

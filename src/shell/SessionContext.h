@@ -27,7 +27,8 @@ public:
     explicit SessionContext(Environment environment);
     ~SessionContext() override;
 
-    // The start-up steps; false when the program has to end (its message was shown).
+    // The start-up steps; false when the program has to end (its message was shown), also
+    // when the working copy could not be opened.
     bool start();
 
     std::shared_ptr<Connection> cnnX() const override { return cnnX_; }
@@ -74,7 +75,8 @@ private:
     bool english() const { return SPRACHE() == Locale::English; }
     void message(const std::string& english, const std::string& german, int buttons, int icon);
     bool readAdminRow();
-    void prepareWorkingCopy();
+    // True when the working copy of an interrupted session was kept.
+    bool prepareWorkingCopy();
 
     Environment environment_;
     std::shared_ptr<Connection> cnnARCHIV_;

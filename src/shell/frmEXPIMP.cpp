@@ -109,7 +109,10 @@ void frmEXPIMP::fill(const std::shared_ptr<Connection>& connection, QListWidget*
 
 void frmEXPIMP::folderChanged(const QString& folder)
 {
+    // Nothing chosen until a project database opens: no copy can go to an earlier one.
     external_->clear();
+    externalProject_.reset();
+    fraEXP_->setTitle(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"));
     const std::string candidate = (fs::path(folder.toStdString()) / "KVX.mdb").string();
     std::error_code ignored;
     // The own working copy is never opened as another project.

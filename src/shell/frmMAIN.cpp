@@ -326,8 +326,9 @@ void frmMAIN::DATENSATZANZEIGE()
     panel(6)->setToolTip(tip);
 }
 
-void frmMAIN::mnuSPEICHERN()
+bool frmMAIN::mnuSPEICHERN()
 {
+    bool saved = false;
     const std::string title = caption(QStringLiteral("mnuSPEICHERN")).toStdString();
     ErrorTrap trap(session_.messages(), title, "VB-Error: ");
     trap.run({
@@ -349,10 +350,16 @@ void frmMAIN::mnuSPEICHERN()
         [&] {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             session_.save();
+            saved = true;
         },
-        [&] { session_.GEAENDERT = false; },
+        [&] {
+            // Only a save that worked makes the changes safe.
+            if (saved)
+                session_.GEAENDERT = false;
+        },
     });
     QApplication::restoreOverrideCursor();
+    return saved;
 }
 
 void frmMAIN::mnuSCHLIESSEN()
@@ -380,8 +387,8 @@ bool frmMAIN::queryUnload(bool byUser)
              MessageService::Buttons::YesNoCancel, MessageService::Icon::Question});
         if (answer == MessageService::Answer::Cancel)
             return false;
-        if (answer == MessageService::Answer::Yes)
-            mnuSPEICHERN();
+        if (answer == MessageService::Answer::Yes && !mnuSPEICHERN())
+            return false;  // the changes are not safe yet: the window stays
     }
     if (byUser || session_.RAHMENSTART) {
         const auto frame = std::filesystem::path(session_.programFolder()).parent_path() / "KALMORA";
@@ -497,6 +504,25 @@ void frmMAIN::deleteRecord(int32_t id)
         session_.cnnX()->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
 }
 
+void frmMAIN::inTransaction(const std::function<void()>& work)
+{
+    auto db = session_.cnnX();
+    if (!db)
+        throw VbError::of(VbError::ObjectNotSet);
+    db->execute("BEGIN");
+    try {
+        work();
+        db->execute("COMMIT");
+    } catch (...) {
+        try {
+            db->execute("ROLLBACK");
+        } catch (const VbError&) {
+            // The engine ended the transaction itself.
+        }
+        throw;
+    }
+}
+
 void frmMAIN::mnuLOESCHEN()
 {
     const std::string title = caption(QStringLiteral("mnuLOESCHEN")).toStdString();
@@ -509,8 +535,10 @@ void frmMAIN::mnuLOESCHEN()
             const MessageService::Answer answer = session_.messages().show(
                 {title, english() ? "File " + ken + " will be deleted!" : "Datensatz " + ken + " wird gelöscht!",
                  MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
-            if (answer == MessageService::Answer::Ok)
-                deleteRecord(rows.field("ID").toLong());
+            if (answer == MessageService::Answer::Ok) {
+                const int32_t id = rows.field("ID").toLong();
+                inTransaction([&] { deleteRecord(id); });
+            }
         }
         rows.close();
     }});
@@ -619,43 +647,43 @@ void frmMAIN::saveInputForm()
         return;
     }
     // The record is written as a whole or not at all: a refused value leaves the old one.
-    auto db = session_.cnnX();
-    db->execute("BEGIN");
+    struct Refused {};
     bool saved = false;
     try {
-        int32_t id = 1;
-        Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
-        if (!same.isEOF()) {
-            const MessageService::Answer answer = messages.show(
-                {title,
-                 english() ? "Do you want to overwrite the file" + ken + "?"
-                           : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
-                 MessageService::Buttons::YesNo, MessageService::Icon::Question});
-            if (answer != MessageService::Answer::Yes) {
-                db->execute("ROLLBACK");
-                return;
+        inTransaction([&] {
+            auto db = session_.cnnX();
+            int32_t id = 1;
+            Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
+            if (!same.isEOF()) {
+                const MessageService::Answer answer = messages.show(
+                    {title,
+                     english() ? "Do you want to overwrite the file" + ken + "?"
+                               : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                     MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                if (answer != MessageService::Answer::Yes)
+                    throw Refused{};
+                id = same.field("ID").toLong();
+                same.close();
+                deleteRecord(id);
+            } else {
+                Recordset newest(db, "SELECT * FROM [E1] ORDER BY [ID] Desc");
+                if (!newest.isEOF())
+                    id = newest.field("ID").toLong() + 1;
             }
-            id = same.field("ID").toLong();
-            same.close();
-            deleteRecord(id);
-        } else {
-            Recordset newest(db, "SELECT * FROM [E1] ORDER BY [ID] Desc");
-            if (!newest.isEOF())
-                id = newest.field("ID").toLong() + 1;
-        }
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        saved = form_->OK(id);
-        if (saved) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (!form_->OK(id))
+                throw Refused{};
             Recordset others(db, "SELECT * FROM [E1] WHERE [KEN]<>'" + Connection::escaped(ken) + "' AND [AKT]=true");
             for (; !others.isEOF(); others.moveNext()) {
                 others.setField("AKT", false);
                 others.update();
             }
             others.close();
-        }
-        db->execute(saved ? "COMMIT" : "ROLLBACK");
+            saved = true;
+        });
+    } catch (const Refused&) {
+        saved = false;
     } catch (const VbError& error) {
-        db->execute("ROLLBACK");
         messages.show({title, "VB-Error: " + std::to_string(error.number()) + "\n" + error.description(),
                        MessageService::Buttons::Ok, MessageService::Icon::Warning});
         saved = false;

@@ -61,7 +61,8 @@ public:
     void mnuOEFFNEN();
     void mnuAUSWAHL();
     void mnuLOESCHEN();
-    void mnuSPEICHERN();
+    // True when the working copy reached the project database.
+    bool mnuSPEICHERN();
     void mnuSCHLIESSEN();
     void mnuBEENDEN();
     void mnuKOMPRIMIEREN();
@@ -93,6 +94,8 @@ private:
     // The selection dialog of a mode; false unless the user confirmed it.
     bool select(const QString& mode);
     void deleteRecord(int32_t id);
+    // Runs database work as one transaction: all of it, or nothing when it raises.
+    void inTransaction(const std::function<void()>& work);
     bool english() const;
 
     SessionContext& session_;

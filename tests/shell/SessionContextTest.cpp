@@ -89,12 +89,24 @@ TEST(SessionContextTest, AnInterruptedSessionKeepsOrReplacesTheWorkingCopy)
                                            "Soll die bis zum Abbruch vorhandenen Daten gepeichert werden?");
     EXPECT_EQ(tree.messages.shown[0].buttons, MessageService::Buttons::YesNo);
     EXPECT_EQ(records(kept->cnnX()), 2);
+    EXPECT_TRUE(kept->GEAENDERT);  // recovered work still has to reach the project
     kept->cnnX()->close();
 
     tree.messages.answers = {Answer::No};
     auto replaced = tree.session("source");
     ASSERT_TRUE(replaced->start());
     EXPECT_EQ(records(replaced->cnnX()), 1);
+}
+
+TEST(SessionContextTest, WithoutAProjectDatabaseTheProgramDoesNotRun)
+{
+    SuiteTree tree;
+    fs::remove(tree.root / "TE0000.00" / "KVX.mdb");
+    auto session = tree.session("source");
+    EXPECT_FALSE(session->start());
+    EXPECT_FALSE(session->cnnX());
+    EXPECT_GE(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].text.rfind("VB-Error: ", 0), 0u);
 }
 
 TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)

@@ -198,6 +198,21 @@ TEST_F(frmMAINTest, SavingCopiesTheWorkingCopyAndClosingAsksFirst)
     EXPECT_EQ(Recordset(Connection::openFile(project), "SELECT [ID] FROM [E1]").recordCount(), 2);
 }
 
+TEST_F(frmMAINTest, AFailedSaveKeepsTheChangesAndTheWindow)
+{
+    // The project database cannot be replaced: a folder stands where the file was.
+    const fs::path project = session->projectFile();
+    fs::remove(project);
+    fs::create_directories(project / "blocked");
+    session->GEAENDERT = true;
+    tree.messages.answers = {Answer::Ok};
+    EXPECT_FALSE(window->mnuSPEICHERN());
+    EXPECT_TRUE(session->GEAENDERT);
+    tree.messages.answers = {Answer::Yes, Answer::Ok};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(fs::exists(session->XMDBPFAD()));  // the work is still there
+}
+
 TEST_F(frmMAINTest, ClosingWithYesSavesAndTheCloseBoxStartsTheFrameProgram)
 {
     std::vector<std::string> started;
