@@ -7,6 +7,7 @@
 #include "platform/VbError.h"
 #include "platform/Clock.h"
 #include "shell/EvaluationRuns.h"
+#include "shell/RecordCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
@@ -119,20 +120,9 @@ const PanelText panelTexts[15] = {
 
 }  // namespace
 
-// The input form's keys: Ctrl+S saves, Alt+Q quits.
-class frmMAIN::FormCommands : public mdiEINGABE::Commands {
-public:
-    explicit FormCommands(frmMAIN& window) : window_(window) {}
-    void save() override { window_.panelClick(8); }
-    void quit() override { window_.mnuBEENDEN(); }
-
-private:
-    frmMAIN& window_;
-};
-
 frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
     : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
-      formCommands_(std::make_unique<FormCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)), printer_(ownPrinter_.get()),
+      records_(std::make_unique<RecordCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)), printer_(ownPrinter_.get()),
       ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
       open_([](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))); }),
       runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_))
@@ -418,140 +408,37 @@ void frmMAIN::unload()
     unloaded_ = true;
 }
 
-void frmMAIN::setInputState(bool input)
+
+
+
+
+
+
+
+
+
+
+void frmMAIN::mnuNEU() { records_->mnuNEU(); }
+void frmMAIN::mnuOEFFNEN() { records_->mnuOEFFNEN(); }
+void frmMAIN::mnuAUSWAHL() { records_->mnuAUSWAHL(); }
+void frmMAIN::mnuLOESCHEN() { records_->mnuLOESCHEN(); }
+
+mdiEINGABE* frmMAIN::inputForm() const
 {
-    for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
-        menu(QString::fromLatin1(name))->menuAction()->setEnabled(!input);
-    panel(8)->setVisible(input);
-    panel(9)->setVisible(input);
+    return records_->form();
 }
 
-void frmMAIN::showInputForm()
+QString frmMAIN::selection(const QString& mode)
 {
-    form_ = new mdiEINGABE(session_, session_.SPRACHE(), session_.DEZIMALPUNKT(), *formCommands_);
-    form_->setProperty("HelpContextID", 11);
-    formWindow_ = area_->addSubWindow(form_);
-    formWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    formWindow_->resize(780, 450);
-    form_->show();
-}
-
-void frmMAIN::closeInputForm()
-{
-    if (formWindow_)
-        formWindow_->close();
-    form_ = nullptr;
-    formWindow_ = nullptr;
-    setInputState(false);
-}
-
-bool frmMAIN::select(const QString& mode)
-{
-    Tag = mode;
-    Tag = selection_(mode);
-    return Tag == u"OK";
-}
-
-void frmMAIN::mnuNEU()
-{
-    showInputForm();
-    panel(6)->setText(QStringLiteral("-"));
-    panel(6)->setToolTip({});
-    setInputState(true);
-}
-
-void frmMAIN::mnuOEFFNEN()
-{
-    const std::string title = caption(QStringLiteral("mnuOEFFNEN")).toStdString();
-    for (;;) {
-        if (!select(QStringLiteral("O")))
-            return;
-        Recordset rows(session_.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
-        if (rows.recordCount() == 1) {
-            const int32_t id = rows.field("ID").toLong();
-            rows.close();
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            showInputForm();
-            DATENSATZANZEIGE();
-            form_->OEFFNEN(id);
-            setInputState(true);
-            QApplication::restoreOverrideCursor();
-            return;
-        }
-        const bool none = rows.recordCount() == 0;
-        rows.close();
-        const MessageService::Answer answer = session_.messages().show(
-            {title,
-             none ? (english() ? "There is no selected file!" : "Es gibt keinen aktuellen Datensatz!")
-                  : (english() ? "Only one file can be opened!" : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
-             MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
-        if (answer == MessageService::Answer::Cancel)
-            return;
-    }
-}
-
-void frmMAIN::mnuAUSWAHL()
-{
-    if (select(QStringLiteral("A")))
-        DATENSATZANZEIGE();
-}
-
-void frmMAIN::deleteRecord(int32_t id)
-{
-    // A record lives in four tables; leaving its rows behind would hand them to the next
-    // record that gets the same identifier.
-    for (const char* table : {"E2", "A1", "G0", "E1"})
-        session_.cnnX()->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
-}
-
-void frmMAIN::inTransaction(const std::function<void()>& work)
-{
-    auto db = session_.cnnX();
-    if (!db)
-        throw VbError::of(VbError::ObjectNotSet);
-    db->execute("BEGIN");
-    try {
-        work();
-        db->execute("COMMIT");
-    } catch (...) {
-        try {
-            db->execute("ROLLBACK");
-        } catch (const VbError&) {
-            // The engine ended the transaction itself.
-        }
-        throw;
-    }
-}
-
-void frmMAIN::mnuLOESCHEN()
-{
-    const std::string title = caption(QStringLiteral("mnuLOESCHEN")).toStdString();
-    if (!select(QStringLiteral("L")))
-        return;
-    ErrorTrap(session_.messages(), title, "VB-Error: ").run({[&] {
-        Recordset rows(session_.cnnX(), "SELECT * FROM [E1] WHERE [AKT]=true");
-        for (; !rows.isEOF(); rows.moveNext()) {
-            const std::string ken = rows.field("KEN").text();
-            const MessageService::Answer answer = session_.messages().show(
-                {title, english() ? "File " + ken + " will be deleted!" : "Datensatz " + ken + " wird gelöscht!",
-                 MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
-            if (answer == MessageService::Answer::Ok) {
-                const int32_t id = rows.field("ID").toLong();
-                inTransaction([&] { deleteRecord(id); });
-            }
-        }
-        rows.close();
-    }});
-    DATENSATZANZEIGE();
-    session_.GEAENDERT = true;
+    return selection_(mode);
 }
 
 void frmMAIN::panelClick(int number)
 {
-    if (number == 8 && form_)
-        saveInputForm();
-    else if (number == 9 && form_)
-        closeInputForm();
+    if (number == 8 && inputForm())
+        records_->saveInputForm();
+    else if (number == 9 && inputForm())
+        records_->closeInputForm();
     if (number < 10 || number > 15)
         return;
     // A cancelled print dialog (32755) and error 380 end a page tool without a word.
@@ -625,73 +512,3 @@ void frmMAIN::mnuKOMPRIMIEREN()
     QApplication::restoreOverrideCursor();
 }
 
-void frmMAIN::saveInputForm()
-{
-    const std::string title = panel(8)->text().toStdString();
-    const std::string ken = form_->field(QStringLiteral("txtKEN"))->text().toStdString();
-    MessageService& messages = session_.messages();
-    // A record that cannot be evaluated is not stored: say which inputs are wrong.
-    const Variant sia(form_->field(QStringLiteral("txtSIA"))->text().toStdString());
-    const Variant simax(form_->cboSIMAX()->currentText().toStdString());
-    const Variant si1(form_->field(QStringLiteral("txtSI1"))->text().toStdString());
-    const Variant si2(form_->field(QStringLiteral("txtSI2"))->text().toStdString());
-    std::string problem;
-    if (QString::fromStdString(ken).trimmed().isEmpty())
-        problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
-    else if (!sia.isNumeric() || !simax.isNumeric() || !(sia.toDouble() < simax.toDouble()))
-        problem = english() ? "σa must be a number below σmax." : "σa muss eine Zahl kleiner als σmax sein.";
-    else if (si1.isNumeric() && si2.isNumeric() && si1.toDouble() == si2.toDouble())
-        problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
-    if (!problem.empty()) {
-        messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});
-        return;
-    }
-    // The record is written as a whole or not at all: a refused value leaves the old one.
-    struct Refused {};
-    bool saved = false;
-    try {
-        inTransaction([&] {
-            auto db = session_.cnnX();
-            int32_t id = 1;
-            Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
-            if (!same.isEOF()) {
-                const MessageService::Answer answer = messages.show(
-                    {title,
-                     english() ? "Do you want to overwrite the file" + ken + "?"
-                               : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
-                     MessageService::Buttons::YesNo, MessageService::Icon::Question});
-                if (answer != MessageService::Answer::Yes)
-                    throw Refused{};
-                id = same.field("ID").toLong();
-                same.close();
-                deleteRecord(id);
-            } else {
-                Recordset newest(db, "SELECT * FROM [E1] ORDER BY [ID] Desc");
-                if (!newest.isEOF())
-                    id = newest.field("ID").toLong() + 1;
-            }
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            if (!form_->OK(id))
-                throw Refused{};
-            Recordset others(db, "SELECT * FROM [E1] WHERE [KEN]<>'" + Connection::escaped(ken) + "' AND [AKT]=true");
-            for (; !others.isEOF(); others.moveNext()) {
-                others.setField("AKT", false);
-                others.update();
-            }
-            others.close();
-            saved = true;
-        });
-    } catch (const Refused&) {
-        saved = false;
-    } catch (const VbError& error) {
-        messages.show({title, "VB-Error: " + std::to_string(error.number()) + "\n" + error.description(),
-                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
-        saved = false;
-    }
-    if (saved) {
-        DATENSATZANZEIGE();
-        session_.GEAENDERT = true;
-        closeInputForm();
-    }
-    QApplication::restoreOverrideCursor();
-}

@@ -10,6 +10,7 @@
 class Clock;
 class EvaluationRuns;
 class PageTools;
+class RecordCommands;
 class PrintService;
 class QAction;
 class QMdiArea;
@@ -73,7 +74,9 @@ public:
     // Status-bar panels acting as buttons: 8 saves the input form, 9 discards it, 10 to 15
     // are the page tools.
     void panelClick(int number);
-    mdiEINGABE* inputForm() const { return form_; }
+    mdiEINGABE* inputForm() const;
+    // Shows the selection dialog in a mode; the tag it left.
+    QString selection(const QString& mode);
     mdiAUTOSTART* startScreen() const { return autostart_; }
 
 protected:
@@ -87,15 +90,6 @@ private:
     // The frame program's reason to close: the user's close box (true) or the program.
     bool queryUnload(bool byUser);
     void unload();
-    void showInputForm();
-    void closeInputForm();
-    void setInputState(bool input);
-    void saveInputForm();
-    // The selection dialog of a mode; false unless the user confirmed it.
-    bool select(const QString& mode);
-    void deleteRecord(int32_t id);
-    // Runs database work as one transaction: all of it, or nothing when it raises.
-    void inTransaction(const std::function<void()>& work);
     bool english() const;
 
     SessionContext& session_;
@@ -105,8 +99,7 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
     SelectionDialog selection_;
-    class FormCommands;
-    std::unique_ptr<FormCommands> formCommands_;
+    std::unique_ptr<RecordCommands> records_;
     std::unique_ptr<PrintService> ownPrinter_;
     PrintService* printer_;
     std::unique_ptr<Clock> ownClock_;
@@ -114,10 +107,8 @@ private:
     OpenDocument open_;
     std::unique_ptr<EvaluationRuns> runs_;
     std::unique_ptr<PageTools> tools_;
-    mdiEINGABE* form_ = nullptr;
     mdiAUTOSTART* autostart_ = nullptr;
     frmEXPIMP* exportImport_ = nullptr;
-    QMdiSubWindow* formWindow_ = nullptr;
     bool closingByProgram_ = false;
     bool unloaded_ = false;
 };

@@ -1,0 +1,231 @@
+#include "RecordCommands.h"
+
+#include "platform/Connection.h"
+#include "platform/ErrorTrap.h"
+#include "platform/MessageService.h"
+#include "platform/Recordset.h"
+#include "platform/VbError.h"
+#include "shell/SessionContext.h"
+#include "shell/StatusPanel.h"
+#include "shell/frmMAIN.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+bool RecordCommands::english() const
+{
+    return window_.session().SPRACHE() == 1;
+}
+
+void RecordCommands::save()
+{
+    window_.panelClick(8);
+}
+
+void RecordCommands::quit()
+{
+    window_.mnuBEENDEN();
+}
+void RecordCommands::setInputState(bool input)
+{
+    for (const char* name : {"mnuDATEI", "mnuAUSWERTEN", "mnuEXTRAS"})
+        window_.menu(QString::fromLatin1(name))->menuAction()->setEnabled(!input);
+    window_.panel(8)->setVisible(input);
+    window_.panel(9)->setVisible(input);
+}
+
+void RecordCommands::showInputForm()
+{
+    form_ = new mdiEINGABE(window_.session(), window_.session().SPRACHE(), window_.session().DEZIMALPUNKT(), *this);
+    form_->setProperty("HelpContextID", 11);
+    formWindow_ = window_.mdiArea()->addSubWindow(form_);
+    formWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    formWindow_->resize(780, 450);
+    form_->show();
+}
+
+void RecordCommands::closeInputForm()
+{
+    if (formWindow_)
+        formWindow_->close();
+    form_ = nullptr;
+    formWindow_ = nullptr;
+    setInputState(false);
+}
+
+bool RecordCommands::select(const QString& mode)
+{
+    window_.Tag = mode;
+    window_.Tag = window_.selection(mode);
+    return window_.Tag == u"OK";
+}
+
+void RecordCommands::mnuNEU()
+{
+    showInputForm();
+    window_.panel(6)->setText(QStringLiteral("-"));
+    window_.panel(6)->setToolTip({});
+    setInputState(true);
+}
+
+void RecordCommands::mnuOEFFNEN()
+{
+    const std::string title = window_.caption(QStringLiteral("mnuOEFFNEN")).toStdString();
+    for (;;) {
+        if (!select(QStringLiteral("O")))
+            return;
+        Recordset rows(window_.session().cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
+        if (rows.recordCount() == 1) {
+            const int32_t id = rows.field("ID").toLong();
+            rows.close();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            showInputForm();
+            window_.DATENSATZANZEIGE();
+            form_->OEFFNEN(id);
+            setInputState(true);
+            QApplication::restoreOverrideCursor();
+            return;
+        }
+        const bool none = rows.recordCount() == 0;
+        rows.close();
+        const MessageService::Answer answer = window_.session().messages().show(
+            {title,
+             none ? (english() ? "There is no selected file!" : "Es gibt keinen aktuellen Datensatz!")
+                  : (english() ? "Only one file can be opened!" : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
+             MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+        if (answer == MessageService::Answer::Cancel)
+            return;
+    }
+}
+
+void RecordCommands::mnuAUSWAHL()
+{
+    if (select(QStringLiteral("A")))
+        window_.DATENSATZANZEIGE();
+}
+
+void RecordCommands::deleteRecord(int32_t id)
+{
+    // A record lives in four tables; leaving its rows behind would hand them to the next
+    // record that gets the same identifier.
+    for (const char* table : {"E2", "A1", "G0", "E1"})
+        window_.session().cnnX()->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
+}
+
+void RecordCommands::inTransaction(const std::function<void()>& work)
+{
+    auto db = window_.session().cnnX();
+    if (!db)
+        throw VbError::of(VbError::ObjectNotSet);
+    db->execute("BEGIN");
+    try {
+        work();
+        db->execute("COMMIT");
+    } catch (...) {
+        try {
+            db->execute("ROLLBACK");
+        } catch (const VbError&) {
+            // The engine ended the transaction itself.
+        }
+        throw;
+    }
+}
+
+void RecordCommands::mnuLOESCHEN()
+{
+    const std::string title = window_.caption(QStringLiteral("mnuLOESCHEN")).toStdString();
+    if (!select(QStringLiteral("L")))
+        return;
+    ErrorTrap(window_.session().messages(), title, "VB-Error: ").run({[&] {
+        Recordset rows(window_.session().cnnX(), "SELECT * FROM [E1] WHERE [AKT]=true");
+        for (; !rows.isEOF(); rows.moveNext()) {
+            const std::string ken = rows.field("KEN").text();
+            const MessageService::Answer answer = window_.session().messages().show(
+                {title, english() ? "File " + ken + " will be deleted!" : "Datensatz " + ken + " wird gelöscht!",
+                 MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+            if (answer == MessageService::Answer::Ok) {
+                const int32_t id = rows.field("ID").toLong();
+                inTransaction([&] { deleteRecord(id); });
+            }
+        }
+        rows.close();
+    }});
+    window_.DATENSATZANZEIGE();
+    window_.session().GEAENDERT = true;
+}
+
+void RecordCommands::saveInputForm()
+{
+    const std::string title = window_.panel(8)->text().toStdString();
+    const std::string ken = form_->field(QStringLiteral("txtKEN"))->text().toStdString();
+    MessageService& messages = window_.session().messages();
+    // A record that cannot be evaluated is not stored: say which inputs are wrong.
+    const Variant sia(form_->field(QStringLiteral("txtSIA"))->text().toStdString());
+    const Variant simax(form_->cboSIMAX()->currentText().toStdString());
+    const Variant si1(form_->field(QStringLiteral("txtSI1"))->text().toStdString());
+    const Variant si2(form_->field(QStringLiteral("txtSI2"))->text().toStdString());
+    std::string problem;
+    if (QString::fromStdString(ken).trimmed().isEmpty())
+        problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
+    else if (!sia.isNumeric() || !simax.isNumeric() || !(sia.toDouble() < simax.toDouble()))
+        problem = english() ? "σa must be a number below σmax." : "σa muss eine Zahl kleiner als σmax sein.";
+    else if (si1.isNumeric() && si2.isNumeric() && si1.toDouble() == si2.toDouble())
+        problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
+    if (!problem.empty()) {
+        messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return;
+    }
+    // The record is written as a whole or not at all: a refused value leaves the old one.
+    struct Refused {};
+    bool saved = false;
+    try {
+        inTransaction([&] {
+            auto db = window_.session().cnnX();
+            int32_t id = 1;
+            Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
+            if (!same.isEOF()) {
+                const MessageService::Answer answer = messages.show(
+                    {title,
+                     english() ? "Do you want to overwrite the file" + ken + "?"
+                               : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                     MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                if (answer != MessageService::Answer::Yes)
+                    throw Refused{};
+                id = same.field("ID").toLong();
+                same.close();
+                deleteRecord(id);
+            } else {
+                Recordset newest(db, "SELECT * FROM [E1] ORDER BY [ID] Desc");
+                if (!newest.isEOF())
+                    id = newest.field("ID").toLong() + 1;
+            }
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (!form_->OK(id))
+                throw Refused{};
+            Recordset others(db, "SELECT * FROM [E1] WHERE [KEN]<>'" + Connection::escaped(ken) + "' AND [AKT]=true");
+            for (; !others.isEOF(); others.moveNext()) {
+                others.setField("AKT", false);
+                others.update();
+            }
+            others.close();
+            saved = true;
+        });
+    } catch (const Refused&) {
+        saved = false;
+    } catch (const VbError& error) {
+        messages.show({title, "VB-Error: " + std::to_string(error.number()) + "\n" + error.description(),
+                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        saved = false;
+    }
+    if (saved) {
+        window_.DATENSATZANZEIGE();
+        window_.session().GEAENDERT = true;
+        closeInputForm();
+    }
+    QApplication::restoreOverrideCursor();
+}
