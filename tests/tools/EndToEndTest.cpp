@@ -111,7 +111,7 @@ TEST_F(EndToEndTest, AKilledSessionIsRecoveredAtTheNextStart)
     ASSERT_TRUE(module.waitForStarted());
     // Wait for the record in the working copy, then end the module the hard way.
     bool saved = false;
-    for (int i = 0; i < 100 && !saved; ++i) {
+    for (int i = 0; i < 300 && !saved; ++i) {  // up to 30 s on a slow machine
         QThread::msleep(100);
         std::error_code missing;
         for (const auto& user : fs::directory_iterator(root / "BENUTZER", missing))
