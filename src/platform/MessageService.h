@@ -11,11 +11,19 @@ public:
     enum class Icon { None, Information, Warning, Question, Critical };
     enum class Answer { Ok, Cancel, Yes, No };
 
+    // A help topic offered by a Help button beside the answers; context 0 offers none.
+    struct HelpTopic {
+        std::string file;
+        int context = 0;
+        bool english = false;
+    };
+
     struct Message {
         std::string title;
         std::string text;
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
+        HelpTopic help = {};
     };
 
     virtual ~MessageService() = default;

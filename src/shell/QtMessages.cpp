@@ -1,8 +1,11 @@
 #include "QtMessages.h"
 
+#include "HelpWindow.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 MessageService::Answer QtMessages::show(const Message& message)
 {
@@ -23,6 +26,16 @@ MessageService::Answer QtMessages::show(const Message& message)
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    if (message.help.context > 0) {
+        // Help opens the topic and leaves the question open, so it is no answer of the box.
+        QPushButton* help = box.addButton(QMessageBox::Help);
+        help->setObjectName(QStringLiteral("cmdHILFE"));
+        QObject::disconnect(help, &QPushButton::clicked, nullptr, nullptr);
+        QObject::connect(help, &QPushButton::clicked, &box, [&box, &message] {
+            HelpWindow topic(QString::fromStdString(message.help.file), message.help.context, message.help.english, &box);
+            topic.exec();
+        });
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;

@@ -332,7 +332,8 @@ bool frmMAIN::mnuSPEICHERN()
                 const MessageService::Answer answer = session_.messages().show({title,
                                           english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
                                                   : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
-                                          MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                                          MessageService::Buttons::YesNo, MessageService::Icon::Question,
+                                          {session_.programFolder() + "/KVX.hlp", 34, english}});
                 if (answer == MessageService::Answer::Yes)
                     mnuKOMPRIMIEREN();
             }

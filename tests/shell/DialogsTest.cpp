@@ -1,12 +1,17 @@
 #include "shell/frmANZEIGEN.h"
 #include "shell/frmINFO.h"
 #include "shell/frmKONTEXT.h"
+#include "shell/QtMessages.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +110,38 @@ TEST(HelpWindowTest, TheHelpFileHasEveryContextOfTheMenus)
     QWidget field(&window);
     EXPECT_EQ(HelpWindow::contextOf(&field), 11);
     EXPECT_EQ(HelpWindow::contextOf(nullptr), 0);
+}
+
+TEST(QtMessagesTest, HelpOpensTheTopicAndLeavesTheQuestionOpen)
+{
+    bool helpShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QTimer::singleShot(0, [&, box] {
+            auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget());
+            helpShown = help && help->objectName() == "cdlHILFE" && box->isVisible();
+            if (help)
+                help->reject();
+            QTimer::singleShot(0, [box] { box->button(QMessageBox::No)->click(); });
+        });
+        if (auto* help = box->findChild<QAbstractButton*>("cmdHILFE"))
+            help->click();
+    });
+    // Should the boxes not be found, the test fails instead of waiting for ever.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    watchdog.start(10000);
+    QtMessages messages;
+    const MessageService::Answer answer = messages.show({"Speichern", "Datenbank hat 10,5 MB erreicht!",
+                                                         MessageService::Buttons::YesNo, MessageService::Icon::Question,
+                                                         {TARVELO_DATABASE_DIR "/KVX.hlp", 34, false}});
+    EXPECT_TRUE(helpShown);
+    EXPECT_EQ(answer, MessageService::Answer::No);
 }
 
 }  // namespace

@@ -202,6 +202,23 @@ TEST_F(EvaluationTest, CompactionReportsTheReductionAndKeepsTheWorkingCopyOnFail
     EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);
 }
 
+TEST_F(EvaluationTest, SavingALargeWorkingCopyOffersCompactionWithItsHelpTopic)
+{
+    execute("CREATE TABLE [BALLAST] ([T] TEXT)");
+    execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<11000) "
+            "INSERT INTO [BALLAST] SELECT printf('%.1000d', i) FROM n");
+    tree.messages.answers = {Answer::No};
+    EXPECT_TRUE(window->mnuSPEICHERN());
+    ASSERT_FALSE(tree.messages.shown.empty());
+    const MessageService::Message& question = tree.messages.shown[0];
+    EXPECT_EQ(question.text.rfind("Datenbank hat 1", 0), 0u) << question.text;
+    EXPECT_NE(question.text.find(" MB erreicht! \nSoll die Datei komprimiert werden?"), std::string::npos);
+    EXPECT_EQ(question.buttons, MessageService::Buttons::YesNo);
+    EXPECT_EQ(question.help.context, 34);
+    EXPECT_EQ(question.help.file, (tree.root / "source" / "KVX.hlp").string());
+    EXPECT_FALSE(question.help.english);
+}
+
 TEST_F(EvaluationTest, DocumentsAreOfferedWhenTheyExist)
 {
     window->mnuFRAGEZEICHEN();
