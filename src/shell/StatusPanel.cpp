@@ -1,6 +1,11 @@
 #include "StatusPanel.h"
 
 #include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+constexpr qint64 pressedPauseMs = 250;
+}
 
 StatusPanel::StatusPanel(int number, QWidget* parent) : QLabel(parent), number_(number)
 {
@@ -11,14 +16,30 @@ StatusPanel::StatusPanel(int number, QWidget* parent) : QLabel(parent), number_(
 
 void StatusPanel::mousePressEvent(QMouseEvent* event)
 {
-    setFrameShadow(QFrame::Sunken);
+    if (isButton()) {
+        setFrameShadow(QFrame::Sunken);
+        pressed_.start();
+    }
     QLabel::mousePressEvent(event);
 }
 
 void StatusPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    setFrameShadow(QFrame::Raised);
     QLabel::mouseReleaseEvent(event);
+    if (!isButton() || !pressed_.isValid())
+        return;
     if (rect().contains(event->position().toPoint()))
         emit clicked(number_);
+    raiseAfterPause();
+}
+
+void StatusPanel::raiseAfterPause()
+{
+    const qint64 remaining = pressedPauseMs - pressed_.elapsed();
+    pressed_.invalidate();
+    if (remaining <= 0) {
+        setFrameShadow(QFrame::Raised);
+        return;
+    }
+    QTimer::singleShot(remaining, this, [this] { setFrameShadow(QFrame::Raised); });
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 
-// One panel of the main window's status bar; panels 8 to 15 act as buttons and look
-// pressed while the mouse holds them.
+// One panel of the main window's status bar. Panels 8 to 15 act as buttons: pressed,
+// they look sunken until their click has been handled and at least a quarter second
+// has passed, so that even a quick click is seen.
 class StatusPanel : public QLabel {
     Q_OBJECT
 
 public:
     StatusPanel(int number, QWidget* parent = nullptr);
     int number() const { return number_; }
+    bool isButton() const { return number_ >= 8; }
 
 signals:
     void clicked(int number);
@@ -19,5 +22,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void raiseAfterPause();
+
     int number_;
+    QElapsedTimer pressed_;
 };

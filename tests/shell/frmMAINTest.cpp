@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,33 @@ TEST_F(frmMAINTest, TheStatusBarShowsTheSelectedRecords)
     EXPECT_EQ(window->panel(6)->text(), "-");
     EXPECT_EQ(window->panel(2)->text(), "TE0000.00");
     EXPECT_EQ(window->panel(4)->toolTip(), "Tarvelo");
+}
+
+TEST(StatusPanelTest, ButtonPanelsStayPressedUntilTheirClickIsHandled)
+{
+    StatusPanel info(7), button(12);
+    std::vector<int> clicks;
+    QFrame::Shadow shadowWhileHandled = QFrame::Raised;
+    QObject::connect(&info, &StatusPanel::clicked, [&](int number) { clicks.push_back(number); });
+    QObject::connect(&button, &StatusPanel::clicked, [&](int number) {
+        clicks.push_back(number);
+        shadowWhileHandled = button.frameShadow();
+    });
+    for (StatusPanel* panel : {&info, &button}) {
+        panel->resize(80, 20);
+        QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    EXPECT_EQ(clicks, std::vector<int>{12});
+    EXPECT_EQ(info.frameShadow(), QFrame::Raised);
+    EXPECT_EQ(shadowWhileHandled, QFrame::Sunken);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.frameShadow() == QFrame::Raised; }, 5000));
+
+    // A press released outside the panel is no click, and the panel comes up again.
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(button.frameShadow(), QFrame::Sunken);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 10));
+    EXPECT_EQ(clicks.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.frameShadow() == QFrame::Raised; }, 5000));
 }
 
 TEST_F(frmMAINTest, SavingCopiesTheWorkingCopyAndClosingAsksFirst)
