@@ -8,6 +8,14 @@ namespace {
 // A column of cells from top to bottom.
 using Column = std::vector<Variant>;
 
+// The first columns followed by the column groups, left to right.
+clsTABELLE::Cells join(clsTABELLE::Cells columns, std::initializer_list<clsTABELLE::Cells> groups)
+{
+    for (const clsTABELLE::Cells& group : groups)
+        columns.insert(columns.end(), group.begin(), group.end());
+    return columns;
+}
+
 }  // namespace
 
 Variant ParameterTables::soil(float value) const
@@ -47,25 +55,50 @@ void ParameterTables::draw(Surface& target, const Layout& layout, const clsTABEL
         table.TITEL(s.text("Scherparameter", "Shear parameter"));
 }
 
+clsTABELLE::Cells ParameterTables::mohrHeader() const
+{
+    const PageState& s = page_.state();
+    return {Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
+            Column{"", "a, a{t,1}r", "[°]"},
+            Column{"", "c, c{t,1}r", "[°]"}};
+}
+
+clsTABELLE::Cells ParameterTables::mohrValues() const
+{
+    const PageState& s = page_.state();
+    return {Column{s.phi1, s.phir1, "", ""},
+            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
+            Column{s.C, s.CR, soil(s.CB), soil(s.CRB)}};
+}
+
+clsTABELLE::Cells ParameterTables::coulombHeader() const
+{
+    const PageState& s = page_.state();
+    return {Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
+            Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
+}
+
+clsTABELLE::Cells ParameterTables::coulombValues(std::size_t rows) const
+{
+    const PageState& s = page_.state();
+    clsTABELLE::Cells columns{Column{coulomb(s.cc), coulomb(s.ccr)}, Column{coulomb(s.phic), coulomb(s.phicr)}};
+    for (Column& column : columns)
+        column.resize(rows, Variant(""));
+    return columns;
+}
+
 void ParameterTables::BILD17(int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
     page_.trap("Bild 17").run({[&] {
         if (OBJ == 0)
             page_.box(17).clear();
-        const clsTABELLE::Cells header{
-            Column{"", "", ""},
-            Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
-            Column{"", "a, a{t,1}r", "[°]"},
-            Column{"", "c, c{t,1}r", "[°]"}};
-        const clsTABELLE::Cells body{
-            Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
-                   s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
-                   s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
-                   s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")},
-            Column{s.phi1, s.phir1, "", ""},
-            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
-            Column{s.C, s.CR, soil(s.CB), soil(s.CRB)}};
+        const clsTABELLE::Cells header = join({Column{"", "", ""}}, {mohrHeader()});
+        const clsTABELLE::Cells body = join({Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
+                                                    s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
+                                                    s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
+                                                    s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")}},
+                                            {mohrValues()});
         draw(page_.target(17, OBJ), {XDL, YDO, 1, 7, {21, 14, 14, 14}, {2, 1, 1}, {0, 1, 1, 0}, {0, 1, 1, 1}, 7, true},
              header, body);
     }});
@@ -75,15 +108,10 @@ void ParameterTables::BILD18(int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
     page_.trap("Bild 18").run({[&] {
-        const clsTABELLE::Cells header{
-            Column{"", "", ""},
-            Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
-            Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
-        const clsTABELLE::Cells body{
-            Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
-                   s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r")},
-            Column{coulomb(s.cc), coulomb(s.ccr)},
-            Column{coulomb(s.phic), coulomb(s.phicr)}};
+        const clsTABELLE::Cells header = join({Column{"", "", ""}}, {coulombHeader()});
+        const clsTABELLE::Cells body = join({Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
+                                                    s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r")}},
+                                            {coulombValues(2)});
         draw(page_.target(18, OBJ), {XDL, YDO, 1, 40, {21, 18, 18}, {2, 1}, {0, 1, 0}, {0, 1, 1}, 7, false}, header,
              body);
     }});
@@ -93,23 +121,13 @@ void ParameterTables::BILD17D(int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
     page_.trap("Bild 17D").run({[&] {
-        const clsTABELLE::Cells header{
-            Column{"", "", ""},
-            Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
-            Column{"", "a, a{t,1}r", "[°]"},
-            Column{"", "c, c{t,1}r", "[°]"},
-            Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
-            Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
-        const clsTABELLE::Cells body{
-            Column{s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
-                   s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
-                   s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
-                   s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")},
-            Column{s.phi1, s.phir1, "", ""},
-            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
-            Column{s.C, s.CR, soil(s.CB), soil(s.CRB)},
-            Column{coulomb(s.cc), coulomb(s.ccr), "", ""},
-            Column{coulomb(s.phic), coulomb(s.phicr), "", ""}};
+        const clsTABELLE::Cells header = join({Column{"", "", ""}}, {mohrHeader(), coulombHeader()});
+        const clsTABELLE::Cells body =
+            join({Column{s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
+                         s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
+                         s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
+                         s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")}},
+                 {mohrValues(), coulombValues(4)});
         draw(page_.target(17, OBJ),
              {XDL, YDO, 1.5f, 7, {46, 21, 21, 21, 21, 21}, {2, 1, 1, 2, 1}, {0, 1, 1, 0, 1, 0}, {0, 1, 1, 1, 1, 1}, 8,
               true},

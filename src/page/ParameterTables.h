@@ -31,5 +31,11 @@ private:
     Variant soil(float value) const;
     // Coulomb values, empty when there is no Coulomb line.
     Variant coulomb(float value) const;
+    // Header and value columns of the Mohr and of the Coulomb parameters; the values list
+    // the contact above the soil, and the soil has no Coulomb values.
+    clsTABELLE::Cells mohrHeader() const;
+    clsTABELLE::Cells mohrValues() const;
+    clsTABELLE::Cells coulombHeader() const;
+    clsTABELLE::Cells coulombValues(std::size_t rows) const;
     Seite1& page_;
 };
