@@ -24,30 +24,31 @@ const RecordingSurface::Primitive* RecordingSurface::findText(const std::string&
     return nullptr;
 }
 
+RecordingSurface::Primitive RecordingSurface::spanning(Primitive::Kind kind, QPointF a, QPointF b, const Pen& pen) const
+{
+    Primitive primitive;
+    primitive.kind = kind;
+    primitive.x1 = mmX(a.x());
+    primitive.y1 = mmY(a.y());
+    primitive.x2 = mmX(b.x());
+    primitive.y2 = mmY(b.y());
+    primitive.color = pen.color;
+    primitive.width = pen.width;
+    return primitive;
+}
+
 void RecordingSurface::deviceLine(QPointF a, QPointF b, const Pen& pen)
 {
-    Primitive line;
-    line.kind = Primitive::Line;
-    line.x1 = mmX(a.x());
-    line.y1 = mmY(a.y());
-    line.x2 = mmX(b.x());
-    line.y2 = mmY(b.y());
-    line.color = pen.color;
-    line.width = pen.width;
+    Primitive line = spanning(Primitive::Line, a, b, pen);
     line.style = pen.style;
     primitives.push_back(line);
 }
 
 void RecordingSurface::deviceRect(QPointF a, QPointF b, const Pen& pen, bool filled, uint32_t fill)
 {
-    Primitive box;
-    box.kind = Primitive::Box;
-    box.x1 = mmX(a.x());
-    box.y1 = mmY(a.y());
-    box.x2 = mmX(b.x());
-    box.y2 = mmY(b.y());
-    box.color = filled ? fill : pen.color;
-    box.width = pen.width;
+    Primitive box = spanning(Primitive::Box, a, b, pen);
+    if (filled)
+        box.color = fill;
     box.filled = filled;
     primitives.push_back(box);
 }

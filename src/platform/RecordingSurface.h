@@ -46,6 +46,8 @@ protected:
     void deviceText(QPointF at, const QString& text, const QFont& font, uint32_t color, double angle) override;
 
 private:
+    // A line or box from a to b, in millimetres, drawn with the pen.
+    Primitive spanning(Primitive::Kind kind, QPointF a, QPointF b, const Pen& pen) const;
     double mmX(double pixels) const { return pixels / pixelsPerUnitX() + scaleLeft(); }
     double mmY(double pixels) const { return pixels / pixelsPerUnitY() + scaleTop(); }
 };
