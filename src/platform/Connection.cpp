@@ -148,12 +148,12 @@ std::string Connection::dataSource(const std::string& connectionString)
     return connectionString.substr(from, end == std::string::npos ? std::string::npos : end - from);
 }
 
-std::shared_ptr<Connection> Connection::open(const std::string& connectionString, int timeoutSeconds)
+std::shared_ptr<Connection> Connection::open(const std::string& connectionString, int timeoutSeconds, Journal journal)
 {
-    return openFile(dataSource(connectionString), timeoutSeconds);
+    return openFile(dataSource(connectionString), timeoutSeconds, journal);
 }
 
-std::shared_ptr<Connection> Connection::openFile(const std::string& path, int timeoutSeconds)
+std::shared_ptr<Connection> Connection::openFile(const std::string& path, int timeoutSeconds, Journal journal)
 {
     std::error_code ignored;
     if (path.empty() || !std::filesystem::is_regular_file(path, ignored))
@@ -172,10 +172,16 @@ std::shared_ptr<Connection> Connection::openFile(const std::string& path, int ti
     const int check = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (check != SQLITE_OK)
         throw VbError(VbError::DatabaseError, "Unrecognized database format '" + path + "'.");
-    // Many tiny transactions: the write-ahead log with normal sync keeps each one cheap and
-    // loses no committed value when the process is killed. A read-only file keeps its mode.
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    // The working copy takes many tiny transactions: the write-ahead log with normal sync
+    // keeps each one cheap and loses no committed value when the process is killed. A
+    // shared file is switched back to a rollback journal (a file that an earlier version
+    // left in log mode is checkpointed on the way). A read-only file keeps its mode.
+    if (journal == Journal::WriteAhead) {
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    } else {
+        sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    }
     return connection;
 }
 

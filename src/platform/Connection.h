@@ -38,9 +38,16 @@ public:
         sqlite3_stmt* statement_;
     };
 
+    // How commits reach the file. Files that others share (project and suite databases,
+    // often on a file server) keep a rollback journal; only the private working copy on
+    // the user's own disk writes ahead into a log, which needs shared memory.
+    enum class Journal { Rollback, WriteAhead };
+
     // From a connection string: the path is the text after "Data Source=" up to the next ';'.
-    static std::shared_ptr<Connection> open(const std::string& connectionString, int timeoutSeconds = 30);
-    static std::shared_ptr<Connection> openFile(const std::string& path, int timeoutSeconds = 30);
+    static std::shared_ptr<Connection> open(const std::string& connectionString, int timeoutSeconds = 30,
+                                            Journal journal = Journal::Rollback);
+    static std::shared_ptr<Connection> openFile(const std::string& path, int timeoutSeconds = 30,
+                                                Journal journal = Journal::Rollback);
     static std::string dataSource(const std::string& connectionString);
 
     Connection(const Connection&) = delete;

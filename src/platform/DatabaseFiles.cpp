@@ -2,6 +2,10 @@
 
 #include "VbError.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QUrl>
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -35,31 +39,99 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+void check(sqlite3* db, int code, const std::string& what)
+{
+    if (code != SQLITE_OK)
+        throw fileError(what, sqlite3_errmsg(db));
+}
+
+void writeCopy(const std::string& from, const std::string& partial, const std::string& finishing)
+{
+    Handle source(from, SQLITE_OPEN_READONLY);
+    Handle target(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
+    if (!backup)
+        throw fileError(partial, sqlite3_errmsg(target.get()));
+    sqlite3_busy_timeout(source.get(), 30000);
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE)
+        throw fileError(partial, sqlite3_errstr(stepped));
+    // The copy stands alone: its content lives in the one file, not in a log beside it.
+    check(target.get(), sqlite3_exec(target.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr), partial);
+    if (!finishing.empty())
+        check(target.get(), sqlite3_exec(target.get(), finishing.c_str(), nullptr, nullptr, nullptr), partial);
+}
+
 }  // namespace
 
-void DatabaseFiles::copy(const std::string& from, const std::string& to)
+void DatabaseFiles::copy(const std::string& from, const std::string& to, const std::string& finishing)
 {
     std::error_code error;
     if (!fs::is_regular_file(from, error))
         throw VbError(VbError::DatabaseError, "Could not find file '" + from + "'.");
     const std::string partial = to + ".part";
     remove(partial);
-    {
-        Handle source(from, SQLITE_OPEN_READONLY);
-        Handle target(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
-        if (!backup)
-            throw fileError(to, sqlite3_errmsg(target.get()));
-        sqlite3_busy_timeout(source.get(), 30000);
-        const int stepped = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        if (stepped != SQLITE_DONE)
-            throw fileError(to, sqlite3_errstr(stepped));
-        // The copy stands alone: its content lives in the one file, not in a log beside it.
-        if (sqlite3_exec(target.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw fileError(to, sqlite3_errmsg(target.get()));
+    try {
+        writeCopy(from, partial, finishing);
+    } catch (const VbError&) {
+        // A copy that failed half-way leaves nothing behind.
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            fs::remove(partial + suffix, error);
+        throw;
     }
     rename(partial, to);
+}
+
+std::string DatabaseFiles::fingerprint(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    digest.addData(&file);
+    return std::to_string(file.size()) + ":" + digest.result().toHex().toStdString();
+}
+
+DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool withLog)
+{
+    Description description;
+    std::error_code error;
+    description.logBeside = fs::exists(path + "-wal", error);
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return description;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3")))
+        return description;
+    description.writeAheadMode = header.at(18) == 2 || header.at(19) == 2;
+    // "immutable" reads the file alone: no lock, no journal, no log beside it.
+    const std::string uri = QUrl::fromLocalFile(QString::fromStdString(fs::absolute(path).string()))
+                                .toString(QUrl::FullyEncoded)
+                                .toStdString() +
+                            (withLog ? "?mode=ro" : "?immutable=1");
+    try {
+        Handle db(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        sqlite3_stmt* statement = nullptr;
+        const char* sql = "SELECT m.name, p.name, (SELECT application_id FROM pragma_application_id) FROM "
+                          "sqlite_master AS m JOIN pragma_table_info(m.name) AS p WHERE m.type='table'";
+        if (sqlite3_prepare_v2(db.get(), sql, -1, &statement, nullptr) != SQLITE_OK)
+            return description;
+        int code = SQLITE_ROW;
+        while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
+            const auto text = [statement](int column) {
+                const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+                return std::string(value ? value : "");
+            };
+            description.tables[text(0)].insert(text(1));
+            description.applicationId = static_cast<long>(sqlite3_column_int64(statement, 2));
+        }
+        sqlite3_finalize(statement);
+        description.database = code == SQLITE_DONE;
+    } catch (const VbError&) {
+        description.database = false;
+    }
+    return description;
 }
 
 void DatabaseFiles::remove(const std::string& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
 
 // Whole database files. A database in write-ahead-log mode has companion files
@@ -8,8 +10,25 @@
 namespace DatabaseFiles {
 
 // Copies a consistent snapshot of the database at `from` over `to`, committed log
-// content included. The target is replaced only when the copy is complete.
-void copy(const std::string& from, const std::string& to);
+// content included. The target is replaced only when the copy is complete; `finishing`
+// statements run on the copy before it takes the target's place, so whatever they write
+// arrives in the same step as the copy.
+void copy(const std::string& from, const std::string& to, const std::string& finishing = {});
+
+// The content of a file in a short text (its size and a SHA-256 digest); equal texts mean
+// equal content. Empty for a missing file.
+std::string fingerprint(const std::string& path);
+
+// What a database file holds, read without writing anything and without applying a log
+// that lies beside it (`withLog` false), or as SQLite would open it (`withLog` true).
+struct Description {
+    bool database = false;  // a readable SQLite database at all
+    long applicationId = 0;
+    std::map<std::string, std::set<std::string>> tables;  // table name -> column names
+    bool writeAheadMode = false;  // the file's header says it keeps a write-ahead log
+    bool logBeside = false;       // a "-wal" companion exists
+};
+Description describe(const std::string& path, bool withLog = false);
 
 // Deletes a database file and its companions; a missing file is no error.
 void remove(const std::string& path);

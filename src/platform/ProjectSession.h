@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Connection.h"
 #include "Session.h"
 
 #include <memory>
 #include <string>
-
-class Connection;
 
 // A session over one project database file, for programs without a main window: the
 // file is the working connection and the preset connection alike, the project is the
@@ -13,7 +12,7 @@ class Connection;
 class ProjectSession : public Session {
 public:
     ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder = {},
-                   const std::string& projectFolder = {});
+                   const std::string& projectFolder = {}, Connection::Journal journal = Connection::Journal::Rollback);
 
     std::shared_ptr<Connection> cnnX() const override { return connection_; }
     std::shared_ptr<Connection> cnnX_V() const override { return connection_; }

@@ -1,5 +1,6 @@
 #include "SessionContext.h"
 
+#include "input/ProjectFile.h"
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/ErrorTrap.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <cmath>
+#include <ctime>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -32,7 +34,11 @@ bool exists(const std::string& path)
 
 }  // namespace
 
-SessionContext::SessionContext(Environment environment) : environment_(std::move(environment)) {}
+SessionContext::SessionContext(Environment environment)
+    : environment_(std::move(environment)),
+      locks_(environment_.messages, environment_.locale.SPRACHE == Locale::English, code)
+{
+}
 
 SessionContext::~SessionContext() = default;
 
@@ -71,20 +77,37 @@ std::string SessionContext::projectFile() const
     return PROJEKTSPFAD_ + "/" + PROJEKT_ + "/" + code + ".mdb";
 }
 
-void SessionContext::message(const std::string& english, const std::string& german, int buttons, int icon)
+const std::string& SessionContext::text(const std::string& english, const std::string& german) const
 {
-    environment_.messages.show({code, this->english() ? english : german,
-                                static_cast<MessageService::Buttons>(buttons), static_cast<MessageService::Icon>(icon)});
+    return this->english() ? english : german;
+}
+
+MessageService::Answer SessionContext::message(const std::string& text, MessageService::Buttons buttons,
+                                               MessageService::Icon icon)
+{
+    return environment_.messages.show({code, text, buttons, icon});
 }
 
 bool SessionContext::start()
 {
     Locale::setCurrent(environment_.locale);
+    const bool started = startSteps();
+    if (!started) {
+        cnnX_.reset();
+        locks_.release();
+    }
+    return started;
+}
+
+bool SessionContext::startSteps()
+{
     ErrorTrap trap(environment_.messages, code, "VB-Error: ");
     const auto warn = [this](const std::string& english, const std::string& german) {
-        message(english, german, static_cast<int>(MessageService::Buttons::Ok),
-                static_cast<int>(MessageService::Icon::Warning));
+        message(text(english, german), MessageService::Buttons::Ok, MessageService::Icon::Warning);
     };
+    // Before anything is touched: one session per user and working copy.
+    if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), standAlone() ? "TE0000.00" : ""))
+        return false;
     if (standAlone()) {
         PROJEKTSPFAD_ = fs::path(environment_.programFolder).parent_path().string();
         PROJEKT_ = "TE0000.00";
@@ -112,14 +135,41 @@ bool SessionContext::start()
             return false;
         }
     }
+    if (!openProject())
+        return false;
     bool recovered = false;
     if (!trap.attempt([&] { recovered = prepareWorkingCopy(); }))
         return false;
+    if (!WorkingCopy(XMDBPFAD()).writable()) {
+        warn("The working copy " + XMDBPFAD() + " cannot be written (read-only).\nThe program cannot work on it; it "
+             "is left as it is. Make it writable and start again.",
+             "Die Arbeitskopie " + XMDBPFAD() + " kann nicht geschrieben werden (schreibgeschützt).\nDas Programm "
+             "kann nicht mit ihr arbeiten; sie bleibt unverändert. Machen Sie sie beschreibbar und starten Sie erneut.");
+        return false;
+    }
     // Work kept from an interrupted session is not in the project yet: closing asks to save it.
     GEAENDERT = recovered;
-    trap.attempt([&] { cnnX_ = Connection::open(connectionString(XMDBPFAD())); });
+    trap.attempt([&] { cnnX_ = Connection::open(connectionString(XMDBPFAD()), 30, Connection::Journal::WriteAhead); });
     // Without its working copy the program cannot run; the error has been shown.
     return cnnX_ && cnnX_->isOpen();
+}
+
+bool SessionContext::openProject()
+{
+    // The project lock first: what follows reads and cleans the project folder.
+    const std::string project = projectFile();
+    if (!locks_.takeProject(ProjectFile::lockPath(project), BENUTZER(), PROJEKT_))
+        return false;
+    // A save that was killed leaves its unfinished copy; nobody else saves while we hold the lock.
+    for (const char* suffix : {".part", ".part-journal"}) {
+        std::error_code ignored;
+        fs::remove(project + suffix, ignored);
+    }
+    if (const std::string problem = ProjectFile::problem(project, english()); !problem.empty()) {
+        message(problem, MessageService::Buttons::Ok, MessageService::Icon::Warning);
+        return false;
+    }
+    return true;
 }
 
 bool SessionContext::readAdminRow()
@@ -141,32 +191,114 @@ bool SessionContext::readAdminRow()
 
 bool SessionContext::prepareWorkingCopy()
 {
-    // A working copy left behind means the last session did not end normally.
-    const std::string copy = XMDBPFAD();
-    if (exists(copy)) {
-        const MessageService::Answer answer = environment_.messages.show(
-            {code,
-             english() ? "Program was interuped during the execution!\nDo you want to save the changes till the "
-                         "interuption?"
-                       : "Programm wurde während der Ausführung unterbrochen!\nSoll die bis zum Abbruch vorhandenen "
-                         "Daten gepeichert werden?",
-             MessageService::Buttons::YesNo, MessageService::Icon::Question});
-        if (answer == MessageService::Answer::Yes)
+    // A working copy left behind means the last session of this user did not end normally.
+    WorkingCopy copy(XMDBPFAD());
+    std::error_code ignored;
+    fs::remove(copy.path() + ".part", ignored);
+    if (copy.exists()) {
+        const std::optional<WorkingCopy::Origin> origin = copy.origin();
+        if (!origin) {
+            setAside(copy);
+        } else if (origin->projectFile != WorkingCopy::canonical(projectFile())) {
+            recoverElsewhere(copy, *origin);
+        } else if (message(text("Program was interuped during the execution!\nDo you want to save the changes till "
+                                "the interuption?",
+                                "Programm wurde während der Ausführung unterbrochen!\nSoll die bis zum Abbruch "
+                                "vorhandenen Daten gepeichert werden?"),
+                           MessageService::Buttons::YesNo, MessageService::Icon::Question) == MessageService::Answer::Yes) {
             return true;
+        }
     }
-    DatabaseFiles::copy(projectFile(), copy);
+    copy.take(projectFile());
     return false;
 }
 
-void SessionContext::save()
+void SessionContext::recoverElsewhere(WorkingCopy& leftover, const WorkingCopy::Origin& origin)
 {
-    DatabaseFiles::copy(XMDBPFAD(), projectFile());
+    const std::string other = origin.project();
+    const MessageService::Answer answer = message(
+        text("Program was interuped during the execution!\nIts working copy belongs to project " + other + " (taken " +
+                 origin.takenAtText() + "), not to project " + PROJEKT_ +
+                 ".\nDo you want to save the changes till the interuption into project " + other + "?",
+             "Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie gehört zu Projekt " + other +
+                 " (angelegt " + origin.takenAtText() + "), nicht zu Projekt " + PROJEKT_ +
+                 ".\nSollen die bis zum Abbruch vorhandenen Daten in Projekt " + other + " gespeichert werden?"),
+        MessageService::Buttons::YesNo, MessageService::Icon::Question);
+    if (answer != MessageService::Answer::Yes)
+        return;
+    const std::string written = saveIntoOrBeside(leftover, origin);
+    message(written == origin.projectFile
+                ? text("The changes were saved into project " + other + ".",
+                       "Die Änderungen wurden in Projekt " + other + " gespeichert.")
+                : text("Project " + other + " was changed meanwhile or is in use; the changes were saved as the "
+                       "separate file " + written + ".",
+                       "Projekt " + other + " wurde inzwischen geändert oder wird bearbeitet; die Änderungen wurden "
+                       "in der eigenen Datei " + written + " gespeichert."),
+            MessageService::Buttons::Ok, MessageService::Icon::Information);
+}
+
+std::string SessionContext::saveIntoOrBeside(WorkingCopy& copy, const WorkingCopy::Origin& origin)
+{
+    const std::string folder = fs::path(origin.projectFile).parent_path().string();
+    if (!exists(folder))
+        return copy.saveBeside(fs::path(copy.path()).parent_path().string(), BENUTZER());
+    const std::unique_ptr<LockFile> lock =
+        SessionLocks::borrow(ProjectFile::lockPath(origin.projectFile), BENUTZER(), origin.project());
+    if (!lock->held() || WorkingCopy::projectChanged(origin) || !ProjectFile::problem(origin.projectFile, true).empty())
+        return copy.saveBeside(folder, BENUTZER());
+    copy.saveInto(origin.projectFile);
+    return origin.projectFile;
+}
+
+void SessionContext::setAside(WorkingCopy& leftover)
+{
+    std::string kept;
+    try {
+        kept = leftover.saveBeside(fs::path(leftover.path()).parent_path().string(), BENUTZER());
+    } catch (const VbError&) {
+        // Not even a database: the file itself is moved aside, unread.
+        kept = leftover.path() + "." + std::to_string(std::time(nullptr)) + ".unbekannt";
+        fs::rename(leftover.path(), kept);
+    }
+    message(text("Program was interuped during the execution!\nIts working copy does not say which project it "
+                 "belongs to; it was kept as the file " + kept + ".",
+                 "Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie sagt nicht, zu welchem "
+                 "Projekt sie gehört; sie wurde als Datei " + kept + " aufbewahrt."),
+            MessageService::Buttons::Ok, MessageService::Icon::Information);
+}
+
+SessionContext::SaveOutcome SessionContext::save(const std::string& title)
+{
+    WorkingCopy copy(XMDBPFAD());
+    const std::optional<WorkingCopy::Origin> origin = copy.origin();
+    if (origin && WorkingCopy::projectChanged(*origin)) {
+        const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
+        const MessageService::Answer answer = environment_.messages.show(
+            {title,
+             text("Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
+                      origin->takenAtText() + ").\nOK: keep those changes and save your working copy as the "
+                      "separate file " + fs::path(beside).filename().string() +
+                      " in the project folder.\nCancel: save nothing now.",
+                  "Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
+                      ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
+                      "eigene Datei " + fs::path(beside).filename().string() +
+                      " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern."),
+             MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+        if (answer != MessageService::Answer::Ok)
+            return SaveOutcome::Cancelled;
+        copy.saveAs(beside);
+        return SaveOutcome::SavedBeside;
+    }
+    copy.saveInto(projectFile());
+    return SaveOutcome::Saved;
 }
 
 SessionContext::Compaction SessionContext::compact()
 {
     const std::string source = XMDBPFAD();
-    const std::string temporary = source.substr(0, source.find(".mdb")) + "TEMP.mdb";
+    // The temporary file lies beside the working copy, named after its file alone.
+    const std::string temporary =
+        (fs::path(source).parent_path() / (fs::path(source).stem().string() + "TEMP.mdb")).string();
     const auto megabytes = [](const std::string& path) {
         return static_cast<float>(std::nearbyint(fs::file_size(path) / 1e6 * 10) / 10);
     };
@@ -184,10 +316,10 @@ SessionContext::Compaction SessionContext::compact()
     try {
         DatabaseFiles::rename(temporary, source);
     } catch (const VbError&) {
-        cnnX_ = Connection::open(connectionString(source), 30);
+        cnnX_ = Connection::open(connectionString(source), 30, Connection::Journal::WriteAhead);
         throw;
     }
-    cnnX_ = Connection::open(connectionString(source), 30);
+    cnnX_ = Connection::open(connectionString(source), 30, Connection::Journal::WriteAhead);
     const float after = megabytes(source);
     const float reduction = before > 0 ? static_cast<float>(std::nearbyint((before - after) * 100 / before * 10) / 10) : 0;
     return {before, after, reduction};
@@ -217,7 +349,12 @@ void SessionContext::end()
                 cnnX_->close();
             cnnX_.reset();
         },
-        [&] { DatabaseFiles::remove(XMDBPFAD()); },
+        [&] {
+            // A read-only working copy may hold work that never reached the project: it stays.
+            if (WorkingCopy(XMDBPFAD()).writable())
+                DatabaseFiles::remove(XMDBPFAD());
+        },
+        [&] { locks_.release(); },
     });
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "input/SessionLocks.h"
+#include "input/WorkingCopy.h"
 #include "platform/Locale.h"
 #include "platform/Session.h"
+
+#include "platform/MessageService.h"
 
 #include <functional>
 #include <memory>
@@ -28,7 +32,7 @@ public:
     ~SessionContext() override;
 
     // The start-up steps; false when the program has to end (its message was shown), also
-    // when the working copy could not be opened.
+    // when the working copy could not be opened. A session that does not start holds no lock.
     bool start();
 
     std::shared_ptr<Connection> cnnX() const override { return cnnX_; }
@@ -54,8 +58,11 @@ public:
     bool GEAENDERT = false;
     bool RAHMENSTART = false;
 
-    // Copies the working copy over the project database.
-    void save();
+    enum class SaveOutcome { Saved, SavedBeside, Cancelled };
+    // Copies the working copy over the project database. When someone else changed the
+    // project file since the copy was taken, nothing is overwritten: one question (titled
+    // `title`) offers to save the working copy as a separate file in the project folder.
+    SaveOutcome save(const std::string& title);
 
     // Sizes in MB rounded to one decimal, and the reduction in percent.
     struct Compaction {
@@ -65,7 +72,8 @@ public:
     // When compacting fails, the working copy stays as it was and cnnX stays open on it.
     Compaction compact();
     // The end of a session: ADMIN handed back to the frame program (suite mode),
-    // connections closed, the working copy deleted.
+    // connections closed, the working copy deleted (unless it is read-only: then it may
+    // hold work that never reached the project), the locks released.
     void end();
 
     // Panel 1's text: the path cut at folder boundaries to at most 20 characters, behind " ... ".
@@ -73,10 +81,21 @@ public:
 
 private:
     bool english() const { return SPRACHE() == Locale::English; }
-    void message(const std::string& english, const std::string& german, int buttons, int icon);
+    const std::string& text(const std::string& english, const std::string& german) const;
+    MessageService::Answer message(const std::string& text, MessageService::Buttons buttons,
+                                   MessageService::Icon icon);
+    bool startSteps();
     bool readAdminRow();
+    bool openProject();
     // True when the working copy of an interrupted session was kept.
     bool prepareWorkingCopy();
+    // A leftover working copy of another project: saved into it, or discarded.
+    void recoverElsewhere(WorkingCopy& leftover, const WorkingCopy::Origin& origin);
+    // A leftover working copy that does not say where it comes from: kept as a file beside it.
+    void setAside(WorkingCopy& leftover);
+    // Saves a working copy into its project under that project's lock; a separate file when
+    // the project changed meanwhile or is in use. Returns the path written.
+    std::string saveIntoOrBeside(WorkingCopy& copy, const WorkingCopy::Origin& origin);
 
     Environment environment_;
     std::shared_ptr<Connection> cnnARCHIV_;
@@ -85,4 +104,5 @@ private:
     std::string PROJEKTSPFAD_;
     std::string PROJEKT_;
     std::string BEARBEITER_;
+    SessionLocks locks_;
 };

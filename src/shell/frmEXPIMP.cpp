@@ -1,8 +1,11 @@
 #include "frmEXPIMP.h"
 
 #include "data/RecordCopy.h"
+#include "input/ProjectFile.h"
+#include "input/SessionLocks.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
+#include "platform/MessageService.h"
 #include "shell/SessionContext.h"
 
 #include <QApplication>
@@ -111,17 +114,28 @@ void frmEXPIMP::folderChanged(const QString& folder)
 {
     // Nothing chosen until a project database opens: no copy can go to an earlier one.
     external_->clear();
-    externalProject_.reset();
+    closeExternal();
     fraEXP_->setTitle(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"));
     const std::string candidate = (fs::path(folder.toStdString()) / "KVX.mdb").string();
     std::error_code ignored;
-    // The own working copy is never opened as another project.
-    if (!fs::exists(candidate, ignored) || fs::equivalent(candidate, session_.XMDBPFAD(), ignored))
+    // The own working copy and project and the program's template are never another
+    // project: records copied into them would be overwritten or appear in every new project.
+    if (!fs::exists(candidate, ignored))
         return;
+    for (const std::string& own : {session_.XMDBPFAD(), session_.projectFile(), session_.programFolder() + "/KVX.mdb"}) {
+        if (fs::equivalent(candidate, own, ignored))
+            return;
+    }
+    if (const std::string problem = ProjectFile::problem(candidate, english_); !problem.empty())
+        return warn(problem);
+    auto lock = SessionLocks::borrow(ProjectFile::lockPath(candidate), session_.BENUTZER(),
+                                     fs::path(folder.toStdString()).filename().string());
+    if (!lock->held())
+        return warn(SessionLocks::inUse(*lock->previous(), english_));
+    externalLock_ = std::move(lock);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").run({
         [&] {
-            externalProject_.reset();
             opened_ = true;
             externalProject_ = Connection::open(
                 "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + candidate + ";Persist Security Info=False", 30);
@@ -133,6 +147,17 @@ void frmEXPIMP::folderChanged(const QString& folder)
         },
     });
     QApplication::restoreOverrideCursor();
+}
+
+void frmEXPIMP::warn(const std::string& text)
+{
+    session_.messages().show({"Export/Import", text, MessageService::Buttons::Ok, MessageService::Icon::Warning});
+}
+
+void frmEXPIMP::closeExternal()
+{
+    externalProject_.reset();
+    externalLock_.reset();
 }
 
 void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_ptr<Connection>& to, QListWidget* list)
@@ -165,6 +190,6 @@ void frmEXPIMP::cmdIMP()
 
 void frmEXPIMP::done(int result)
 {
-    externalProject_.reset();
+    closeExternal();
     QDialog::done(result);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class Connection;
+class LockFile;
 class QComboBox;
 class QFileSystemModel;
 class QGroupBox;
@@ -23,7 +24,9 @@ public:
     ~frmEXPIMP() override;
 
     // Opens the project database in a folder as the external project (not the own
-    // working copy, not a folder without a project database).
+    // working copy, project or template, not a folder without a project database, not a
+    // file that fails the project check, not a project another session has open). The
+    // external project stays locked while it is open here.
     void folderChanged(const QString& folder);
     void cmdEXP();
     void cmdIMP();
@@ -38,6 +41,7 @@ protected:
 
 private:
     void fill(const std::shared_ptr<Connection>& connection, QListWidget* list);
+    void warn(const std::string& text);
     void copy(const std::shared_ptr<Connection>& from, const std::shared_ptr<Connection>& to, QListWidget* list);
 
     SessionContext& session_;
@@ -49,6 +53,9 @@ private:
     QComboBox* drives_;
     QTreeView* folders_;
     QFileSystemModel* model_;
+    void closeExternal();
+
     std::shared_ptr<Connection> externalProject_;
+    std::unique_ptr<LockFile> externalLock_;
     bool opened_ = false;
 };

@@ -340,8 +340,8 @@ bool frmMAIN::mnuSPEICHERN()
         },
         [&] {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            session_.save();
-            saved = true;
+            // Saved as a separate file, the work is safe as well; cancelled, it is not.
+            saved = session_.save(title) != SessionContext::SaveOutcome::Cancelled;
         },
         [&] {
             // Only a save that worked makes the changes safe.

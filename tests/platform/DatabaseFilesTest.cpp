@@ -41,7 +41,7 @@ TEST(DatabaseFilesTest, AKilledProcessLosesNoCommittedValue)
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        auto db = Connection::openFile(path.string());
+        auto db = Connection::openFile(path.string(), 30, Connection::Journal::WriteAhead);
         Recordset rows(db, "SELECT [ID],[KEN] FROM [E1]");
         rows.addNew();
         rows.setField("ID", 1);
@@ -65,7 +65,7 @@ TEST(DatabaseFilesTest, RemovingADatabaseRemovesItsCompanions)
     const fs::path path = session.root() / "old.mdb";
     TestSession::makeProjectDatabase(path);
     {
-        auto db = Connection::openFile(path.string());
+        auto db = Connection::openFile(path.string(), 30, Connection::Journal::WriteAhead);
         db->execute("INSERT INTO [A1] ([ID],[BONEU]) VALUES (1,1)");
         ASSERT_TRUE(fs::exists(path.string() + "-wal"));
         db->close();

@@ -40,7 +40,7 @@ TEST(SessionContextTest, SuiteModeTakesTheProjectFromTheAdminRowAndHandsItBack)
     EXPECT_EQ(tree.adminProgram("SOMMER"), "KVX");
     EXPECT_TRUE(session->cnnX_V());
     session->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
-    session->save();
+    EXPECT_EQ(session->save("Speichern"), SessionContext::SaveOutcome::Saved);
     EXPECT_EQ(records(Connection::openFile((tree.root / "PROJEKTE/P1/KVX.mdb").string())), 2);
     session->end();
     EXPECT_EQ(tree.adminProgram("SOMMER"), "KALMORA");
@@ -90,7 +90,7 @@ TEST(SessionContextTest, AnInterruptedSessionKeepsOrReplacesTheWorkingCopy)
     EXPECT_EQ(tree.messages.shown[0].buttons, MessageService::Buttons::YesNo);
     EXPECT_EQ(records(kept->cnnX()), 2);
     EXPECT_TRUE(kept->GEAENDERT);  // recovered work still has to reach the project
-    kept->cnnX()->close();
+    kept.reset();
 
     tree.messages.answers = {Answer::No};
     auto replaced = tree.session("source");
@@ -105,8 +105,9 @@ TEST(SessionContextTest, WithoutAProjectDatabaseTheProgramDoesNotRun)
     auto session = tree.session("source");
     EXPECT_FALSE(session->start());
     EXPECT_FALSE(session->cnnX());
-    EXPECT_GE(tree.messages.shown.size(), 1u);
-    EXPECT_EQ(tree.messages.shown[0].text.rfind("VB-Error: ", 0), 0u);
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].text,
+              "Die Projektdatenbank " + (tree.root / "TE0000.00" / "KVX.mdb").string() + " existiert nicht.");
 }
 
 TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)

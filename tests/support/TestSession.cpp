@@ -15,7 +15,7 @@ TestSession::TestSession()
     programFolder_ = (root_ / "program").string();  // suite mode unless a test says otherwise
     const fs::path workingCopy = root_ / "KVX.mdb";
     makeProjectDatabase(workingCopy);
-    cnnX_ = Connection::openFile(workingCopy.string());
+    cnnX_ = Connection::openFile(workingCopy.string(), 30, Connection::Journal::WriteAhead);
     const fs::path presets = root_ / "VORGABE.mdb";
     DatabaseFiles::copy(TARVELO_DATABASE_DIR "/VORGABE.mdb", presets.string());
     cnnX_V_ = Connection::openFile(presets.string());

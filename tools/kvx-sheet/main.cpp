@@ -5,10 +5,13 @@
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
 #include "data/clsDATEN.h"
+#include "input/ProjectFile.h"
+#include "input/SessionLocks.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
+#include "platform/LoginName.h"
 #include "platform/PaperSurface.h"
 #include "platform/ProjectSession.h"
 #include "platform/Recordset.h"
@@ -21,7 +24,6 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <set>
 
 namespace fs = std::filesystem;
 
@@ -70,15 +72,6 @@ std::optional<Options> parse(int argc, char** argv)
     return options;
 }
 
-bool isProjectDatabase(const std::shared_ptr<Connection>& db)
-{
-    Recordset tables(db, "SELECT [name] FROM [sqlite_master] WHERE [type]='table'");
-    std::set<std::string> names;
-    for (; !tables.isEOF(); tables.moveNext())
-        names.insert(tables.field(0).text());
-    return names.count("E1") && names.count("E2") && names.count("A1") && names.count("G0");
-}
-
 // The identifier of the record to draw, 0 when there is none.
 int32_t recordId(const std::shared_ptr<Connection>& db, const std::optional<std::string>& ken)
 {
@@ -95,18 +88,29 @@ int run(const Options& options)
         std::cerr << "kvx-sheet: no such file: " << options.database << "\n";
         return 1;
     }
+    // Checked by reading alone, before anything is copied or written.
+    if (const std::string problem = ProjectFile::problem(options.database, true); !problem.empty()) {
+        std::cerr << "kvx-sheet: not a project database: " << problem << "\n";
+        return 1;
+    }
+    std::unique_ptr<LockFile> lock;
     QTemporaryDir scratch;
     std::string working = options.database;
-    if (!options.inPlace) {
+    if (options.inPlace) {
+        // Writing into a project that a session has open would be undone by its next save.
+        lock = SessionLocks::borrow(ProjectFile::lockPath(options.database), loginName(),
+                                     fs::absolute(options.database).parent_path().filename().string());
+        if (!lock->held()) {
+            std::cerr << "kvx-sheet: " << SessionLocks::inUse(*lock->previous(), true) << "\n";
+            return 1;
+        }
+    } else {
         working = (fs::path(scratch.path().toStdString()) / "KVX.mdb").string();
         DatabaseFiles::copy(options.database, working);
     }
     TerminalMessages messages;
-    ProjectSession session(working, messages, {}, fs::absolute(options.database).parent_path().string());
-    if (!isProjectDatabase(session.cnnX())) {
-        std::cerr << "kvx-sheet: not a project database (tables E1, E2, A1, G0 missing): " << options.database << "\n";
-        return 1;
-    }
+    ProjectSession session(working, messages, {}, fs::absolute(options.database).parent_path().string(),
+                           options.inPlace ? Connection::Journal::Rollback : Connection::Journal::WriteAhead);
     const int32_t id = recordId(session.cnnX(), options.record);
     if (id == 0) {
         std::cerr << "kvx-sheet: " << (options.record ? "no record with the identification " + *options.record

@@ -1,0 +1,74 @@
+#include "ProjectFile.h"
+
+#include "platform/DatabaseFiles.h"
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace {
+
+// 'TRVV', written into every project database by its template.
+constexpr long applicationId = 1414682198;
+
+const std::map<std::string, std::set<std::string>>& requiredColumns()
+{
+    static const std::map<std::string, std::set<std::string>> columns = {
+        {"E1", {"ID", "KEN", "KOM", "AKT", "SPR"}},
+        {"E2", {"ID", "SIB", "A", "C", "AR", "CR", "AB", "CB", "ARB", "CRB", "SIA", "SIMAX", "SI1", "SI2", "N"}},
+        {"A1", {"ID", "BONEU"}},
+        {"G0",
+         {"ID", "IDOBJEKT", "OX", "OY", "RL", "RR", "RO", "RU", "XMIN", "XMAX", "YMIN", "YMAX", "MX", "MY", "MYMX",
+          "MSP"}},
+    };
+    return columns;
+}
+
+bool isProjectDatabase(const DatabaseFiles::Description& description)
+{
+    if (!description.database || description.applicationId != applicationId)
+        return false;
+    for (const auto& [table, columns] : requiredColumns()) {
+        const auto found = description.tables.find(table);
+        if (found == description.tables.end())
+            return false;
+        for (const std::string& column : columns) {
+            if (!found->second.count(column))
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ProjectFile::problem(const std::string& path, bool english)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return english ? "The project database " + path + " does not exist."
+                       : "Die Projektdatenbank " + path + " existiert nicht.";
+    const DatabaseFiles::Description alone = DatabaseFiles::describe(path);
+    if (!isProjectDatabase(alone))
+        return english ? path + " is not a project database of this program."
+                       : path + " ist keine Projektdatenbank dieses Programms.";
+    if (alone.logBeside) {
+        // A project database keeps a rollback journal, so a log beside it comes from another
+        // database (a restored backup, a killed tool). One left by an earlier version in log
+        // mode is accepted when the file with the log applied is still a project database.
+        if (!alone.writeAheadMode || !isProjectDatabase(DatabaseFiles::describe(path, true)))
+            return english ? "Beside the project database " + path + " lies a log (" + path +
+                                 "-wal) that does not belong to it. Nothing was changed; move the log away and "
+                                 "try again."
+                           : "Neben der Projektdatenbank " + path + " liegt ein Protokoll (" + path +
+                                 "-wal), das nicht zu ihr gehört. Es wurde nichts geändert; verschieben Sie das "
+                                 "Protokoll und versuchen Sie es erneut.";
+    }
+    return {};
+}
+
+std::string ProjectFile::lockPath(const std::string& path)
+{
+    const std::filesystem::path file(path);
+    return (file.parent_path() / (".~lock." + file.filename().string() + "#")).string();
+}

@@ -1,0 +1,136 @@
+#include "WorkingCopy.h"
+
+#include "input/ProjectFile.h"
+#include "platform/Connection.h"
+#include "platform/DatabaseFiles.h"
+#include "platform/FileName.h"
+#include "platform/Recordset.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The origin record lives in the working copy only; a save leaves it out of the project.
+const char* const dropOrigin = "DROP TABLE IF EXISTS [ARBEITSKOPIE]";
+
+std::string originStatements(const WorkingCopy::Origin& origin)
+{
+    const auto literal = [](const std::string& text) { return "'" + Connection::escaped(text) + "'"; };
+    return std::string(dropOrigin) +
+           "; CREATE TABLE [ARBEITSKOPIE] ([PROJEKTDATEI] TEXT, [KOPIERT] TEXT, [STAND] TEXT)"
+           "; INSERT INTO [ARBEITSKOPIE] VALUES (" +
+           literal(origin.projectFile) + "," + literal(origin.takenAt) + "," + literal(origin.fingerprint) + ")";
+}
+
+std::string now()
+{
+    return QDateTime::currentDateTime().toString(Qt::ISODate).toStdString();
+}
+
+}  // namespace
+
+std::string WorkingCopy::Origin::project() const
+{
+    return fs::path(projectFile).parent_path().filename().string();
+}
+
+std::string WorkingCopy::Origin::takenAtText() const
+{
+    const QDateTime time = QDateTime::fromString(QString::fromStdString(takenAt), Qt::ISODate);
+    return time.isValid() ? QLocale().toString(time, QLocale::ShortFormat).toStdString() : takenAt;
+}
+
+WorkingCopy::WorkingCopy(std::string path) : path_(std::move(path)) {}
+
+bool WorkingCopy::exists() const
+{
+    std::error_code ignored;
+    return fs::exists(path_, ignored);
+}
+
+bool WorkingCopy::writable() const
+{
+    return ::access(fs::path(path_).parent_path().c_str(), W_OK) == 0 && (!exists() || ::access(path_.c_str(), W_OK) == 0);
+}
+
+std::string WorkingCopy::canonical(const std::string& path)
+{
+    std::error_code ignored;
+    const fs::path result = fs::weakly_canonical(fs::absolute(path), ignored);
+    return result.empty() ? path : result.string();
+}
+
+void WorkingCopy::take(const std::string& projectFile)
+{
+    const Origin origin{canonical(projectFile), now(), DatabaseFiles::fingerprint(projectFile)};
+    DatabaseFiles::copy(projectFile, path_, originStatements(origin));
+}
+
+std::optional<WorkingCopy::Origin> WorkingCopy::origin() const
+{
+    if (!exists() || !ProjectFile::problem(path_, true).empty())
+        return std::nullopt;
+    try {
+        Recordset row(Connection::openFile(path_, 30, Connection::Journal::WriteAhead),
+                      "SELECT [PROJEKTDATEI],[KOPIERT],[STAND] FROM [ARBEITSKOPIE]");
+        if (row.isEOF())
+            return std::nullopt;
+        return Origin{row.field(0).text(), row.field(1).text(), row.field(2).text()};
+    } catch (const std::exception&) {
+        return std::nullopt;  // a copy from before origins were recorded
+    }
+}
+
+bool WorkingCopy::belongsTo(const std::string& projectFile) const
+{
+    const std::optional<Origin> recorded = origin();
+    return recorded && recorded->projectFile == canonical(projectFile);
+}
+
+bool WorkingCopy::projectChanged(const Origin& origin)
+{
+    const std::string current = DatabaseFiles::fingerprint(origin.projectFile);
+    return !current.empty() && current != origin.fingerprint;
+}
+
+void WorkingCopy::saveInto(const std::string& projectFile)
+{
+    const std::optional<Origin> before = origin();
+    DatabaseFiles::copy(path_, projectFile, dropOrigin);
+    recordOrigin(projectFile, before ? before->takenAt : now());
+}
+
+void WorkingCopy::recordOrigin(const std::string& projectFile, const std::string& takenAt)
+{
+    const Origin saved{canonical(projectFile), takenAt, DatabaseFiles::fingerprint(projectFile)};
+    Connection::openFile(path_, 30, Connection::Journal::WriteAhead)->execute("BEGIN; " + originStatements(saved) + "; COMMIT");
+}
+
+std::string WorkingCopy::besideName(const std::string& folder, const std::string& user) const
+{
+    const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    const std::string base = fs::path(path_).stem().string() + "-" + FileName::safe(user) + "-" + stamp;
+    fs::path target = fs::path(folder) / (base + ".mdb");
+    std::error_code ignored;
+    for (int n = 2; fs::exists(target, ignored); ++n)
+        target = fs::path(folder) / (base + "-" + std::to_string(n) + ".mdb");
+    return target.string();
+}
+
+void WorkingCopy::saveAs(const std::string& target) const
+{
+    DatabaseFiles::copy(path_, target, dropOrigin);
+}
+
+std::string WorkingCopy::saveBeside(const std::string& folder, const std::string& user) const
+{
+    const std::string target = besideName(folder, user);
+    saveAs(target);
+    return target;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The user's private copy of a project database, on which a session works. The copy
+// records, in the same step as it is made, which project file it was taken from, when,
+// and what that file held then; so a leftover copy is only ever offered for its own
+// project, and a save notices when someone else changed the project meanwhile.
+class WorkingCopy {
+public:
+    struct Origin {
+        std::string projectFile;  // absolute path of the project database
+        std::string takenAt;      // local time, ISO 8601
+        std::string fingerprint;  // the project file's content when the copy was taken or last saved
+
+        std::string project() const;  // the project's name: the folder of its database
+        std::string takenAtText() const;
+    };
+
+    explicit WorkingCopy(std::string path);
+
+    const std::string& path() const { return path_; }
+    bool exists() const;
+    // False when the file or its folder refuses writing.
+    bool writable() const;
+
+    // Copies the project file over the working copy and records its origin.
+    void take(const std::string& projectFile);
+    // The recorded origin; nullopt for a copy without one (made by an earlier version, or not
+    // a database at all).
+    std::optional<Origin> origin() const;
+    bool belongsTo(const std::string& projectFile) const;
+    // True when the project file no longer holds what the copy was taken from (or last saved
+    // to). A project file that is gone has no changes to lose.
+    static bool projectChanged(const Origin& origin);
+
+    // Copies the working copy over its project file, without the origin record, then
+    // records the project's new state.
+    void saveInto(const std::string& projectFile);
+    // A free name for a separate file in `folder`, made of the copy's name, the user and the
+    // time ("KVX-SOMMER-20261208-143005.mdb").
+    std::string besideName(const std::string& folder, const std::string& user) const;
+    // Saves the working copy as the separate file `target`, without the origin record.
+    void saveAs(const std::string& target) const;
+    // Both: saves under a free name in `folder` and returns its path.
+    std::string saveBeside(const std::string& folder, const std::string& user) const;
+
+    static std::string canonical(const std::string& path);
+
+private:
+    void recordOrigin(const std::string& projectFile, const std::string& takenAt);
+
+    std::string path_;
+};

@@ -1,0 +1,147 @@
+#include "LockFile.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// A lock file still without content is being written; after this long its writer is gone.
+constexpr int emptyLockSeconds = 10;
+
+std::string thisHost()
+{
+    return QSysInfo::machineHostName().toStdString();
+}
+
+std::string oneLine(const std::string& text)
+{
+    std::string line = text;
+    for (char& c : line) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return line;
+}
+
+}  // namespace
+
+LockFile::Holder LockFile::Holder::self(const std::string& user, const std::string& project)
+{
+    return {user, thisHost(), static_cast<long>(getpid()),
+            QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), project};
+}
+
+bool LockFile::Holder::alive() const
+{
+    if (pid <= 0)
+        return false;
+    if (host != thisHost())
+        return true;
+    // Signal 0 only asks whether the process exists; EPERM means it does, under another user.
+    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+std::string LockFile::Holder::sinceText() const
+{
+    const QDateTime time = QDateTime::fromString(QString::fromStdString(since), Qt::ISODate);
+    return time.isValid() ? QLocale().toString(time, QLocale::ShortFormat).toStdString() : since;
+}
+
+LockFile::LockFile(std::string path) : path_(std::move(path)) {}
+
+LockFile::~LockFile()
+{
+    release();
+}
+
+LockFile::Outcome LockFile::take(const Holder& self)
+{
+    previous_.reset();
+    // Two rounds: a stale lock is removed once, then taken like a free one.
+    for (int round = 0; round < 2; ++round) {
+        if (create(self))
+            return previous_ ? Outcome::TakenOverStale : Outcome::Taken;
+        std::optional<Holder> holder = read();
+        if (!holder)
+            continue;  // released meanwhile
+        const bool empty = holder->pid == 0;
+        const QFileInfo info(QString::fromStdString(path_));
+        const bool writing = empty && info.lastModified().secsTo(QDateTime::currentDateTime()) < emptyLockSeconds;
+        if (writing || holder->alive()) {
+            previous_ = holder;
+            return Outcome::HeldByOther;
+        }
+        previous_ = holder;
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    return Outcome::HeldByOther;
+}
+
+bool LockFile::create(const Holder& self)
+{
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    std::ostringstream text;
+    text << "user=" << oneLine(self.user) << "\nhost=" << oneLine(self.host) << "\npid=" << self.pid
+         << "\nsince=" << oneLine(self.since) << "\nproject=" << oneLine(self.project) << "\n";
+    const std::string content = text.str();
+    const bool written = ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    ::fsync(fd);
+    ::close(fd);
+    if (!written) {
+        ::unlink(path_.c_str());
+        return false;
+    }
+    held_ = true;
+    return true;
+}
+
+std::optional<LockFile::Holder> LockFile::read() const
+{
+    std::ifstream file(path_);
+    if (!file)
+        return std::nullopt;
+    Holder holder;
+    std::string line;
+    while (std::getline(file, line)) {
+        const auto equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+        if (key == "user")
+            holder.user = value;
+        else if (key == "host")
+            holder.host = value;
+        else if (key == "pid")
+            holder.pid = std::atol(value.c_str());
+        else if (key == "since")
+            holder.since = value;
+        else if (key == "project")
+            holder.project = value;
+    }
+    return holder;
+}
+
+void LockFile::release()
+{
+    if (!held_)
+        return;
+    held_ = false;
+    // Only our own lock is removed: a lock taken over by someone else after ours was judged
+    // stale stays theirs.
+    const std::optional<Holder> holder = read();
+    if (holder && holder->pid == getpid() && holder->host == thisHost())
+        ::unlink(path_.c_str());
+}

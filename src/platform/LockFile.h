@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// A lock file that names its holder (login name, host, process, time, project), in the
+// manner of the lock files office suites keep beside an open document. Taking it is one
+// exclusive create, so of two processes only one can succeed; a lock whose process no
+// longer exists on this host is stale and may be taken over.
+class LockFile {
+public:
+    struct Holder {
+        std::string user;
+        std::string host;
+        long pid = 0;
+        std::string since;    // local time, ISO 8601
+        std::string project;  // what the holder works on
+
+        // The holder as this process: its login name and project, now.
+        static Holder self(const std::string& user, const std::string& project);
+        // False only when the holder's process is known to be gone: a process of this host
+        // that no longer exists, or a lock that never got its content. A holder on another
+        // host cannot be asked and counts as alive.
+        bool alive() const;
+        // "08.12.26 14:05" in the current locale's short form, for messages.
+        std::string sinceText() const;
+    };
+
+    enum class Outcome {
+        Taken,            // the lock was free
+        TakenOverStale,   // a stale lock was replaced; `previous` holds who had it
+        HeldByOther,      // a live holder has it; `previous` holds who
+    };
+
+    explicit LockFile(std::string path);
+    LockFile(const LockFile&) = delete;
+    LockFile& operator=(const LockFile&) = delete;
+    ~LockFile();  // releases a lock this object holds
+
+    Outcome take(const Holder& self);
+    void release();
+    bool held() const { return held_; }
+    const std::string& path() const { return path_; }
+    // Who had the lock when `take` found it taken.
+    const std::optional<Holder>& previous() const { return previous_; }
+    // The holder written in the file; nullopt when there is no lock file.
+    std::optional<Holder> read() const;
+
+private:
+    bool create(const Holder& self);
+
+    std::string path_;
+    bool held_ = false;
+    std::optional<Holder> previous_;
+};
