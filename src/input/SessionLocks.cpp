@@ -13,44 +13,52 @@ void SessionLocks::say(const std::string& text, bool warning)
                     warning ? MessageService::Icon::Warning : MessageService::Icon::Information});
 }
 
-bool SessionLocks::takeWorkingCopy(const std::string& lockPath, const std::string& user, const std::string& project)
+std::unique_ptr<LockFile> SessionLocks::take(const std::string& lockPath, const std::string& user,
+                                             const std::string& project, const Wording& held, const Wording& stale)
 {
     auto lock = std::make_unique<LockFile>(lockPath);
-    if (lock->take(LockFile::Holder::self(user, project)) == LockFile::Outcome::HeldByOther) {
-        const LockFile::Holder& other = *lock->previous();
-        say(english_ ? title_ + " is already running for " + other.user + ", project " + other.project + ", since " +
-                           other.sinceText() + "."
-                     : title_ + " läuft bereits für " + other.user + ", Projekt " + other.project + ", seit " +
-                           other.sinceText() + ".",
-            true);
-        return false;
+    const LockFile::Outcome outcome = lock->take(LockFile::Holder::self(user, project));
+    if (outcome == LockFile::Outcome::Unavailable || outcome == LockFile::Outcome::HeldByOther) {
+        say(outcome == LockFile::Outcome::Unavailable ? refusal(*lock, english_) : held(*lock->previous()), true);
+        return nullptr;
     }
-    workingCopy_ = std::move(lock);
-    return true;
+    if (outcome == LockFile::Outcome::TakenOverStale && stale)
+        say(stale(*lock->previous()), false);
+    return lock;
+}
+
+bool SessionLocks::takeWorkingCopy(const std::string& lockPath, const std::string& user, const std::string& project)
+{
+    workingCopy_ = take(lockPath, user, project, [this](const LockFile::Holder& other) {
+        return english_ ? title_ + " is already running for " + other.user + ", project " + other.project +
+                              ", since " + other.sinceText() + "."
+                        : title_ + " läuft bereits für " + other.user + ", Projekt " + other.project + ", seit " +
+                              other.sinceText() + ".";
+    });
+    return workingCopy_ != nullptr;
 }
 
 bool SessionLocks::takeProject(const std::string& lockPath, const std::string& user, const std::string& project)
 {
-    auto lock = std::make_unique<LockFile>(lockPath);
-    const LockFile::Outcome outcome = lock->take(LockFile::Holder::self(user, project));
-    if (outcome == LockFile::Outcome::HeldByOther) {
-        say(inUse(*lock->previous(), english_) +
-                (english_ ? "\nIt can be opened when that session has ended."
-                          : "\nEs kann geöffnet werden, wenn diese Sitzung beendet ist."),
-            true);
-        return false;
-    }
-    if (outcome == LockFile::Outcome::TakenOverStale) {
-        const LockFile::Holder& other = *lock->previous();
-        say(english_ ? "Project " + project + " was opened by " + other.user + " on " + other.host + " since " +
-                           other.sinceText() + ", and that session ended without closing it. Its lock is taken over."
-                     : "Projekt " + project + " war seit " + other.sinceText() + " von " + other.user + " auf " +
-                           other.host + " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
-                           "übernommen.",
-            false);
-    }
-    project_ = std::move(lock);
-    return true;
+    const auto held = [this](const LockFile::Holder& other) {
+        return inUse(other) + (english_ ? "\nIt can be opened when that session has ended."
+                                        : "\nEs kann geöffnet werden, wenn diese Sitzung beendet ist.");
+    };
+    const auto stale = [this, &project](const LockFile::Holder& other) {
+        return english_ ? "Project " + project + " was opened by " + other.user + " on " + other.host + " since " +
+                              other.sinceText() + ", and that session ended without closing it. Its lock is taken over."
+                        : "Projekt " + project + " war seit " + other.sinceText() + " von " + other.user + " auf " +
+                              other.host + " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
+                              "übernommen.";
+    };
+    project_ = take(lockPath, user, project, held, stale);
+    return project_ != nullptr;
+}
+
+void SessionLocks::setProject(const std::string& project)
+{
+    if (workingCopy_)
+        workingCopy_->setProject(project);
 }
 
 void SessionLocks::release()
@@ -65,6 +73,19 @@ std::unique_ptr<LockFile> SessionLocks::borrow(const std::string& lockPath, cons
     auto lock = std::make_unique<LockFile>(lockPath);
     lock->take(LockFile::Holder::self(user, project));
     return lock;
+}
+
+std::string SessionLocks::refusal(const LockFile& lock, bool english)
+{
+    if (!lock.previous())
+        return english ? "The lock file " + lock.path() + " cannot be made: " + lock.error() + "."
+                       : "Die Sperrdatei " + lock.path() + " kann nicht angelegt werden: " + lock.error() + ".";
+    return inUse(*lock.previous(), english);
+}
+
+std::string SessionLocks::inUse(const LockFile::Holder& holder) const
+{
+    return inUse(holder, english_);
 }
 
 std::string SessionLocks::inUse(const LockFile::Holder& holder, bool english)

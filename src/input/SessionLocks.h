@@ -2,6 +2,7 @@
 
 #include "platform/LockFile.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,8 @@ public:
     // the working copy. A lock left by a session that ended abnormally is taken silently:
     // that session counts as interrupted.
     bool takeWorkingCopy(const std::string& lockPath, const std::string& user, const std::string& project);
+    // Names the project in the working-copy lock once it is known.
+    void setProject(const std::string& project);
     // False, after saying who holds it since when, while another live session has the
     // project; a stale project lock is taken over after saying so.
     bool takeProject(const std::string& lockPath, const std::string& user, const std::string& project);
@@ -28,10 +31,18 @@ public:
     // live session holds it.
     static std::unique_ptr<LockFile> borrow(const std::string& lockPath, const std::string& user,
                                             const std::string& project);
-    // "Project P1 is in use by SCHMIDT on host h since …" in the language.
-    static std::string inUse(const LockFile::Holder& holder, bool english);
+    // Why a lock was not taken: "Project P1 is in use by SCHMIDT on host h since …", or that
+    // its file cannot be made; in the language.
+    static std::string refusal(const LockFile& lock, bool english);
 
 private:
+    using Wording = std::function<std::string(const LockFile::Holder&)>;
+    // Takes a lock, or says why not (`held` words a live holder) and gives nothing; a stale
+    // lock is taken over, after saying so in `stale`'s words when given.
+    std::unique_ptr<LockFile> take(const std::string& lockPath, const std::string& user, const std::string& project,
+                                   const Wording& held, const Wording& stale = {});
+    static std::string inUse(const LockFile::Holder& holder, bool english);
+    std::string inUse(const LockFile::Holder& holder) const;
     void say(const std::string& text, bool warning);
 
     MessageService& messages_;

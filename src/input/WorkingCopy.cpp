@@ -56,7 +56,13 @@ bool WorkingCopy::exists() const
 
 bool WorkingCopy::writable() const
 {
-    return ::access(fs::path(path_).parent_path().c_str(), W_OK) == 0 && (!exists() || ::access(path_.c_str(), W_OK) == 0);
+    // The file's own permission counts even for a user who could override it: a copy
+    // marked read-only is not written over, nor deleted.
+    std::error_code error;
+    const fs::perms permissions = fs::status(path_, error).permissions();
+    const bool fileWritable = !exists() || (!error && (permissions & fs::perms::owner_write) != fs::perms::none &&
+                                            ::access(path_.c_str(), W_OK) == 0);
+    return fileWritable && ::access(fs::path(path_).parent_path().c_str(), W_OK) == 0;
 }
 
 std::string WorkingCopy::canonical(const std::string& path)

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -69,8 +70,13 @@ LockFile::Outcome LockFile::take(const Holder& self)
     previous_.reset();
     // Two rounds: a stale lock is removed once, then taken like a free one.
     for (int round = 0; round < 2; ++round) {
-        if (create(self))
+        const int failure = create(self);
+        if (failure == 0)
             return previous_ ? Outcome::TakenOverStale : Outcome::Taken;
+        if (failure != EEXIST) {
+            error_ = std::strerror(failure);
+            return Outcome::Unavailable;
+        }
         std::optional<Holder> holder = read();
         if (!holder)
             continue;  // released meanwhile
@@ -88,24 +94,42 @@ LockFile::Outcome LockFile::take(const Holder& self)
     return Outcome::HeldByOther;
 }
 
-bool LockFile::create(const Holder& self)
+int LockFile::create(const Holder& self)
 {
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
-    std::ostringstream text;
-    text << "user=" << oneLine(self.user) << "\nhost=" << oneLine(self.host) << "\npid=" << self.pid
-         << "\nsince=" << oneLine(self.since) << "\nproject=" << oneLine(self.project) << "\n";
-    const std::string content = text.str();
-    const bool written = ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+        return errno;
+    const std::string text = content(self);
+    const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     ::fsync(fd);
     ::close(fd);
     if (!written) {
         ::unlink(path_.c_str());
-        return false;
+        return ENOSPC;
     }
     held_ = true;
-    return true;
+    return 0;
+}
+
+std::string LockFile::content(const Holder& holder)
+{
+    std::ostringstream text;
+    text << "user=" << oneLine(holder.user) << "\nhost=" << oneLine(holder.host) << "\npid=" << holder.pid
+         << "\nsince=" << oneLine(holder.since) << "\nproject=" << oneLine(holder.project) << "\n";
+    return text.str();
+}
+
+void LockFile::setProject(const std::string& project)
+{
+    std::optional<Holder> holder = read();
+    if (!held_ || !holder)
+        return;
+    holder->project = project;
+    // Written beside and renamed over, so a reader never sees half a lock.
+    const std::string temporary = path_ + "." + std::to_string(getpid());
+    std::ofstream(temporary) << content(*holder);
+    std::error_code ignored;
+    std::filesystem::rename(temporary, path_, ignored);
 }
 
 std::optional<LockFile::Holder> LockFile::read() const

@@ -30,6 +30,7 @@ public:
         Taken,            // the lock was free
         TakenOverStale,   // a stale lock was replaced; `previous` holds who had it
         HeldByOther,      // a live holder has it; `previous` holds who
+        Unavailable,      // the lock file cannot be made (a folder without write access); see `error`
     };
 
     explicit LockFile(std::string path);
@@ -38,6 +39,8 @@ public:
     ~LockFile();  // releases a lock this object holds
 
     Outcome take(const Holder& self);
+    // Names the project in a lock this object holds (it may be known only after taking).
+    void setProject(const std::string& project);
     void release();
     bool held() const { return held_; }
     const std::string& path() const { return path_; }
@@ -45,11 +48,16 @@ public:
     const std::optional<Holder>& previous() const { return previous_; }
     // The holder written in the file; nullopt when there is no lock file.
     std::optional<Holder> read() const;
+    // Why the lock file could not be made.
+    const std::string& error() const { return error_; }
 
 private:
-    bool create(const Holder& self);
+    // 0 when made, else the errno of the failure (EEXIST: someone has it).
+    int create(const Holder& self);
+    static std::string content(const Holder& holder);
 
     std::string path_;
     bool held_ = false;
     std::optional<Holder> previous_;
+    std::string error_;
 };

@@ -11,10 +11,23 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <iostream>
+
+namespace {
+
+// Lets the window work for a while, as a person would wait.
+void pause(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace
 
 ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
 {
@@ -122,9 +135,11 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
     } else if (verb == u"print") {
         printer_.path = argument;
     } else if (verb == u"wait") {
-        QEventLoop pause;
-        QTimer::singleShot(argument.toInt(), &pause, &QEventLoop::quit);
-        pause.exec();
+        pause(argument.toInt());
+    } else if (verb == u"await") {
+        // Another process tells when to go on by making a file (at most a minute).
+        for (int i = 0; i < 1200 && !QFile::exists(argument); ++i)
+            pause(50);
     } else if (verb == u"quit") {
         window.mnuBEENDEN();
     }

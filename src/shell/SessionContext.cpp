@@ -93,6 +93,10 @@ bool SessionContext::start()
     Locale::setCurrent(environment_.locale);
     const bool started = startSteps();
     if (!started) {
+        // A session that did not start leaves the suite as it found it: the frame program
+        // has the user again, and no lock stays behind.
+        if (adminWritten_)
+            ErrorTrap(environment_.messages, code, "VB-Error: ").attempt([&] { handAdminBack(); });
         cnnX_.reset();
         locks_.release();
     }
@@ -106,7 +110,7 @@ bool SessionContext::startSteps()
         message(text(english, german), MessageService::Buttons::Ok, MessageService::Icon::Warning);
     };
     // Before anything is touched: one session per user and working copy.
-    if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), standAlone() ? "TE0000.00" : ""))
+    if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), ""))
         return false;
     if (standAlone()) {
         PROJEKTSPFAD_ = fs::path(environment_.programFolder).parent_path().string();
@@ -156,6 +160,7 @@ bool SessionContext::startSteps()
 
 bool SessionContext::openProject()
 {
+    locks_.setProject(PROJEKT_);
     // The project lock first: what follows reads and cleans the project folder.
     const std::string project = projectFile();
     if (!locks_.takeProject(ProjectFile::lockPath(project), BENUTZER(), PROJEKT_))
@@ -182,6 +187,7 @@ bool SessionContext::readAdminRow()
     row.moveFirst();
     row.setField("PROG", code);
     row.update();
+    adminWritten_ = true;
     PROJEKTSPFAD_ = row.field("PROJEKTSPFAD").text();
     PROJEKT_ = row.field("PROJEKT").text();
     BEARBEITER_ = row.field("BEARBEITER").text();
@@ -325,21 +331,23 @@ SessionContext::Compaction SessionContext::compact()
     return {before, after, reduction};
 }
 
+void SessionContext::handAdminBack()
+{
+    if (standAlone() || !cnnARCHIV_)
+        return;
+    Recordset row(cnnARCHIV_, "SELECT [PROG] FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(BENUTZER()) + "'");
+    if (!row.isEOF()) {
+        row.setField("PROG", "KALMORA");
+        row.update();
+    }
+    row.close();
+}
+
 void SessionContext::end()
 {
     ErrorTrap trap(environment_.messages, code, "VB-Error: ");
     trap.run({
-        [&] {
-            if (standAlone() || !cnnARCHIV_)
-                return;
-            Recordset row(cnnARCHIV_,
-                          "SELECT [PROG] FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(BENUTZER()) + "'");
-            if (!row.isEOF()) {
-                row.setField("PROG", "KALMORA");
-                row.update();
-            }
-            row.close();
-        },
+        [&] { handAdminBack(); },
         [&] {
             cnnARCHIV_.reset();
             cnnX_V_.reset();

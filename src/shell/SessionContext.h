@@ -86,6 +86,8 @@ private:
                                    MessageService::Icon icon);
     bool startSteps();
     bool readAdminRow();
+    // The ADMIN row's PROG back to the frame program (suite mode).
+    void handAdminBack();
     bool openProject();
     // True when the working copy of an interrupted session was kept.
     bool prepareWorkingCopy();
@@ -105,4 +107,5 @@ private:
     std::string PROJEKT_;
     std::string BEARBEITER_;
     SessionLocks locks_;
+    bool adminWritten_ = false;
 };

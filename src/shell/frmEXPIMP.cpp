@@ -131,7 +131,7 @@ void frmEXPIMP::folderChanged(const QString& folder)
     auto lock = SessionLocks::borrow(ProjectFile::lockPath(candidate), session_.BENUTZER(),
                                      fs::path(folder.toStdString()).filename().string());
     if (!lock->held())
-        return warn(SessionLocks::inUse(*lock->previous(), english_));
+        return warn(SessionLocks::refusal(*lock, english_));
     externalLock_ = std::move(lock);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").run({

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -108,6 +110,37 @@ TEST(SessionContextTest, WithoutAProjectDatabaseTheProgramDoesNotRun)
     ASSERT_EQ(tree.messages.shown.size(), 1u);
     EXPECT_EQ(tree.messages.shown[0].text,
               "Die Projektdatenbank " + (tree.root / "TE0000.00" / "KVX.mdb").string() + " existiert nicht.");
+}
+
+TEST(SessionContextTest, CompactionWorksBesideTheWorkingCopyWhateverTheFoldersAreCalled)
+{
+    SuiteTree tree;
+    // The program folder lies under a folder whose name holds ".mdb".
+    const fs::path suite = tree.root / "x.mdb-daten";
+    fs::create_directories(suite / "source");
+    fs::create_directories(suite / "TE0000.00");
+    fs::copy_file(tree.root / "TE0000.00" / "KVX.mdb", suite / "TE0000.00" / "KVX.mdb");
+    std::ofstream(tree.root / "xTEMP.mdb") << "someone else's file";
+    auto session = tree.session("x.mdb-daten/source");
+    ASSERT_TRUE(session->start());
+    session->compact();
+    EXPECT_TRUE(fs::exists(tree.root / "xTEMP.mdb"));
+    EXPECT_FALSE(fs::exists(suite / "BENUTZER" / "SOMMER" / "KVXTEMP.mdb"));
+    EXPECT_EQ(records(session->cnnX()), 1);
+}
+
+TEST(SessionContextTest, TheEndKeepsAReadOnlyWorkingCopyAndReleasesTheLocks)
+{
+    SuiteTree tree;
+    auto session = tree.session("source");
+    ASSERT_TRUE(session->start());
+    EXPECT_TRUE(fs::exists(tree.root / "TE0000.00" / ".~lock.KVX.mdb#"));
+    EXPECT_TRUE(fs::exists(session->XMDBPFAD() + ".lock"));
+    fs::permissions(session->XMDBPFAD(), fs::perms::owner_read | fs::perms::group_read);
+    session->end();
+    EXPECT_TRUE(fs::exists(session->XMDBPFAD()));
+    EXPECT_FALSE(fs::exists(tree.root / "TE0000.00" / ".~lock.KVX.mdb#"));
+    EXPECT_FALSE(fs::exists(session->XMDBPFAD() + ".lock"));
 }
 
 TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)

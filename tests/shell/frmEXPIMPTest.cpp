@@ -1,9 +1,13 @@
 #include "SuiteTree.h"
+#include "input/ProjectFile.h"
+#include "platform/LockFile.h"
 #include "shell/frmEXPIMP.h"
 
 #include <QListWidget>
 
 #include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -40,6 +44,46 @@ TEST(frmEXPIMPTest, ExportsToAnotherProjectButNeverOpensTheOwnWorkingCopy)
                      "SELECT [ID] FROM [E1] WHERE [KEN]='Schluff'");
     ASSERT_EQ(copied.recordCount(), 1);
     EXPECT_EQ(copied.field(0).toLong(), 2);
+}
+
+TEST(frmEXPIMPTest, NeverWritesIntoTheTemplateAForeignFileOrAProjectInUse)
+{
+    SuiteTree tree;
+    auto session = tree.session("source");
+    ASSERT_TRUE(session->start());
+    frmEXPIMP dialog(*session);
+    const auto choose = [&](const fs::path& folder) {
+        tree.messages.shown.clear();
+        dialog.folderChanged(QString::fromStdString(folder.string()));
+        return dialog.lstEXP()->count();
+    };
+    // The program's template and the own project: records there would appear in every new
+    // project, or be overwritten by the next save.
+    fs::copy_file(tree.root / "KVX" / "KVX.mdb", tree.root / "source" / "KVX.mdb");
+    EXPECT_EQ(choose(tree.root / "source"), 0);
+    EXPECT_EQ(choose(tree.root / "TE0000.00"), 0);
+    EXPECT_TRUE(tree.messages.shown.empty());
+
+    // A project another session has open is refused, saying who has it.
+    {
+        LockFile other(ProjectFile::lockPath((tree.root / "PROJEKTE" / "P1" / "KVX.mdb").string()));
+        ASSERT_EQ(other.take(LockFile::Holder::self("SCHMIDT", "P1")), LockFile::Outcome::Taken);
+        EXPECT_EQ(choose(tree.root / "PROJEKTE" / "P1"), 0);
+        ASSERT_EQ(tree.messages.shown.size(), 1u);
+        EXPECT_NE(tree.messages.shown[0].text.find("von SCHMIDT"), std::string::npos);
+    }
+    // While it is open here, the external project is locked against other sessions.
+    EXPECT_EQ(choose(tree.root / "PROJEKTE" / "P1"), 1);
+    EXPECT_TRUE(fs::exists(tree.root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#"));
+    EXPECT_EQ(choose(tree.root / "DB"), 0);
+    EXPECT_FALSE(fs::exists(tree.root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#"));
+
+    // A file that is no project database is refused by reading alone.
+    fs::create_directories(tree.root / "PROJEKTE" / "FREMD");
+    fs::copy_file(tree.root / "DB" / "ARCHIV.mdb", tree.root / "PROJEKTE" / "FREMD" / "KVX.mdb");
+    EXPECT_EQ(choose(tree.root / "PROJEKTE" / "FREMD"), 0);
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_NE(tree.messages.shown[0].text.find("keine Projektdatenbank"), std::string::npos);
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ int run(const Options& options)
         lock = SessionLocks::borrow(ProjectFile::lockPath(options.database), loginName(),
                                      fs::absolute(options.database).parent_path().filename().string());
         if (!lock->held()) {
-            std::cerr << "kvx-sheet: " << SessionLocks::inUse(*lock->previous(), true) << "\n";
+            std::cerr << "kvx-sheet: " << SessionLocks::refusal(*lock, true) << "\n";
             return 1;
         }
     } else {

@@ -1,0 +1,99 @@
+#include "platform/FileName.h"
+#include "platform/LockFile.h"
+
+#include <QString>
+#include <QSysInfo>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LockFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = (fs::temp_directory_path() / ("tarvelo-lock-" + std::to_string(getpid()))).string();
+        fs::remove(path);
+    }
+    void TearDown() override { fs::remove(path); }
+    // A process of this host that has ended: its pid names nobody any more.
+    static long endedProcess()
+    {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(0);
+        waitpid(child, nullptr, 0);
+        return child;
+    }
+    void writeLock(const std::string& host, long pid)
+    {
+        std::ofstream(path) << "user=SCHMIDT\nhost=" << host << "\npid=" << pid
+                            << "\nsince=2026-12-08T09:30:00\nproject=P1\n";
+    }
+    std::string path;
+};
+
+TEST_F(LockFileTest, OneHolderAtATimeAndOnlyTheHolderReleases)
+{
+    LockFile first(path), second(path);
+    EXPECT_EQ(first.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::Taken);
+    // This process is alive, so a second taker is refused and told who holds it.
+    EXPECT_EQ(second.take(LockFile::Holder::self("SCHMIDT", "P1")), LockFile::Outcome::HeldByOther);
+    ASSERT_TRUE(second.previous());
+    EXPECT_EQ(second.previous()->user, "SOMMER");
+    EXPECT_EQ(second.previous()->project, "P1");
+    second.release();
+    EXPECT_TRUE(fs::exists(path));
+    first.setProject("P2");
+    EXPECT_EQ(first.read()->project, "P2");
+    first.release();
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(LockFileTest, StaleLocksAreTakenOverLiveOnesOnOtherHostsAreNot)
+{
+    writeLock(QSysInfo::machineHostName().toStdString(), endedProcess());
+    LockFile lock(path);
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
+    EXPECT_EQ(lock.previous()->user, "SCHMIDT");
+    EXPECT_EQ(lock.read()->user, "SOMMER");
+    lock.release();
+
+    // A holder on another machine cannot be asked: it counts as alive, and its lock stays.
+    writeLock("another-host", endedProcess());
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::HeldByOther);
+    EXPECT_TRUE(fs::exists(path));
+
+    // A lock file without content for a while is left over from a writer that died.
+    std::ofstream(path, std::ios::trunc).close();
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
+}
+
+TEST_F(LockFileTest, AFolderWithoutWriteAccessIsSaidNotMistakenForAHolder)
+{
+    LockFile lock("/proc/tarvelo-no-such-folder/lock");
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::Unavailable);
+    EXPECT_FALSE(lock.previous());
+    EXPECT_FALSE(lock.error().empty());
+}
+
+TEST(FileNameTest, NamesFromUserTextStayInTheirFolder)
+{
+    EXPECT_EQ(FileName::safe("Kies 0/32"), "Kies 0_32");
+    EXPECT_EQ(FileName::safe("../../x"), "_._.._x");
+    EXPECT_EQ(FileName::safe("a\\b:c*d?e\"f<g>h|i\tj"), "a_b_c_d_e_f_g_h_i_j");
+    EXPECT_EQ(FileName::safe(".hidden"), "_hidden");
+    EXPECT_EQ(FileName::safe(""), "_");
+    EXPECT_EQ(FileName::safe("Schluff ö"), "Schluff ö");
+}
+
+}  // namespace

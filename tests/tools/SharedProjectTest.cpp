@@ -1,0 +1,194 @@
+// Projects shared by sessions and users, with the real programs: killed sessions, project
+// switches, a second session of one user, a second user, foreign files beside a project.
+// Every check reads the project files through a fresh connection afterwards.
+#include "SuiteProcesses.h"
+
+#include "platform/DatabaseFiles.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SharedProjectTest : public SuiteProcesses {
+protected:
+    // A session of SOMMER on P1 saves a record into its working copy and is killed.
+    void killedSessionOnP1(const std::string& ken)
+    {
+        QProcess& session = startModule(record(ken) + "wait 600000\n");
+        ASSERT_TRUE(awaitRecord("SOMMER", ken));
+        kill(session);
+    }
+    std::vector<fs::path> besideFiles(const std::string& project)
+    {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(root / "PROJEKTE" / project)) {
+            if (entry.path().filename().string().rfind("KVX-", 0) == 0)
+                files.push_back(entry.path());
+        }
+        return files;
+    }
+    static bool rollbackMode(const fs::path& file)
+    {
+        return !DatabaseFiles::describe(file.string()).writeAheadMode && !fs::exists(file.string() + "-wal");
+    }
+};
+
+TEST_F(SharedProjectTest, AKilledSessionIsRecoveredIntoItsOwnProjectAfterASwitch)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    killedSessionOnP1("Geotextil");
+    ASSERT_EQ(frame({"choose", "P2"}), 0);
+
+    // "Yes" saves the leftover into P1, where it was made; P2 opens untouched.
+    EXPECT_EQ(module("answer Yes\ntrigger mnuSPEICHERN\nquit\n"), 0) << log;
+    EXPECT_NE(log.find("gehört zu Projekt P1"), std::string::npos) << log;
+    EXPECT_NE(log.find("Die Änderungen wurden in Projekt P1 gespeichert."), std::string::npos) << log;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [A]=28.5"), 1);
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_TRUE(rollbackMode(projectFile("P1")));
+    EXPECT_EQ(count("P1", "SELECT [name] FROM [sqlite_master] WHERE [name]='ARBEITSKOPIE'"), 0);
+}
+
+TEST_F(SharedProjectTest, AKilledSessionOfAnotherProjectIsDiscardedOnNo)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    killedSessionOnP1("Geotextil");
+    ASSERT_EQ(frame({"choose", "P2"}), 0);
+    EXPECT_EQ(module("answer No\nselect\ntrigger mnuSPEICHERN\nquit\n"), 0) << log;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
+}
+
+TEST_F(SharedProjectTest, ASecondSessionOfOneUserEndsWithoutTouchingTheFirst)
+{
+    QProcess& first = startModule(record("Geotextil") + "wait 600000\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Geotextil"));
+    EXPECT_EQ(module("answer No\nquit\n"), 1);
+    EXPECT_NE(log.find("KVX läuft bereits für SOMMER, Projekt P1, seit "), std::string::npos) << log;
+    EXPECT_EQ(log.find("unterbrochen"), std::string::npos) << log;
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+
+    // Once the first one is gone, its lock is stale: the next start recovers its work.
+    kill(first);
+    log.clear();
+    EXPECT_EQ(module("answer Yes\ntrigger mnuSPEICHERN\nquit\n"), 0) << log;
+    EXPECT_NE(log.find("Programm wurde während der Ausführung unterbrochen!"), std::string::npos) << log;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+}
+
+TEST_F(SharedProjectTest, ASecondUserIsToldWhoHoldsTheProject)
+{
+    ASSERT_EQ(frame({"choose", "P1", "Dr. Schmidt"}, "SCHMIDT"), 0);
+    QProcess& first = startModule(record("Geotextil") + "wait 600000\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Geotextil"));
+    EXPECT_EQ(module(record("Ton") + "trigger mnuSPEICHERN\nquit\n", "SCHMIDT"), 1);
+    EXPECT_NE(log.find("Projekt P1 wird seit "), std::string::npos) << log;
+    EXPECT_NE(log.find(" von SOMMER auf "), std::string::npos) << log;
+    EXPECT_FALSE(fs::exists(workingCopy("SCHMIDT")));
+    EXPECT_EQ(admin("SCHMIDT"), "KALMORA");
+
+    // A lock whose holder is gone is taken over after saying so.
+    kill(first);
+    log.clear();
+    EXPECT_EQ(module(record("Ton") + "trigger mnuSPEICHERN\nquit\n", "SCHMIDT"), 0) << log;
+    EXPECT_NE(log.find("Die Sperre wird übernommen."), std::string::npos) << log;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 1);
+}
+
+TEST_F(SharedProjectTest, ASaveNeverRemovesWhatAnotherUserSavedMeanwhile)
+{
+    ASSERT_EQ(frame({"choose", "P1", "Dr. Schmidt"}, "SCHMIDT"), 0);
+    const fs::path go = root / "go";
+    QProcess& sommer =
+        startModule(record("Geotextil") + "await " + go.string() + "\ntrigger mnuSPEICHERN\nquit\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Geotextil"));
+    // The lock is lost (deleted by hand, or the share does not keep it): SCHMIDT gets in and saves.
+    fs::remove(root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#");
+    EXPECT_EQ(module(record("Ton") + "trigger mnuSPEICHERN\nquit\n", "SCHMIDT"), 0) << log;
+    ASSERT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 1);
+
+    std::ofstream(go) << "";
+    ASSERT_TRUE(sommer.waitForFinished(60000));
+    log += sommer.readAllStandardError().toStdString();
+    EXPECT_NE(log.find("von jemand anderem geändert"), std::string::npos) << log;
+    // SCHMIDT's record stays; SOMMER's work is in a separate file in the project folder.
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 0);
+    const std::vector<fs::path> beside = besideFiles("P1");
+    ASSERT_EQ(beside.size(), 1u);
+    EXPECT_EQ(beside[0].filename().string().rfind("KVX-SOMMER-", 0), 0u);
+    EXPECT_EQ(countFile(beside[0], "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+}
+
+TEST_F(SharedProjectTest, AForeignLogBesideTheProjectIsRefusedAndChangesNothing)
+{
+    // A committed log of another database, as a killed tool or a restored backup leaves it.
+    const fs::path other = root / "other.db";
+    DatabaseFiles::copy((root / "KVX" / "VORGABE.mdb").string(), other.string());
+    {
+        auto db = Connection::openFile(other.string(), 30, Connection::Journal::WriteAhead);
+        db->execute("PRAGMA wal_autocheckpoint=0; CREATE TABLE [X] ([Y]); INSERT INTO [X] VALUES (1)");
+        fs::copy_file(other.string() + "-wal", projectFile("P1").string() + "-wal");
+    }
+    ASSERT_TRUE(fs::exists(projectFile("P1").string() + "-wal"));
+    const std::string before = DatabaseFiles::fingerprint(projectFile("P1").string());
+
+    EXPECT_EQ(module("quit\n"), 1);
+    EXPECT_NE(log.find("liegt ein Protokoll"), std::string::npos) << log;
+    EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
+
+    log.clear();
+    EXPECT_EQ(run(KVX_SHEET, {QString::fromStdString(projectFile("P1").string()), "--in-place", "--pdf",
+                              QString::fromStdString((root / "s.pdf").string())}),
+              1);
+    EXPECT_NE(log.find("does not belong to it"), std::string::npos) << log;
+    EXPECT_EQ(DatabaseFiles::fingerprint(projectFile("P1").string()), before);
+    EXPECT_TRUE(fs::exists(projectFile("P1").string() + "-wal"));
+}
+
+TEST_F(SharedProjectTest, LeftoversOfKilledSavesAndReadOnlyWorkingCopies)
+{
+    // A save killed half-way leaves its unfinished copy; the next session removes it.
+    std::ofstream(projectFile("P1").string() + ".part") << "half";
+    EXPECT_EQ(module(record("Geotextil") + "trigger mnuSPEICHERN\nquit\n"), 0) << log;
+    EXPECT_FALSE(fs::exists(projectFile("P1").string() + ".part"));
+    EXPECT_TRUE(rollbackMode(projectFile("P1")));
+
+    // A leftover working copy marked read-only is never deleted with its work.
+    killedSessionOnP1("Ton");
+    ASSERT_EQ(chmod(workingCopy("SOMMER").c_str(), 0444), 0);
+    log.clear();
+    EXPECT_EQ(module("answer Yes\nquit\n"), 1);
+    EXPECT_NE(log.find("schreibgeschützt"), std::string::npos) << log;
+    EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 1);
+}
+
+// A second operating-system user, where the tests may switch users (as root, with setpriv).
+TEST_F(SharedProjectTest, ASecondOperatingSystemUserIsKeptOffAnOpenProject)
+{
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (geteuid() != 0 || setpriv.isEmpty())
+        GTEST_SKIP() << "needs root and setpriv to run as another user";
+    QProcess& first = startModule(record("Geotextil") + "wait 600000\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Geotextil"));
+    // The suite's folders are open to every user of the machine, as on a shared drive.
+    fs::permissions(root, fs::perms::all, fs::perm_options::add);
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        fs::permissions(entry.path(), fs::perms::all, fs::perm_options::add);
+    const QString asNobody = setpriv + " --reuid=nobody --regid=nogroup --clear-groups";
+    ASSERT_EQ(run((root / "KALMORA").string(), {"choose", "P1", "Gast"}, {}, "", asNobody), 0) << log;
+    EXPECT_EQ(run(modulePath(), {}, "quit\n", "", asNobody), 1) << log;
+    EXPECT_NE(log.find(" von SOMMER auf "), std::string::npos) << log;
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+}
+
+}  // namespace
