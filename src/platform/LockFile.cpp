@@ -34,12 +34,33 @@ std::string oneLine(const std::string& text)
     return line;
 }
 
+// The boot of this machine and the start of a process in it; empty when not to be told.
+std::string processStamp(long pid)
+{
+    std::ifstream boot("/proc/sys/kernel/random/boot_id");
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string bootId, line;
+    if (!std::getline(boot, bootId) || !std::getline(stat, line))
+        return {};
+    // The fields after the command name (which may hold blanks) end in ')'; the start time is
+    // the 20th of them.
+    const auto end = line.rfind(')');
+    if (end == std::string::npos)
+        return {};
+    std::istringstream fields(line.substr(end + 1));
+    std::string field;
+    for (int i = 0; i < 20 && fields >> field; ++i) {
+    }
+    return bootId + ":" + field;
+}
+
 }  // namespace
 
 LockFile::Holder LockFile::Holder::self(const std::string& user, const std::string& project)
 {
-    return {user, thisHost(), static_cast<long>(getpid()),
-            QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), project};
+    const long pid = getpid();
+    return {user, thisHost(), pid, QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), project,
+            processStamp(pid)};
 }
 
 bool LockFile::Holder::alive() const
@@ -49,7 +70,11 @@ bool LockFile::Holder::alive() const
     if (host != thisHost())
         return true;
     // Signal 0 only asks whether the process exists; EPERM means it does, under another user.
-    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)
+        return false;
+    // The number may belong to a later process by now (after a restart of the machine, say).
+    const std::string now = processStamp(pid);
+    return process.empty() || now.empty() || now == process;
 }
 
 std::string LockFile::Holder::sinceText() const
@@ -115,7 +140,8 @@ std::string LockFile::content(const Holder& holder)
 {
     std::ostringstream text;
     text << "user=" << oneLine(holder.user) << "\nhost=" << oneLine(holder.host) << "\npid=" << holder.pid
-         << "\nsince=" << oneLine(holder.since) << "\nproject=" << oneLine(holder.project) << "\n";
+         << "\nsince=" << oneLine(holder.since) << "\nproject=" << oneLine(holder.project)
+         << "\nprocess=" << oneLine(holder.process) << "\n";
     return text.str();
 }
 
@@ -154,6 +180,8 @@ std::optional<LockFile::Holder> LockFile::read() const
             holder.since = value;
         else if (key == "project")
             holder.project = value;
+        else if (key == "process")
+            holder.process = value;
     }
     return holder;
 }

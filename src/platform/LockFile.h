@@ -15,6 +15,7 @@ public:
         long pid = 0;
         std::string since;    // local time, ISO 8601
         std::string project;  // what the holder works on
+        std::string process;  // boot and start time of the process, so a reused pid is not taken for it
 
         // The holder as this process: its login name and project, now.
         static Holder self(const std::string& user, const std::string& project);

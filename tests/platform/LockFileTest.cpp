@@ -72,6 +72,12 @@ TEST_F(LockFileTest, StaleLocksAreTakenOverLiveOnesOnOtherHostsAreNot)
     EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::HeldByOther);
     EXPECT_TRUE(fs::exists(path));
 
+    // A lock of a process number that a later process has taken (this one, say) is stale too.
+    std::ofstream(path, std::ios::trunc) << "user=SCHMIDT\nhost=" << QSysInfo::machineHostName().toStdString()
+                                         << "\npid=" << getpid() << "\nprocess=an-earlier-boot:42\n";
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
+    lock.release();
+
     // A lock file without content for a while is left over from a writer that died.
     std::ofstream(path, std::ios::trunc).close();
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(1));
