@@ -2,6 +2,7 @@
 
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/EventLoop.h"
 #include "platform/Recordset.h"
 #include "platform/Session.h"
@@ -268,14 +269,20 @@ bool clsDATEN::readValue(const std::string& SPV, Variant& W, const Auswahl& ausw
 }
 
 // Reads into a variant, then converts outside any trap: a stored value that does not fit
-// the target raises to the caller.
+// the target raises to the caller, naming where it lies (a damaged file is mended there).
 template <typename T>
 bool clsDATEN::readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (Variant::*convert)() const)
 {
     Variant value;
     if (!readValue(SPV, value, auswahl))
         return false;
-    W = (value.*convert)();
+    try {
+        W = (value.*convert)();
+    } catch (const VbError& error) {
+        const bool german = Locale::current().SPRACHE == Locale::German;
+        throw VbError(error.number(), error.description() + (german ? " (Tabelle " : " (table ") + ETABELLE +
+                                          (german ? ", Spalte " : ", column ") + SPV + ")");
+    }
     return true;
 }
 

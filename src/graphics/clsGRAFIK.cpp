@@ -31,7 +31,7 @@ clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
 {
     try {
         Recordset active(session.cnnX(), "SELECT [ID] FROM [E1] WHERE [AKT]=true");
-        EID_ = active.isEOF() ? 0 : active.field("ID").toInteger();
+        EID_ = active.isEOF() ? 0 : active.field("ID").toLong();
     } catch (const VbError& error) {
         // The figure still draws; its G0 row is then that of record 0.
         trap("Grafik").attempt([&] { throw error; });
@@ -69,7 +69,7 @@ void clsGRAFIK::EOBJEKT(Surface& surface)
 
 void clsGRAFIK::EID(int32_t id)
 {
-    EID_ = Variant(id).toInteger();
+    EID_ = id;
 }
 
 void clsGRAFIK::resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it,

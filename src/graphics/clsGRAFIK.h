@@ -142,7 +142,7 @@ private:
 
     Session& session_;
     Surface* target_ = nullptr;
-    int16_t EID_ = 0;
+    int32_t EID_ = 0;
     float ELX_ = 0, ELY_ = 0;
     float pixelsX_ = 0, pixelsY_ = 0;
     int16_t OX_ = 0, OY_ = 0;

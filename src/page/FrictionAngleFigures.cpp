@@ -22,7 +22,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
     PageState& s = page_.state();
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 13").run({
-        [&] {
+        ErrorTrap::creating([&] {
             g = &page_.skeleton(13, OBJ, XDL, YDO,
                                 {{"MYMX", 0.0f}},
                                 {{"MX", 0.0f}, {"MY", 0.0f}});
@@ -30,7 +30,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
                 g->ELX(s.figure(11).ELX());
                 g->ELY(58.5f);
             }
-        },
+        }),
         [&] {
             g->EBOXMIN = g->EBOXMAX = s.BONEU ? -1 : 0;
             g->EAXEX = 1;
@@ -85,7 +85,7 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
     PageState& s = page_.state();
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 14").run({
-        [&] {
+        ErrorTrap::creating([&] {
             g = &page_.skeleton(14, OBJ, XDL, YDO,
                                 {{"MYMX", 0.0f}},
                                 {{"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX13}, {"XMIN", s.XMIN13},
@@ -94,7 +94,7 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
                 g->ELX(s.figure(11).ELX());
                 g->ELY(s.figure(13).ELY());
             }
-        },
+        }),
         [&] {
             g->EBOXMIN = g->EBOXMAX = g->EBOYMIN = g->EBOYMAX = 0;
             g->EAXEX = g->EAXEY = 1;

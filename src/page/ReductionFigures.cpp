@@ -55,7 +55,7 @@ void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
     PageState& s = page_.state();
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 15").run({
-        [&] { g = &frame(15, OBJ, XDL, YDO); },
+        ErrorTrap::creating([&] { g = &frame(15, OBJ, XDL, YDO); }),
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
@@ -77,7 +77,7 @@ void ReductionFigures::BILD16(int16_t OBJ, float XDL, float YDO)
     PageState& s = page_.state();
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 16").run({
-        [&] { g = &frame(16, OBJ, XDL, YDO); },
+        ErrorTrap::creating([&] { g = &frame(16, OBJ, XDL, YDO); }),
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);

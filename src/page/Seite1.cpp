@@ -1,6 +1,7 @@
 #include "Seite1.h"
 
 #include "furniture/clsKOPFFUSS.h"
+#include "input/RecordRules.h"
 #include "page/FrictionAngleFigures.h"
 #include "page/ParameterTables.h"
 #include "page/ReductionFigures.h"
@@ -180,6 +181,8 @@ bool Seite1::load(std::optional<int32_t> record)
 
 bool Seite1::readRecord(std::optional<int32_t> record)
 {
+    session_.beginRecord();
+    session_.beginFigure(0);
     clsDATEN e1(session_), e2(session_), a1(session_);
     if (record)
         e1.ESPIDW = *record;
@@ -204,35 +207,41 @@ bool Seite1::readRecord(std::optional<int32_t> record)
                                                       {"CB", &s.CB},   {"ARB", &s.ARB}, {"CRB", &s.CRB},
                                                       {"SIA", &s.SIA}, {"SI1", &s.SI1}, {"SI2", &s.SI2},
                                                       {"SIMAX", &s.SIMAX}};
-    for (const auto& [column, value] : singles)
-        e2.DTVS(column, *value);
-    e2.DTVI("N", s.N);
+    try {
+        for (const auto& [column, value] : singles)
+            e2.DTVS(column, *value);
+        e2.DTVI("N", s.N);
+    } catch (const VbError& error) {
+        // A stored value that fits no number of its column (a damaged or edited file).
+        refuse("\n" + error.description());
+        return false;
+    }
     return true;
+}
+
+void Seite1::refuse(const std::string& problems)
+{
+    const bool german = Locale::current().SPRACHE == Locale::German;
+    session_.messages().show({"KVX",
+                              (german ? "Der Datensatz " + state_.KEN + " kann nicht ausgewertet werden:"
+                                      : "The record " + state_.KEN + " cannot be evaluated:") +
+                                  problems,
+                              MessageService::Buttons::Ok, MessageService::Icon::Warning});
 }
 
 bool Seite1::drawable()
 {
-    // A record whose stress range or subdivision is empty cannot be drawn at all; say
-    // which inputs are wrong before anything is drawn.
+    // A record that cannot be drawn (it came by import or from a file edited by hand):
+    // say which inputs are wrong before anything is drawn.
     const PageState& s = state_;
     const bool german = Locale::current().SPRACHE == Locale::German;
     const auto number = [](float value) { return vb::singleText(value); };
     std::string problems;
-    if (!(s.SIMAX > s.SIA))
-        problems += german ? "\nσmax = " + number(s.SIMAX) + " muss größer als σa = " + number(s.SIA) + " sein."
-                           : "\nσmax = " + number(s.SIMAX) + " must be greater than σa = " + number(s.SIA) + ".";
-    if (s.N <= 0)
-        problems += german ? "\nN = " + std::to_string(s.N) + " muss größer als 0 sein."
-                           : "\nN = " + std::to_string(s.N) + " must be greater than 0.";
-    if (!(s.SIB > 0))
-        problems += german ? "\nσb = " + number(s.SIB) + " muss größer als 0 sein."
-                           : "\nσb = " + number(s.SIB) + " must be greater than 0.";
+    for (const std::string& problem : RecordRules::problems(
+             {s.KEN, s.SIB, s.A, s.C, s.AR, s.CR, s.AB, s.CB, s.ARB, s.CRB, s.SIA, s.SIMAX, s.SI1, s.SI2, s.N}, !german))
+        problems += "\n" + problem;
     if (!problems.empty()) {
-        session_.messages().show({"KVX",
-                                  (german ? "Der Datensatz " + s.KEN + " kann nicht ausgewertet werden:"
-                                          : "The record " + s.KEN + " cannot be evaluated:") +
-                                      problems,
-                                  MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        refuse(problems);
         return false;
     }
     state_.coulomb = s.SI1 != s.SI2;
@@ -249,6 +258,7 @@ bool Seite1::drawable()
 
 void Seite1::SEITENKOPF(int16_t OBJ)
 {
+    session_.beginFigure(0);
     trap("Kopffusszeile").run({[&] {
         Surface& surface = OBJ == 0 ? *page_ : target(0, OBJ);
         if (OBJ == 0)
@@ -357,12 +367,56 @@ QImage Seite1::screenImage()
     return image;
 }
 
-void Seite1::BILD11(int16_t OBJ, float XDL, float YDO) { ShearFigures(*this).BILD11(OBJ, XDL, YDO); }
-void Seite1::BILD12(int16_t OBJ, float XDL, float YDO) { ShearFigures(*this).BILD12(OBJ, XDL, YDO); }
-void Seite1::BILD13(int16_t OBJ, float XDL, float YDO) { FrictionAngleFigures(*this).BILD13(OBJ, XDL, YDO); }
-void Seite1::BILD14(int16_t OBJ, float XDL, float YDO) { FrictionAngleFigures(*this).BILD14(OBJ, XDL, YDO); }
-void Seite1::BILD15(int16_t OBJ, float XDL, float YDO) { ReductionFigures(*this).BILD15(OBJ, XDL, YDO); }
-void Seite1::BILD16(int16_t OBJ, float XDL, float YDO) { ReductionFigures(*this).BILD16(OBJ, XDL, YDO); }
-void Seite1::BILD17(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD17(OBJ, XDL, YDO); }
-void Seite1::BILD18(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD18(OBJ, XDL, YDO); }
-void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO) { ParameterTables(*this).BILD17D(OBJ, XDL, YDO); }
+void Seite1::BILD11(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(11);
+    ShearFigures(*this).BILD11(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD12(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(12);
+    ShearFigures(*this).BILD12(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD13(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(13);
+    FrictionAngleFigures(*this).BILD13(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD14(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(14);
+    FrictionAngleFigures(*this).BILD14(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD15(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(15);
+    ReductionFigures(*this).BILD15(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD16(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(16);
+    ReductionFigures(*this).BILD16(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD17(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(17);
+    ParameterTables(*this).BILD17(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD18(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(18);
+    ParameterTables(*this).BILD18(OBJ, XDL, YDO);
+}
+
+void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO)
+{
+    session_.beginFigure(17);
+    ParameterTables(*this).BILD17D(OBJ, XDL, YDO);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/clsDATEN.h"
+#include "page/FigureSession.h"
 #include "page/PageState.h"
 #include "platform/ErrorTrap.h"
 #include "platform/RasterSurface.h"
@@ -16,7 +17,6 @@
 #include <utility>
 
 class Clock;
-class Session;
 
 // Output page 1 without its window: loads the current record, computes its strength
 // laws and draws the header, figures 11 to 16 and the parameter tables into picture
@@ -88,10 +88,12 @@ public:
 private:
     bool readRecord(std::optional<int32_t> record);
     bool drawable();
+    // Says why the record cannot be evaluated: one line per problem.
+    void refuse(const std::string& problems);
     void progress(int value);
     void drawScreenFigures();
 
-    Session& session_;
+    FigureSession session_;
     const Clock& clock_;
     Progress* progress_;
     std::unique_ptr<Surface> page_;

@@ -33,7 +33,7 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             e2.ESPIDW = s.ID;
             e2.DTVS("SIMAX", s.SIMAX);
         },
-        [&] {
+        ErrorTrap::creating([&] {
             g = &page_.skeleton(11, OBJ, XDL, YDO,
                                 {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}});
@@ -41,7 +41,7 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
                 g->ELX(85);
                 g->ELY(58.5f);
             }
-        },
+        }),
         [&] {
             g->EBOXMIN = 0;
             g->EBOXMAX = -1;
@@ -137,7 +137,7 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
     PageState& s = page_.state();
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 12").run({
-        [&] {
+        ErrorTrap::creating([&] {
             g = &page_.skeleton(12, OBJ, XDL, YDO,
                                 {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX11}, {"YMAX", s.YMAX11}});
@@ -145,7 +145,7 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
                 g->ELX(s.figure(11).ELX());
                 g->ELY(s.figure(11).ELY());
             }
-        },
+        }),
         [&] {
             g->EBOXMIN = g->EBOXMAX = g->EBOYMIN = g->EBOYMAX = 0;
             g->EAXEX = g->EAXEY = 1;

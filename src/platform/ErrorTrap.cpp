@@ -7,15 +7,42 @@ ErrorTrap::ErrorTrap(MessageService& messages, std::string title, std::string pr
 {
 }
 
+namespace {
+
+// A failure of a creating step, carried out of it to the trap.
+struct CreationFailed {
+    VbError error;
+};
+
+}  // namespace
+
+ErrorTrap::Step ErrorTrap::creating(Step step)
+{
+    return [step = std::move(step)] {
+        try {
+            step();
+        } catch (const VbError& error) {
+            throw CreationFailed{error};
+        } catch (const std::exception& error) {
+            throw CreationFailed{VbError(51, error.what())};
+        }
+    };
+}
+
 bool ErrorTrap::attempt(const Step& step)
 {
     long number = 0;
     std::string description;
+    bool final = false;
     try {
         step();
         return true;
     } catch (const Leave&) {
         return false;
+    } catch (const CreationFailed& failure) {
+        number = failure.error.number();
+        description = failure.error.description();
+        final = true;
     } catch (const VbError& error) {
         number = error.number();
         description = error.description();
@@ -27,7 +54,7 @@ bool ErrorTrap::attempt(const Step& step)
     const MessageService::Message message{title_, prefix_ + std::to_string(number) + "\n" + description,
                                           MessageService::Buttons::OkCancel, MessageService::Icon::Warning};
     cancelled_ = messages_.show(message) == MessageService::Answer::Cancel;
-    return !cancelled_;
+    return !cancelled_ && !final;
 }
 
 bool ErrorTrap::run(std::initializer_list<Step> steps)

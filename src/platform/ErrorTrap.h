@@ -16,6 +16,11 @@ public:
     // Thrown by a step to leave the procedure quietly, as an early return.
     struct Leave {};
 
+    // A step that makes what the later steps use: when it fails, its error is shown as any
+    // other, but the procedure ends whatever the answer, so no step goes on with an object
+    // that was never made.
+    static Step creating(Step step);
+
     ErrorTrap(MessageService& messages, std::string title, std::string prefix = "VB-Fehler: ");
 
     // Runs one step; returns false when it failed and the user chose Cancel, or it left.

@@ -1,6 +1,7 @@
 #include "NumberFormat.h"
 
 #include "Locale.h"
+#include "VbError.h"
 
 #include <cmath>
 #include <cstdio>
@@ -54,6 +55,8 @@ std::string roundedDigits(double value, int decimals, int& wholeDigits)
 
 std::string vb::format(double value, const std::string& pattern)
 {
+    if (!std::isfinite(value))
+        throw VbError::of(VbError::Overflow);
     const Locale& locale = Locale::current();
     const auto point = pattern.find('.');
     const std::string wholePattern = pattern.substr(0, point);

@@ -3,6 +3,8 @@
 #include "VbError.h"
 
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -122,7 +124,9 @@ Variant Recordset::fromStorage(const Variant& stored, ColumnType type)
                    ? Variant(static_cast<int16_t>(number))
                    : stored;
     case ColumnType::Single:
-        return Variant(static_cast<float>(number));
+        // A value beyond single precision (a hand-edited file) stays as stored: taking it as
+        // a single then raises the overflow instead of reading infinity.
+        return std::isfinite(number) && std::fabs(number) <= FLT_MAX ? Variant(static_cast<float>(number)) : stored;
     case ColumnType::Double:
         return Variant(number);
     case ColumnType::Date:

@@ -1,6 +1,7 @@
 #include "PageTools.h"
 
 #include "page/Seite1.h"
+#include "platform/FileName.h"
 #include "platform/MessageService.h"
 #include "platform/VbError.h"
 #include "shell/PrintService.h"
@@ -94,25 +95,18 @@ void PageTools::kopie()
     fs::create_directories(folder, failed);
     if (failed)
         throw VbError(VbError::DatabaseError, folder.string() + ": " + failed.message());
-    const std::string preset = window_.panel(6)->text().toStdString() + "-1";
+    const std::string preset = FileName::safe(window_.panel(6)->text().toStdString() + "-1");
     const std::optional<std::string> name = session.messages().input(
         "KOPIE", (folder.string() + "/") + "Bitte bestätigen oder ändern Sie den Dateinamen. Vorgabe: " + preset + ".bmp",
         preset);
     if (!name || name->empty())
         return;
-    // The copy stays in the project's JPG folder: no paths, no way up.
-    if (name->find('/') != std::string::npos || name->find('\\') != std::string::npos ||
-        name->find("..") != std::string::npos) {
-        const bool english = session.SPRACHE() == 1;
-        session.messages().show({"KOPIE",
-                                 english ? "The file name " + *name + " must not contain \"/\", \"\\\" or \"..\"."
-                                         : "Der Dateiname " + *name + " darf kein \"/\", \"\\\" oder \"..\" enthalten.",
-                                 MessageService::Buttons::Ok, MessageService::Icon::Warning});
+    const std::optional<fs::path> file = target(folder, *name + ".bmp", "KOPIE");
+    if (!file)
         return;
-    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QWidget* active = window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : &window_;
-    const bool saved = active->grab().toImage().save(QString::fromStdString((folder / (*name + ".bmp")).string()), "BMP");
+    const bool saved = active->grab().toImage().save(QString::fromStdString(file->string()), "BMP");
     QApplication::restoreOverrideCursor();
     if (!saved)
         throw VbError(VbError::DatabaseError, "The screen copy could not be written to " + folder.string());
@@ -140,15 +134,38 @@ void PageTools::word()
         cursor.insertImage(image);
         cursor.insertBlock();
     }
-    const std::string path =
-        (fs::path(projectFolder()) / (window_.panel(6)->text().toStdString() + "-Seite1.odt")).string();
-    QTextDocumentWriter writer(QString::fromStdString(path), "odf");
-    const bool written = writer.write(&document);
     QApplication::restoreOverrideCursor();
-    if (!written)
+    const std::optional<fs::path> file =
+        target(projectFolder(), window_.panel(6)->text().toStdString() + "-Seite1.odt", "Word");
+    if (!file)
+        return;
+    const std::string path = file->string();
+    QTextDocumentWriter writer(QString::fromStdString(path), "odf");
+    if (!writer.write(&document))
         throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
+    const bool english = window_.session().SPRACHE() == 1;
+    window_.session().messages().show({"Word",
+                                       english ? "The page was written to " + path + "."
+                                               : "Die Seite wurde in " + path + " geschrieben.",
+                                       MessageService::Buttons::Ok, MessageService::Icon::Information});
     if (open_)
         open_(path);
+}
+
+std::optional<fs::path> PageTools::target(const fs::path& folder, const std::string& name, const std::string& title)
+{
+    // A name made from a record's identification never leaves the folder, whatever it holds.
+    const fs::path file = folder / FileName::safe(name);
+    std::error_code ignored;
+    if (!fs::exists(file, ignored))
+        return file;
+    const bool english = window_.session().SPRACHE() == 1;
+    const MessageService::Answer answer = window_.session().messages().show(
+        {title,
+         english ? "The file " + file.string() + " exists already. Do you want to replace it?"
+                 : "Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",
+         MessageService::Buttons::YesNo, MessageService::Icon::Question});
+    return answer == MessageService::Answer::Yes ? std::optional<fs::path>(file) : std::nullopt;
 }
 
 void PageTools::schliessen()

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,10 @@ public:
 private:
     mdiSEITE1* activePage() const;
     std::string projectFolder() const;
+    // The file `name` in `folder`, made safe to stand there; when it exists, only if the
+    // user agrees to replace it (the question titled `title`).
+    std::optional<std::filesystem::path> target(const std::filesystem::path& folder, const std::string& name,
+                                                 const std::string& title);
 
     frmMAIN& window_;
     PrintService& printer_;

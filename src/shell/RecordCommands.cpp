@@ -1,5 +1,6 @@
 #include "RecordCommands.h"
 
+#include "input/RecordRules.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
@@ -164,17 +165,12 @@ void RecordCommands::saveInputForm()
     const std::string title = window_.panel(8)->text().toStdString();
     const std::string ken = form_->field(QStringLiteral("txtKEN"))->text().toStdString();
     MessageService& messages = window_.session().messages();
-    // A record that cannot be evaluated is not stored: say which inputs are wrong.
-    const Variant sia(form_->field(QStringLiteral("txtSIA"))->text().toStdString());
-    const Variant simax(form_->cboSIMAX()->currentText().toStdString());
-    const Variant si1(form_->field(QStringLiteral("txtSI1"))->text().toStdString());
-    const Variant si2(form_->field(QStringLiteral("txtSI2"))->text().toStdString());
-    std::string problem;
+    // A record that cannot be evaluated is not stored: say which input is wrong.
+    const std::map<std::string, std::string> texts = form_->texts();
+    std::string problem = RecordRules::formProblem(texts, english());
     if (QString::fromStdString(ken).trimmed().isEmpty())
         problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
-    else if (!sia.isNumeric() || !simax.isNumeric() || !(sia.toDouble() < simax.toDouble()))
-        problem = english() ? "σa must be a number below σmax." : "σa muss eine Zahl kleiner als σmax sein.";
-    else if (si1.isNumeric() && si2.isNumeric() && si1.toDouble() == si2.toDouble())
+    else if (problem.empty() && Variant(texts.at("SI1")).toDouble() == Variant(texts.at("SI2")).toDouble())
         problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
     if (!problem.empty()) {
         messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});

@@ -68,6 +68,15 @@ QLineEdit* mdiEINGABE::field(const QString& name) const
     return found == fields_.end() ? nullptr : found->second;
 }
 
+std::map<std::string, std::string> mdiEINGABE::texts() const
+{
+    std::map<std::string, std::string> texts;
+    for (const auto& [name, edit] : fields_)
+        texts[name.mid(3).toStdString()] = edit->text().toStdString();
+    texts["SIMAX"] = cboSIMAX_->currentText().toStdString();
+    return texts;
+}
+
 void mdiEINGABE::createControls()
 {
     const auto label = [this](const char* name, const QString& text, QWidget* parent) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -39,6 +40,8 @@ public:
     bool validate(QLineEdit* field);
 
     QLineEdit* field(const QString& name) const;
+    // The texts of the record's fields by column name (KEN, KOM, SIB, … SIMAX, SI1, SI2, N).
+    std::map<std::string, std::string> texts() const;
     QComboBox* cboSIMAX() const { return cboSIMAX_; }
     QComboBox* cboSPR() const { return cboSPR_; }
     QTabWidget* tabs() const { return tabs_; }

@@ -158,12 +158,38 @@ TEST_F(EvaluationTest, ScreenCopiesStayInTheProjectsFolder)
     const fs::path folder = tree.root / "TE0000.00" / "JPG";
     EXPECT_TRUE(fs::exists(folder / "Sand-1.bmp"));
 
-    tree.messages.inputs = {std::string("../../escaped"), std::string("")};
+    // A typed path never leaves the folder; an existing copy is replaced only when agreed.
+    tree.messages.inputs = {std::string("../../escaped"), std::string(""), std::string("Sand-1")};
     window->panelClick(12);
-    EXPECT_NE(tree.messages.shown.back().text.find("darf kein"), std::string::npos);
     EXPECT_FALSE(fs::exists(tree.root / "escaped.bmp"));
+    EXPECT_TRUE(fs::exists(folder / "_._.._escaped.bmp"));
     window->panelClick(12);  // an empty answer stores nothing
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    const auto written = fs::last_write_time(folder / "Sand-1.bmp");
+    tree.messages.answers = {Answer::No};
+    window->panelClick(12);
+    EXPECT_NE(tree.messages.shown.back().text.find("existiert bereits"), std::string::npos);
+    EXPECT_EQ(fs::last_write_time(folder / "Sand-1.bmp"), written);
+}
+
+TEST_F(EvaluationTest, RecordNamesWithSlashesMakeFilesInTheProjectFolder)
+{
+    execute("UPDATE [E1] SET [KEN]='Kies 0/32'");
+    window->DATENSATZANZEIGE();
+    window->runs().mnuNEUBERECHNEN();
+    window->panelClick(12);
+    EXPECT_NE(tree.messages.shown.back().text.find("Vorgabe: Kies 0_32-1.bmp"), std::string::npos);
+    EXPECT_TRUE(fs::exists(tree.root / "TE0000.00" / "JPG" / "Kies 0_32-1.bmp"));
+    window->panelClick(13);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], (tree.root / "TE0000.00" / "Kies 0_32-Seite1.odt").string());
+    EXPECT_NE(tree.messages.shown.back().text.find("Die Seite wurde in " + opened[0]), std::string::npos);
+
+    execute("UPDATE [E1] SET [KEN]='../../x'");
+    window->DATENSATZANZEIGE();
+    window->panelClick(13);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(fs::path(opened[1]).parent_path(), tree.root / "TE0000.00");
 }
 
 TEST_F(EvaluationTest, TheWordToolWritesADocumentAndClosingLeavesTheStartScreen)

@@ -113,13 +113,20 @@ TEST_F(frmMAINTest, RecordsThatCannotBeEvaluatedOrValuesThatDoNotFitAreNotStored
     newRecord("Ton");
     enter({{"txtSIA", "100"}, {"cboSIMAX", "100"}});
     window->panelClick(8);
-    EXPECT_EQ(shown().back().text, "σa muss eine Zahl kleiner als σmax sein.");
+    EXPECT_EQ(shown().back().text, "σmax = 100 muss größer als σa = 100 sein.");
     enter({{"txtSIA", "10"}, {"txtSI1", "40"}, {"txtSI2", "40"}});
     window->panelClick(8);
     EXPECT_EQ(shown().back().text, "σ1 und σ2 müssen verschieden sein.");
+    // Every field is checked before anything is written; the message names the field.
     enter({{"txtSI2", "60"}, {"txtCRB", "steif"}});
     window->panelClick(8);
-    EXPECT_EQ(shown().back().text, "Wert steif kann nicht in die Spalte CRB der Tabelle E2 gespeichert werden!");
+    EXPECT_EQ(shown().back().text, "cr (Boden): Eingegeber Wert ist kein gültiges Zahlenformat!");
+    enter({{"txtCRB", "-2"}, {"txtSI2", "600"}});
+    window->panelClick(8);
+    EXPECT_EQ(shown().back().text, "σ2 = 600 muss zwischen σa = 10 und σmax = 100 liegen.");
+    enter({{"txtSI2", "60"}, {"txtA", "90"}});
+    window->panelClick(8);
+    EXPECT_EQ(shown().back().text, "a = 90° muss zwischen -90° und 90° liegen.");
     EXPECT_EQ(count("SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 0);  // nothing half written
     EXPECT_EQ(count("SELECT [ID] FROM [E2]"), 0);
     EXPECT_NE(window->inputForm(), nullptr);

@@ -123,8 +123,8 @@ int run(const Options& options)
     clsDATEN evaluation(session);
     evaluation.ETABELLE = "A1";
     evaluation.ESPIDW = id;
-    int16_t rows = 0, first = 0, last = 0;
-    evaluation.Index(first, last, rows, {"ID"});
+    int32_t rows = 0, first = 0, last = 0;
+    evaluation.INDEXL(first, last, rows, {"ID"});
     if (rows == 0)
         evaluation.DVTB("BONEU", true);
 

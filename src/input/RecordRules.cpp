@@ -1,0 +1,132 @@
+#include "RecordRules.h"
+
+#include "platform/Variant.h"
+#include "platform/VbError.h"
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+std::string number(float value)
+{
+    return std::isfinite(value) ? vb::singleText(value) : (value > 0 ? "∞" : "-∞");
+}
+
+// "σa = 0 muss größer als 0 sein." and its English twin.
+std::string aboveZero(const std::string& column, float value, bool english)
+{
+    const std::string name = RecordRules::label(column, english);
+    return english ? name + " = " + number(value) + " must be greater than 0."
+                   : name + " = " + number(value) + " muss größer als 0 sein.";
+}
+
+}  // namespace
+
+std::string RecordRules::label(const std::string& column, bool english)
+{
+    static const std::map<std::string, std::pair<const char*, const char*>> labels = {
+        {"KEN", {"File", "Datensatz"}},
+        {"SIB", {"σb", "σb"}},
+        {"A", {"a", "a"}},
+        {"C", {"c", "c"}},
+        {"AR", {"ar", "ar"}},
+        {"CR", {"cr", "cr"}},
+        {"AB", {"a (soil)", "a (Boden)"}},
+        {"CB", {"c (soil)", "c (Boden)"}},
+        {"ARB", {"ar (soil)", "ar (Boden)"}},
+        {"CRB", {"cr (soil)", "cr (Boden)"}},
+        {"SIA", {"σa", "σa"}},
+        {"SIMAX", {"σmax", "σmax"}},
+        {"SI1", {"σ1", "σ1"}},
+        {"SI2", {"σ2", "σ2"}},
+        {"N", {"Subdivisions", "Unterteilungen"}},
+    };
+    const auto found = labels.find(column);
+    if (found == labels.end())
+        return column;
+    return english ? found->second.first : found->second.second;
+}
+
+std::vector<std::string> RecordRules::problems(const Values& v, bool english)
+{
+    std::vector<std::string> found;
+    if (v.KEN == "M")
+        found.push_back(english ? "The identification M is reserved for the program."
+                                : "Die Kennzeichnung M ist für das Programm reserviert.");
+    if (!(v.SIB > 0))
+        found.push_back(aboveZero("SIB", v.SIB, english));
+    if (!(v.SIA > 0))
+        found.push_back(aboveZero("SIA", v.SIA, english));
+    if (!(v.SIMAX > v.SIA))
+        found.push_back(english ? "σmax = " + number(v.SIMAX) + " must be greater than σa = " + number(v.SIA) + "."
+                                : "σmax = " + number(v.SIMAX) + " muss größer als σa = " + number(v.SIA) + " sein.");
+    for (const auto& [column, value] : {std::pair{"SI1", v.SI1}, std::pair{"SI2", v.SI2}}) {
+        if (!(value >= v.SIA && value <= v.SIMAX))
+            found.push_back(english ? label(column, true) + " = " + number(value) + " must lie between σa = " +
+                                          number(v.SIA) + " and σmax = " + number(v.SIMAX) + "."
+                                    : label(column, false) + " = " + number(value) + " muss zwischen σa = " +
+                                          number(v.SIA) + " und σmax = " + number(v.SIMAX) + " liegen.");
+    }
+    if (!(v.N > 0))
+        found.push_back(english ? "N = " + std::to_string(v.N) + " must be greater than 0."
+                                : "N = " + std::to_string(v.N) + " muss größer als 0 sein.");
+    // tan φ has no value at 90°; the soil's angles count only when the soil has values.
+    std::vector<std::pair<const char*, float>> angles = {{"A", v.A}, {"AR", v.AR}};
+    if (v.AB != 0)
+        angles.insert(angles.end(), {{"AB", v.AB}, {"ARB", v.ARB}});
+    for (const auto& [column, value] : angles) {
+        if (!(std::fabs(value) < 90))
+            found.push_back(english ? label(column, true) + " = " + number(value) + "° must lie between -90° and 90°."
+                                    : label(column, false) + " = " + number(value) +
+                                          "° muss zwischen -90° und 90° liegen.");
+    }
+    for (const auto& [column, value] : {std::pair{"C", v.C}, std::pair{"CR", v.CR}, std::pair{"CB", v.CB},
+                                        std::pair{"CRB", v.CRB}}) {
+        if (!std::isfinite(value))
+            found.push_back(english ? label(column, true) + " must be a finite number."
+                                    : label(column, false) + " muss eine endliche Zahl sein.");
+    }
+    return found;
+}
+
+std::string RecordRules::formProblem(const std::map<std::string, std::string>& texts, bool english)
+{
+    const auto text = [&texts](const std::string& column) {
+        const auto found = texts.find(column);
+        return found == texts.end() ? std::string() : found->second;
+    };
+    Values values;
+    values.KEN = text("KEN");
+    float n = 0;
+    const std::pair<const char*, float*> fields[] = {
+        {"SIB", &values.SIB}, {"A", &values.A},     {"C", &values.C},     {"AR", &values.AR},
+        {"CR", &values.CR},   {"AB", &values.AB},   {"CB", &values.CB},   {"ARB", &values.ARB},
+        {"CRB", &values.CRB}, {"SIA", &values.SIA}, {"SIMAX", &values.SIMAX}, {"SI1", &values.SI1},
+        {"SI2", &values.SI2}, {"N", &n}};
+    // Fields a record cannot do without; the others stand for 0 when empty.
+    const std::set<std::string> required = {"SIB", "A", "SIA", "SIMAX", "SI1", "SI2", "N"};
+    for (const auto& [column, target] : fields) {
+        const std::string value = text(column);
+        if (value.find_first_not_of(" \t") == std::string::npos) {
+            if (required.count(column))
+                return label(column, english) + (english ? ": the value is missing!" : ": Wert fehlt!");
+            continue;
+        }
+        try {
+            const Variant number(value);
+            if (!number.isNumeric())
+                throw VbError::of(VbError::TypeMismatch);
+            *target = number.toSingle();
+        } catch (const VbError&) {
+            return label(column, english) + (english ? ": Type of value is not numeric!"
+                                                     : ": Eingegeber Wert ist kein gültiges Zahlenformat!");
+        }
+    }
+    if (n != std::trunc(n) || std::fabs(n) > 32767)
+        return label("N", english) + (english ? ": Type of value is not an integer!"
+                                              : ": Eingegeber Wert ist keine ganze Zahl!");
+    values.N = static_cast<int32_t>(n);
+    const std::vector<std::string> found = problems(values, english);
+    return found.empty() ? std::string() : found.front();
+}
