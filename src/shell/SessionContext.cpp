@@ -128,6 +128,14 @@ bool SessionContext::startSteps()
                  std::string("Programm ") + code + " kann nur über das Rahmenprogramm ausgeführt werden!");
             return false;
         }
+        // The project is one folder of the projects folder, never a way out of it (to the
+        // program's template, say).
+        if (PROJEKT_.empty() || PROJEKT_.find_first_of("/\\") != std::string::npos ||
+            PROJEKT_.find("..") != std::string::npos) {
+            warn("The project name " + PROJEKT_ + " is not the name of a folder in " + PROJEKTSPFAD_ + ".",
+                 "Der Projektname " + PROJEKT_ + " ist nicht der Name eines Ordners in " + PROJEKTSPFAD_ + ".");
+            return false;
+        }
         if (!exists(PROJEKTSPFAD_ + "/" + PROJEKT_)) {
             warn("Project directory " + PROJEKT_ + " dosn't exist!",
                  "Projektsverzeichnis " + PROJEKT_ + " existiert nicht!");

@@ -28,14 +28,19 @@ TEST(FrameProgramTest, MakesTheSuiteProjectsAndTheUsersAdminRow)
     EXPECT_TRUE(fs::exists(root / "DB" / "ARCHIV.mdb"));
     EXPECT_TRUE(frame.newProject("Hafen"));
     EXPECT_FALSE(frame.newProject("Hafen"));
-    EXPECT_THROW(frame.newProject("../weg"), VbError);
+    for (const char* name : {"../weg", "a/b", "a\\b", "..", ""})
+        EXPECT_THROW(frame.newProject(name), VbError) << name;
     EXPECT_EQ(frame.projects(), std::vector<std::string>{"Hafen"});
+    // Only an existing project of the projects folder can be chosen: never the template.
+    EXPECT_THROW(frame.choose("../KVX"), VbError);
+    EXPECT_THROW(frame.choose("NOPE"), VbError);
     frame.choose("Hafen", "Dipl.-Ing. Sommer");
-    frame.choose("Hafen", "Dipl.-Ing. Sommer");  // the row is updated, not doubled
+    frame.choose("Hafen");  // the row is updated, not doubled, and the chosen editor stays
     Recordset admin(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()), "SELECT * FROM [ADMIN]");
     ASSERT_EQ(admin.recordCount(), 1);
     EXPECT_EQ(admin.field("PROG").text(), "KALMORA");
     EXPECT_EQ(admin.field("PROJEKT").text(), "Hafen");
+    EXPECT_EQ(admin.field("BEARBEITER").text(), "Dipl.-Ing. Sommer");
     EXPECT_EQ(admin.field("PROJEKTSPFAD").text(), (root / "PROJEKTE").string());
     admin.close();
     std::error_code ignored;

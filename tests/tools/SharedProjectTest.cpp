@@ -171,6 +171,22 @@ TEST_F(SharedProjectTest, LeftoversOfKilledSavesAndReadOnlyWorkingCopies)
     EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E1] WHERE [KEN]='Ton'"), 1);
 }
 
+TEST_F(SharedProjectTest, TheFrameProgramAndTheModuleKeepToTheProjectsFolder)
+{
+    EXPECT_EQ(frame({"choose", "../KVX"}), 1);
+    EXPECT_EQ(frame({"start", "NOPE"}), 1);
+    EXPECT_NE(log.find("There is no project NOPE"), std::string::npos) << log;
+    EXPECT_EQ(frame({"new", "a/b"}), 1);
+    // An ADMIN row written by another tool cannot lead the module out of the projects folder.
+    Connection::openFile((root / "DB" / "ARCHIV.mdb").string())
+        ->execute("UPDATE [ADMIN] SET [PROJEKT]='../KVX' WHERE [BENUTZER]='SOMMER'");
+    log.clear();
+    EXPECT_EQ(module(record("Sand") + "trigger mnuSPEICHERN\nquit\n"), 1);
+    EXPECT_NE(log.find("Der Projektname ../KVX ist nicht der Name eines Ordners"), std::string::npos) << log;
+    EXPECT_EQ(countFile(root / "KVX" / "KVX.mdb", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_EQ(admin(), "KALMORA");
+}
+
 // A second operating-system user, where the tests may switch users (as root, with setpriv).
 TEST_F(SharedProjectTest, ASecondOperatingSystemUserIsKeptOffAnOpenProject)
 {

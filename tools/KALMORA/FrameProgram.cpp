@@ -34,10 +34,16 @@ void FrameProgram::init(const std::string& folder)
     settings_.setValue("KALMORA", "Extras", "Datenbankpfad", fs::absolute(target).string());
 }
 
+void FrameProgram::checkName(const std::string& name)
+{
+    if (name.empty() || name.find_first_of("/\\") != std::string::npos || name.find("..") != std::string::npos)
+        throw VbError(VbError::DatabaseError,
+                      "The project name \"" + name + "\" must not be empty nor contain \"/\", \"\\\" or \"..\".");
+}
+
 bool FrameProgram::newProject(const std::string& name)
 {
-    if (name.empty() || name.find('/') != std::string::npos || name.find("..") != std::string::npos)
-        throw VbError(VbError::DatabaseError, "A project name must not be empty nor contain \"/\" or \"..\".");
+    checkName(name);
     const fs::path folder = fs::path(projectsFolder()) / name;
     if (fs::exists(folder))
         return false;
@@ -58,18 +64,25 @@ std::vector<std::string> FrameProgram::projects() const
     return names;
 }
 
-void FrameProgram::choose(const std::string& project, const std::string& editor)
+void FrameProgram::choose(const std::string& project, const std::optional<std::string>& editor)
 {
+    checkName(project);
+    std::error_code ignored;
+    if (!fs::is_regular_file(fs::path(projectsFolder()) / project / "KVX.mdb", ignored))
+        throw VbError(VbError::DatabaseError, "There is no project " + project + " in " + projectsFolder() + ".");
     auto archive = Connection::openFile(databaseFolder() + "/ARCHIV.mdb");
     Recordset row(archive, "SELECT * FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
+    std::string chosen = editor.value_or(user_);
     if (row.isEOF()) {
         row.addNew();
         row.setField("BENUTZER", user_);
+    } else if (!editor && !row.field("BEARBEITER").text().empty()) {
+        chosen = row.field("BEARBEITER").text();
     }
     row.setField("PROG", "KALMORA");
     row.setField("PROJEKTSPFAD", fs::absolute(projectsFolder()).string());
     row.setField("PROJEKT", project);
-    row.setField("BEARBEITER", editor);
+    row.setField("BEARBEITER", chosen);
     row.update();
     row.close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,14 +23,19 @@ public:
     // Makes the suite databases where they are missing and stores their folder.
     void init(const std::string& databaseFolder = {});
     // A new project folder with an empty project database; false when it exists already.
+    // A name that is not one folder's name (empty, with "/", "\\" or "..") is an error.
     bool newProject(const std::string& name);
     std::vector<std::string> projects() const;
-    // Writes the user's ADMIN row: the project, the editor, PROG = "KALMORA".
-    void choose(const std::string& project, const std::string& editor);
+    // Writes the user's ADMIN row: the project, the editor, PROG = "KALMORA". Without an
+    // editor the one chosen before stays (the login name for a new user). A project that
+    // does not exist, or a name that is not one folder's name, is an error.
+    void choose(const std::string& project, const std::optional<std::string>& editor = std::nullopt);
     // The program that a start runs: the module in its program folder.
     std::string moduleProgram() const { return moduleFolder() + "/KVX"; }
 
 private:
+    static void checkName(const std::string& name);
+
     std::string suiteFolder_;
     SettingsStore& settings_;
     std::string user_;

@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 
 #include <iostream>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -29,7 +31,8 @@ int command(FrameProgram& frame, const QStringList& arguments)
 {
     const QString verb = arguments.value(0);
     const std::string name = arguments.value(1).toStdString();
-    const std::string editor = arguments.size() > 2 ? arguments.value(2).toStdString() : loginName();
+    const std::optional<std::string> editor =
+        arguments.size() > 2 ? std::optional<std::string>(arguments.value(2).toStdString()) : std::nullopt;
     if (verb == u"init") {
         frame.init(name);
         std::cout << frame.databaseFolder() << "\n";
@@ -86,7 +89,12 @@ int window(FrameProgram& frame)
     QObject::connect(start, &QPushButton::clicked, &main, [&] {
         if (!list->currentItem())
             return;
-        frame.choose(list->currentItem()->text().toStdString(), loginName());
+        try {
+            frame.choose(list->currentItem()->text().toStdString());
+        } catch (const VbError& error) {
+            QMessageBox::warning(&main, QStringLiteral("Kalmora"), QString::fromStdString(error.description()));
+            return;
+        }
         QProcess::startDetached(QString::fromStdString(frame.moduleProgram()), {});
         main.close();
     });
@@ -112,9 +120,9 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (!arguments.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Commands need no window system; the module they start opens on the user's display.
+    std::unique_ptr<QCoreApplication> app = arguments.isEmpty() ? std::make_unique<QApplication>(argc, argv)
+                                                                : std::make_unique<QCoreApplication>(argc, argv);
     QtSettingsStore settings;
     FrameProgram frame(QCoreApplication::applicationDirPath().toStdString(), settings, loginName());
     try {
