@@ -5,6 +5,8 @@
 MessageService::Answer TerminalMessages::show(const Message& message)
 {
     std::cerr << message.title << ": " << message.text << "\n";
+    if (message.icon == Icon::Warning || message.icon == Icon::Critical)
+        ++warnings_;
     switch (message.buttons) {
     case Buttons::YesNo:
     case Buttons::YesNoCancel:

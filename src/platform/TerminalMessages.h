@@ -12,4 +12,9 @@ public:
     {
         return preset;
     }
+    // How many warnings and errors were written.
+    int warnings() const { return warnings_; }
+
+private:
+    int warnings_ = 0;
 };

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -159,6 +160,47 @@ TEST_F(Seite1Test, RecordsThatCannotBeDrawnAreRefusedBeforeDrawing)
     for (const RecordingSurface* surface : surfaces)
         EXPECT_TRUE(surface->primitives.empty());
     EXPECT_EQ(g0(11, "RL"), 0);  // no geometry written
+}
+
+TEST_F(Seite1Test, ImportedOrHandEditedRecordsMeetTheFormsRules)
+{
+    // What the form refuses at "OK" the page refuses when it arrives otherwise.
+    const std::pair<const char*, const char*> impossible[] = {
+        {"[SIA]=0", "σa = 0 muss größer als 0 sein."},
+        {"[A]=90", "a = 90° muss zwischen -90° und 90° liegen."},
+        {"[SI2]=600", "σ2 = 600 muss zwischen σa = 10 und σmax = 100 liegen."},
+        {"[SIA]=1e39", "Überlauf (Tabelle E2, Spalte SIA)"},
+        {"[A]='3x'", "Typen unverträglich (Tabelle E2, Spalte A)"},
+    };
+    for (const auto& [assignment, problem] : impossible) {
+        session.cnnX()->execute("UPDATE [E2] SET [SIA]=10,[A]=22.5,[SI2]=60 WHERE [ID]=4");
+        set("E2", assignment);
+        session.messages_.shown.clear();
+        EXPECT_FALSE(makePage()->load()) << assignment;
+        ASSERT_EQ(session.messages_.shown.size(), 1u) << assignment;
+        EXPECT_NE(session.messages_.shown[0].text.find(problem), std::string::npos) << session.messages_.shown[0].text;
+    }
+}
+
+TEST_F(Seite1Test, DamagedStoredGeometryGivesOneMessagePerFigureAndNoCrash)
+{
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    // Stored figure data damaged by hand, and a record identifier beyond 16 bits.
+    session.cnnX()->execute("UPDATE [G0] SET [XMIN]='abc',[MX]='x',[RL]='q'");
+    for (const char* table : {"E1", "E2", "A1", "G0"})
+        session.cnnX()->execute(std::string("UPDATE [") + table + "] SET [ID]=40000");
+    session.messages_.shown.clear();
+    page = makePage();
+    page->load();
+    RecordingSurface paper(210 * Surface::twipsPerMillimetre, 297 * Surface::twipsPerMillimetre);
+    page->DRUCKEN(paper);
+    std::map<std::string, int> perTitle;
+    for (const auto& message : session.messages_.shown)
+        ++perTitle[message.title];
+    for (const auto& [title, count] : perTitle)
+        EXPECT_EQ(count, 1) << title;
+    EXPECT_LE(session.messages_.shown.size(), 8u);
 }
 
 TEST_F(Seite1Test, EqualCoulombStressesLeaveOutTheCoulombLines)

@@ -93,4 +93,39 @@ TEST_F(KvxSheetTest, ClearMessagesForWhatCannotBeDrawn)
     EXPECT_EQ(sheet({"--unknown"}).exitCode, 2);
 }
 
+TEST_F(KvxSheetTest, BadArgumentsAndBadValuesEndWithAStatusAndNoSheet)
+{
+    const QString database = QString::fromStdString(project.string());
+    for (const char* dpi : {"inf", "2400", "29", "nan", "x"})
+        EXPECT_EQ(sheet({database, "--dpi", dpi}).exitCode, 2) << dpi;
+    EXPECT_EQ(sheet({database, "--dpi", "30", "--png", path("small.png")}).exitCode, 0);
+
+    // Values a single cannot hold name the record and the field; nothing half drawn remains.
+    Connection::openFile(project.string())->execute("UPDATE [E2] SET [SIA]=1e39, [SIMAX]=1e39 WHERE [ID]=1");
+    SheetRun run = sheet({database, "--pdf", path("sand.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("Sand"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("Spalte SIA"), std::string::npos) << run.errors;
+    EXPECT_FALSE(QFile::exists(path("sand.pdf")));
+
+    // An error on the way (damaged stored geometry) is a failed run, not a sheet.
+    Connection::openFile(project.string())->execute("UPDATE [E2] SET [SIA]=10, [SIMAX]=100 WHERE [ID]=1");
+    ASSERT_EQ(sheet({database, "--in-place", "--pdf", path("sand.pdf")}).exitCode, 0);
+    Connection::openFile(project.string())->execute("UPDATE [G0] SET [RL]='q' WHERE [ID]=1");
+    run = sheet({database, "--pdf", path("sand.pdf")});
+    EXPECT_EQ(run.exitCode, 1) << run.errors;
+    EXPECT_FALSE(QFile::exists(path("sand.pdf")));
+}
+
+TEST_F(KvxSheetTest, IdentifiersBeyondSixteenBitsDraw)
+{
+    auto db = Connection::openFile(project.string());
+    for (const char* table : {"E1", "E2"})
+        db->execute(std::string("UPDATE [") + table + "] SET [ID]=40000 WHERE [ID]=1");
+    db.reset();
+    const SheetRun run = sheet({QString::fromStdString(project.string()), "--in-place", "--pdf", path("big.pdf")});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(rows("SELECT [ID] FROM [G0] WHERE [ID]=40000"), 6);
+}
+
 }  // namespace

@@ -1,4 +1,4 @@
-// kvx-sheet PROJECT.mdb [--record KEN] [--pdf OUT.pdf] [--png OUT.png] [--in-place] [--dpi N]
+// kvx-sheet PROJECT.mdb [--record KEN] [--pdf OUT.pdf] [--png OUT.png] [--in-place] [--dpi N] [--help]
 // Renders the design sheet of one record of a project database without a window: the
 // PDF is the printed A4 sheet, the PNG the screen page. The record defaults to the
 // selected one. Without --in-place the program works on a temporary copy and leaves the
@@ -18,6 +18,7 @@
 #include "platform/TerminalMessages.h"
 #include "platform/VbError.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -38,35 +39,48 @@ struct Options {
     double dpi = 96;
 };
 
-int usage()
+// Reads the command line; a message and nothing when it asks for something impossible.
+std::optional<Options> parse(const QStringList& arguments)
 {
-    std::cerr << "usage: kvx-sheet PROJECT.mdb [--record KEN] [--pdf OUT.pdf] [--png OUT.png] [--in-place] [--dpi N]\n";
-    return 2;
-}
-
-std::optional<Options> parse(int argc, char** argv)
-{
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (argument == "--record" && hasValue)
-            options.record = argv[++i];
-        else if (argument == "--pdf" && hasValue)
-            options.pdf = argv[++i];
-        else if (argument == "--png" && hasValue)
-            options.png = argv[++i];
-        else if (argument == "--dpi" && hasValue)
-            options.dpi = std::max(48.0, std::atof(argv[++i]));
-        else if (argument == "--in-place")
-            options.inPlace = true;
-        else if (!argument.starts_with("--") && options.database.empty())
-            options.database = argument;
-        else
-            return std::nullopt;
-    }
-    if (options.database.empty())
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes the design sheet of a record of a project database."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("PROJECT.mdb"), QStringLiteral("the project database"));
+    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("the record (default: the selected one)"),
+                                    QStringLiteral("KEN"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("the printed A4 sheet"), QStringLiteral("OUT.pdf"));
+    const QCommandLineOption png(QStringLiteral("png"), QStringLiteral("the screen page"), QStringLiteral("OUT.png"));
+    const QCommandLineOption inPlace(QStringLiteral("in-place"), QStringLiteral("store the evaluation in the project"));
+    const QCommandLineOption dpi(QStringLiteral("dpi"), QStringLiteral("resolution of the screen page, 30 to 1200"),
+                                 QStringLiteral("N"), QStringLiteral("96"));
+    parser.addOptions({record, pdf, png, inPlace, dpi});
+    // Read before the application exists, so the help names the program itself.
+    const std::string help = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kvx-sheet")).toStdString();
+    if (!parser.parse(arguments)) {
+        std::cerr << "kvx-sheet: " << parser.errorText().toStdString() << "\n" << help;
         return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::cout << help;
+        std::exit(0);
+    }
+    Options options;
+    const QStringList positional = parser.positionalArguments();
+    bool number = false;
+    options.dpi = parser.value(dpi).toDouble(&number);
+    // Resolution bounds the memory of the screen page: 1200 dpi is about 0.5 GB.
+    if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200)) {
+        std::cerr << (positional.size() != 1 ? "kvx-sheet: one project database is needed\n"
+                                              : "kvx-sheet: --dpi takes a number from 30 to 1200\n")
+                  << help;
+        return std::nullopt;
+    }
+    options.database = positional.front().toStdString();
+    if (parser.isSet(record))
+        options.record = parser.value(record).toStdString();
+    options.pdf = parser.value(pdf).toStdString();
+    options.png = parser.value(png).toStdString();
+    options.inPlace = parser.isSet(inPlace);
     if (options.pdf.empty() && options.png.empty())
         options.pdf = "sheet.pdf";
     return options;
@@ -146,23 +160,42 @@ int run(const Options& options)
             return 1;
         }
     }
-    return 0;
+    // A sheet drawn past an error is not the record's sheet.
+    return messages.warnings() == 0 ? 0 : 1;
+}
+
+// Output of a run that failed does not stay behind looking complete.
+void removeOutput(const Options& options)
+{
+    std::error_code ignored;
+    for (const std::string& file : {options.pdf, options.png}) {
+        if (!file.empty())
+            fs::remove(file, ignored);
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::optional<Options> options = parse(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::optional<Options> options = parse(arguments);
     if (!options)
-        return usage();
+        return 2;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    int status = 1;
     try {
-        return run(*options);
+        status = run(*options);
     } catch (const VbError& error) {
         std::cerr << "kvx-sheet: " << options->database << ": " << error.description() << "\n";
-        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "kvx-sheet: " << options->database << ": " << error.what() << "\n";
     }
+    if (status == 1)
+        removeOutput(*options);
+    return status;
 }
