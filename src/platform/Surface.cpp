@@ -1,5 +1,7 @@
 #include "Surface.h"
 
+#include "VbError.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 
@@ -173,7 +175,11 @@ double Surface::pixelsPerUnitY() const
 
 QPointF Surface::toDevice(double x, double y) const
 {
-    return {(x - scaleLeft_) * pixelsPerUnitX(), (y - scaleTop_) * pixelsPerUnitY()};
+    const QPointF device((x - scaleLeft_) * pixelsPerUnitX(), (y - scaleTop_) * pixelsPerUnitY());
+    // No drawing goes to infinity: a value past every scale is the classic overflow.
+    if (!std::isfinite(device.x()) || !std::isfinite(device.y()))
+        throw VbError::of(VbError::Overflow);
+    return device;
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, uint32_t color)
@@ -196,6 +202,8 @@ void Surface::circle(double x, double y, double radius, uint32_t color, double s
     // The radius is measured along the x axis, as the classic circle primitive does.
     const double rx = std::fabs(radius * pixelsPerUnitX());
     const double ry = rx;
+    if (!std::isfinite(rx))
+        throw VbError::of(VbError::Overflow);
     deviceEllipse(toDevice(x, y), rx, ry, start, end, pen(color), fillStyle == Solid, fillColor);
     currentX = x;
     currentY = y;
