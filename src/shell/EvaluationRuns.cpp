@@ -1,5 +1,7 @@
 #include "EvaluationRuns.h"
 
+#include "shell/CloseThroughCommand.h"
+
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
@@ -72,6 +74,12 @@ bool EvaluationRuns::showPage()
     QMdiSubWindow* frame = window_.mdiArea()->addSubWindow(view);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setObjectName(QStringLiteral("mdiSEITE1"));
+    // Closing a page any other way runs "Schließen" too (panel 15).
+    new CloseThroughCommand(frame, [this] { window_.panelClick(15); });
+    QObject::connect(window_.mdiArea(), &QMdiArea::subWindowActivated, view, [frame, view](QMdiSubWindow* active) {
+        if (active == frame)
+            view->setFocus();
+    });
     frame->showMaximized();
     view->setFocus();
     return true;

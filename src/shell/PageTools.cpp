@@ -4,6 +4,7 @@
 #include "platform/FileName.h"
 #include "platform/MessageService.h"
 #include "platform/VbError.h"
+#include "shell/CloseThroughCommand.h"
 #include "shell/PrintService.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
@@ -173,7 +174,7 @@ void PageTools::schliessen()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QMdiSubWindow* window : window_.mdiArea()->subWindowList()) {
         if (window->widget() != static_cast<QWidget*>(window_.startScreen()))
-            window->close();
+            CloseThroughCommand::close(window);
     }
     for (int number = 10; number <= 15; ++number)
         window_.panel(number)->setVisible(false);

@@ -2,6 +2,7 @@
 
 #include "input/RecordRules.h"
 #include "platform/Connection.h"
+#include "shell/CloseThroughCommand.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
@@ -46,6 +47,10 @@ void RecordCommands::showInputForm()
     form_->setProperty("HelpContextID", 11);
     formWindow_ = window_.mdiArea()->addSubWindow(form_);
     formWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    new CloseThroughCommand(formWindow_, [this] {
+        if (form_)
+            closeInputForm();
+    });
     formWindow_->resize(780, 450);
     form_->show();
 }
@@ -53,7 +58,7 @@ void RecordCommands::showInputForm()
 void RecordCommands::closeInputForm()
 {
     if (formWindow_)
-        formWindow_->close();
+        CloseThroughCommand::close(formWindow_);
     form_ = nullptr;
     formWindow_ = nullptr;
     setInputState(false);

@@ -6,6 +6,8 @@
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
 #include "platform/Clock.h"
+#include "shell/AccessKeys.h"
+#include "shell/CloseThroughCommand.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/RecordCommands.h"
 #include "shell/HelpWindow.h"
@@ -141,6 +143,7 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
     createMenus();
     createStatusBar();
     applyLanguage();
+    AccessKeys::assign(menuBar());
     DATENSATZANZEIGE();
     // The start screen fills the window behind every other child window.
     autostart_ = new mdiAUTOSTART(session_.SPRACHE());
@@ -172,9 +175,10 @@ void frmMAIN::createActions()
     for (const MenuItem& item : menuItems) {
         if (isMenu(item))
             continue;
-        auto* action = new QAction(QString::fromUtf8(item.german), this);
+        const bool separator = QString::fromUtf8(item.german) == u"-";
+        auto* action = new QAction(separator ? QString() : QString::fromUtf8(item.german), this);
         action->setObjectName(QString::fromLatin1(item.name));
-        action->setSeparator(QString::fromUtf8(item.german) == u"-");
+        action->setSeparator(separator);
         action->setEnabled(item.enabled);
         action->setData(item.help);
         actions_[action->objectName()] = action;
@@ -287,9 +291,10 @@ QMenu* frmMAIN::menu(const QString& name) const
 
 QString frmMAIN::caption(const QString& name) const
 {
+    // Captions serve as message titles, where an access-key marker has no place.
     if (QAction* item = action(name))
-        return item->text();
-    return menu(name) ? menu(name)->title() : QString();
+        return AccessKeys::plain(item->text());
+    return menu(name) ? AccessKeys::plain(menu(name)->title()) : QString();
 }
 
 void frmMAIN::DATENSATZANZEIGE()
@@ -404,7 +409,8 @@ void frmMAIN::closeEvent(QCloseEvent* event)
 
 void frmMAIN::unload()
 {
-    area_->closeAllSubWindows();
+    for (QMdiSubWindow* window : area_->subWindowList())
+        CloseThroughCommand::close(window);
     session_.end();
     unloaded_ = true;
 }

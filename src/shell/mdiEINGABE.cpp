@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -51,6 +52,23 @@ mdiEINGABE::mdiEINGABE(Session& session, int16_t language, const std::string& de
     for (const char* value : {"20", "40", "60", "80", "100", "200", "400", "600", "800", "1000"})
         cboSIMAX_->addItem(QString::fromLatin1(value));
     cboSIMAX_->setCurrentIndex(4);
+    // A new record prints in the session's language unless the user chooses another.
+    cboSPR_->setCurrentIndex(english() ? 0 : 1);
+    createShortcuts();
+}
+
+void mdiEINGABE::createShortcuts()
+{
+    // The form's keys act before the focused control, whichever it is.
+    const std::pair<QKeySequence, void (Commands::*)()> keys[] = {
+        {QKeySequence(Qt::ALT | Qt::Key_Q), &Commands::quit},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &Commands::save},
+    };
+    for (const auto& [sequence, command] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, command = command] { (commands_.*command)(); });
+    }
 }
 
 QLineEdit* mdiEINGABE::addField(const char* name, const QString& initial)
@@ -228,16 +246,6 @@ bool mdiEINGABE::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void mdiEINGABE::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Q && (event->modifiers() & Qt::AltModifier))
-        commands_.quit();
-    else if (event->key() == Qt::Key_S && (event->modifiers() & Qt::ControlModifier))
-        commands_.save();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void mdiEINGABE::resizeEvent(QResizeEvent* event)

@@ -48,11 +48,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLineEdit* addField(const char* name, const QString& initial = {});
+    void createShortcuts();
     void createControls();
     void applyLanguage();
     bool english() const { return language_ == 1; }

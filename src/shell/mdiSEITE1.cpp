@@ -4,7 +4,7 @@
 #include "platform/RasterSurface.h"
 #include "shell/PictureBox.h"
 
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QPainter>
 
 #include <cmath>
@@ -24,6 +24,33 @@ mdiSEITE1::mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent)
     }
     const double width = page.page().width() * pixelsPerTwip, height = page.page().height() * pixelsPerTwip;
     setMinimumSize(static_cast<int>(width), static_cast<int>(height));
+    createShortcuts();
+}
+
+void mdiSEITE1::createShortcuts()
+{
+    // The page's keys act wherever the focus is in the page, before Qt's own uses of them
+    // (Ctrl+W closes a child window, Ctrl+C copies).
+    const std::pair<QKeySequence, std::pair<char, Qt::KeyboardModifiers>> keys[] = {
+        {QKeySequence(Qt::Key_Escape), {27, Qt::NoModifier}},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), {'S', Qt::ControlModifier}},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), {'P', Qt::ControlModifier}},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), {'C', Qt::ControlModifier}},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), {'W', Qt::ControlModifier}},
+        {QKeySequence(Qt::CTRL | Qt::Key_A), {'A', Qt::ControlModifier}},
+        {QKeySequence(Qt::ALT | Qt::Key_Q), {'Q', Qt::AltModifier}},
+    };
+    for (const auto& [sequence, key] : keys) {
+        const int panel = Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, panel] {
+            if (panel > 0)
+                commands_.panelClick(panel);
+            else
+                commands_.quit();
+        });
+    }
 }
 
 mdiSEITE1::mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent)
@@ -56,22 +83,11 @@ void mdiSEITE1::mousePressEvent(QMouseEvent*)
     commands_.openContext();
 }
 
-void mdiSEITE1::keyPressEvent(QKeyEvent* event)
+void mdiSEITE1::showEvent(QShowEvent* event)
 {
-    const bool control = event->modifiers() & Qt::ControlModifier;
-    const bool alt = event->modifiers() & Qt::AltModifier;
-    char key = 0;
-    if (event->key() == Qt::Key_Escape)
-        key = 27;
-    else if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
-        key = static_cast<char>('A' + (event->key() - Qt::Key_A));
-    const int panel = Seite1::panelForKey(key, control, alt);
-    if (panel > 0)
-        commands_.panelClick(panel);
-    else if (panel < 0)
-        commands_.quit();
-    else
-        QWidget::keyPressEvent(event);
+    // The page takes the keys as soon as it is shown, without a click.
+    QWidget::showEvent(event);
+    setFocus();
 }
 
 void mdiSEITE1::focusInEvent(QFocusEvent* event)

@@ -36,10 +36,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void createShortcuts();
+
     std::unique_ptr<Seite1> owned_;
     Seite1& page_;
     Commands& commands_;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -275,9 +277,24 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
     ASSERT_TRUE(english->start());
     frmMAIN englishWindow(*english);
     EXPECT_EQ(englishWindow.menu("mnuDATEI")->title(), "&File");
-    EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "&Done");
+    EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "Done");  // D, O, N and E are taken
     EXPECT_EQ(englishWindow.action("mnuEXPIMP")->text(), "&Export-Import");  // no English caption
-    EXPECT_EQ(englishWindow.menu("mnuEXTRAS")->title(), "Tools");
+    EXPECT_EQ(englishWindow.menu("mnuEXTRAS")->title(), "&Tools");  // every item has an access key
+    // Within each menu no two items answer the same key.
+    EXPECT_EQ(englishWindow.action("mnuSPEICHERN")->text(), "S&ave");
+    EXPECT_EQ(englishWindow.action("mnuHILFE")->text(), "&Help");
+    for (QMenu* menu : englishWindow.findChildren<QMenu*>()) {
+        std::set<QChar> keys;
+        for (QAction* item : menu->actions()) {
+            const qsizetype marker = item->text().indexOf(u'&');
+            if (marker >= 0) {
+                EXPECT_TRUE(keys.insert(item->text().at(marker + 1).toLower()).second)
+                    << menu->objectName().toStdString() << ": " << item->text().toStdString();
+            }
+            EXPECT_FALSE(item->isSeparator() && !item->text().isEmpty());
+        }
+    }
+    EXPECT_EQ(englishWindow.caption("mnuSPEICHERN"), "Save");  // titles without the marker
     EXPECT_EQ(englishWindow.panel(9)->text(), "Cancel");
     EXPECT_EQ(englishWindow.panel(8)->toolTip(), "Save input-data");
 }

@@ -45,11 +45,16 @@ TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
     EXPECT_EQ(box->x(), 57);  // 850.5 twips at 96 dpi
     EXPECT_EQ(box->width(), 321);
 
+    // The shown page has the keys at once, also where a picture box has the focus.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(window.hasFocus());
     QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier);
-    EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10}));
+    EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10, 13}));
     EXPECT_EQ(commands.quits, 1);
     QTest::mouseClick(&window, Qt::LeftButton, {}, box->geometry().center());
     EXPECT_EQ(commands.contexts, 1);
