@@ -12,8 +12,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -56,8 +58,14 @@ int main(int argc, char** argv)
     QtMessages dialogs;
     MessageService& messages = script ? static_cast<MessageService&>(*script) : dialogs;
     app.messages = &messages;
+    const Locale locale = Locale::system();
+    // Qt's own texts (Yes/No, the print and colour dialogs) in the session's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(locale.SPRACHE == Locale::English ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     SessionContext session({QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); },
-                            Locale::system(), settings, messages});
+                            locale, settings, messages});
     if (!session.start())
         return 1;
     frmMAIN window(session, [](const std::string& program) {

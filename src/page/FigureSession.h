@@ -26,6 +26,7 @@ public:
     std::string PROJEKT() const override { return session_.PROJEKT(); }
     std::string programFolder() const override { return session_.programFolder(); }
     std::string BENUTZER() const override { return session_.BENUTZER(); }
+    std::string BEARBEITER() const override { return session_.BEARBEITER(); }
     MessageService& messages() const override { return messages_; }
 
 private:

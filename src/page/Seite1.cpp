@@ -265,7 +265,7 @@ void Seite1::SEITENKOPF(int16_t OBJ)
             page_->clear();
         clsKOPFFUSS head(session_.messages());
         head.AUSGABEOBJEKT(surface, surface);
-        head.BEARBEITER = session_.BENUTZER();
+        head.BEARBEITER = session_.BEARBEITER();
         head.COPYRIGHT = VersionRecord::copyright;
         head.EBOKFS = state_.numbering ? -1 : 0;
         head.KENNZEICHNUNG(Variant(state_.KEN));

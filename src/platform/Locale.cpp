@@ -24,6 +24,11 @@ Locale Locale::system()
     const QString name = qt.name();  // "de_DE", "en_US", "C"
     locale.SPRACHE = languageFor(name.left(2).toStdString());
     locale.DEZIMALPUNKT = qt.decimalPoint().toStdString();
+    QString date = qt.dateFormat(QLocale::ShortFormat);
+    if (!date.contains(QStringLiteral("yyyy")))
+        date.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    if (qt.language() != QLocale::C)
+        locale.dateFormat = date.toStdString();
     return locale;
 }
 

@@ -8,8 +8,17 @@
 struct Locale {
     enum Language : int16_t { English = 1, German = 3 };
 
+    Locale() = default;
+    Locale(int16_t language, std::string separator, std::string date = {})
+        : SPRACHE(language), DEZIMALPUNKT(std::move(separator)), dateFormat(std::move(date))
+    {
+    }
+
     int16_t SPRACHE = German;
     std::string DEZIMALPUNKT = ",";
+    // The locale's short date form with a four-digit year ("dd/MM/yyyy" in Britain); empty
+    // for the language's usual one.
+    std::string dateFormat;
 
     // German for a "de" language, English for "en", German for every other language.
     static int16_t languageFor(const std::string& twoLetterName);

@@ -20,6 +20,8 @@ public:
     virtual std::string programFolder() const = 0;
     // The login name in upper case, "UNBEK." when it cannot be told.
     virtual std::string BENUTZER() const = 0;
+    // The editor of the project, as the frame program was told; the login name when none was.
+    virtual std::string BEARBEITER() const { return BENUTZER(); }
     virtual MessageService& messages() const = 0;
 
     // The program runs stand-alone, outside the suite, from a folder whose path contains

@@ -197,8 +197,10 @@ std::string dateText(VbDate value)
     const QDate date = dateZero().addDays(static_cast<qint64>(days));
     const QTime time = QTime::fromMSecsSinceStartOfDay(msecs);
     QString result;
+    const std::string& form = Locale::current().dateFormat;
     if (days != 0 || msecs == 0)
-        result = date.toString(german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("M/d/yyyy"));
+        result = date.toString(!form.empty() ? QString::fromStdString(form)
+                                             : german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("M/d/yyyy"));
     if (msecs != 0) {
         if (!result.isEmpty())
             result += QLatin1Char(' ');

@@ -44,7 +44,7 @@ public:
     // The login name in upper case, asked anew on every read.
     std::string BENUTZER() const override;
 
-    std::string BEARBEITER() const { return BEARBEITER_; }
+    std::string BEARBEITER() const override { return BEARBEITER_; }
     int16_t SPRACHE() const { return environment_.locale.SPRACHE; }
     std::string DEZIMALPUNKT() const { return environment_.locale.DEZIMALPUNKT; }
     std::string DATENBANKPFAD() const;

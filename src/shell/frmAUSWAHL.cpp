@@ -20,6 +20,7 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
       comment_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmAUSWAHL"));
+    setProperty("HelpContextID", 13);
     const QString german = mode == u"O" ? QStringLiteral("Datei/Öffnen")
                            : mode == u"L" ? QStringLiteral("Datei/Löschen")
                            : mode == u"E" ? QStringLiteral("Datei/Export Inf.system")

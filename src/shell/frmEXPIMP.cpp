@@ -28,6 +28,7 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("frmEXPIMP"));
+    setProperty("HelpContextID", 14);
     setWindowTitle(QStringLiteral("Export/Import"));
     const QString project = QString::fromStdString(session.PROJEKT());
     fraIMP_ = new QGroupBox((english_ ? QStringLiteral("Selected Projekt: ") : QStringLiteral("Aktuelles Projekt: ")) + project, this);

@@ -30,6 +30,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -196,6 +200,10 @@ void frmMAIN::createActions()
     connect(action("mnuNEUBERECHNEN"), &QAction::triggered, this, [this] { runs_->mnuNEUBERECHNEN(); });
     connect(action("mnuKOMPRIMIEREN"), &QAction::triggered, this, &frmMAIN::mnuKOMPRIMIEREN);
     connect(action("mnuHILFE"), &QAction::triggered, this, &frmMAIN::mnuHILFE);
+    // F1 anywhere in the program, dialogs included: the help at the focused control.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &frmMAIN::mnuHILFE);
     for (const auto& [name, file] : {std::pair{"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}}) {
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path] { open_(path); });
@@ -213,6 +221,7 @@ void frmMAIN::createMenus()
                                            : menus_.at(parentName)->addMenu(QString::fromUtf8(item.german));
         menu->setObjectName(QString::fromLatin1(item.name));
         menu->menuAction()->setEnabled(item.enabled);
+        menu->installEventFilter(this);
         menus_[menu->objectName()] = menu;
         if (menu->objectName() == u"mnuAUSWERTEN")
             connect(menu, &QMenu::aboutToShow, this, [this] { runs_->mnuAUSWERTEN(); });
@@ -488,9 +497,29 @@ void frmMAIN::mnuHILFE()
     QWidget* focus = QApplication::focusWidget();
     if (!focus && area_->activeSubWindow())
         focus = area_->activeSubWindow()->widget();
-    HelpWindow help(QString::fromStdString(session_.programFolder() + "/KVX.hlp"),
-                    HelpWindow::contextOf(focus ? focus : this), english(), this);
+    showHelp(HelpWindow::contextOf(focus ? focus : this));
+}
+
+void frmMAIN::showHelp(int context)
+{
+    const QString file = QString::fromStdString(session_.programFolder() + "/KVX.hlp");
+    if (!QFileInfo::exists(file))
+        return;
+    HelpWindow help(file, context, english(), QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     help.exec();
+}
+
+bool frmMAIN::eventFilter(QObject* watched, QEvent* event)
+{
+    // F1 on an open menu: the help of the item under the pointer or the keyboard.
+    auto* open = qobject_cast<QMenu*>(watched);
+    if (open && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        const int context = open->activeAction() ? open->activeAction()->data().toInt() : 0;
+        open->close();
+        QTimer::singleShot(0, this, [this, context] { showHelp(context); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMAIN::mnuFRAGEZEICHEN()

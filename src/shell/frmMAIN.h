@@ -80,10 +80,12 @@ public:
     mdiAUTOSTART* startScreen() const { return autostart_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
+    void showHelp(int context);
     void createMenus();
     void createStatusBar();
     void applyLanguage();
