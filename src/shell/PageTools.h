@@ -17,7 +17,7 @@ class PrintService;
 // save a screen copy, put the page into a text document, and close the pages.
 class PageTools {
 public:
-    using OpenDocument = std::function<void(const std::string& path)>;
+    using OpenDocument = std::function<bool(const std::string& path)>;
 
     PageTools(frmMAIN& window, PrintService& printer, OpenDocument open);
 

@@ -313,12 +313,9 @@ SessionContext::Compaction SessionContext::compact()
     // The temporary file lies beside the working copy, named after its file alone.
     const std::string temporary =
         (fs::path(source).parent_path() / (fs::path(source).stem().string() + "TEMP.mdb")).string();
-    const auto megabytes = [](const std::string& path) {
-        return static_cast<float>(std::nearbyint(fs::file_size(path) / 1e6 * 10) / 10);
-    };
     if (!cnnX_)
         throw VbError::of(VbError::ObjectNotSet);
-    const float before = megabytes(source);
+    const std::uintmax_t bytesBefore = workingCopyBytes();
     DatabaseFiles::remove(temporary);
     try {
         cnnX_->execute("VACUUM INTO '" + Connection::escaped(temporary) + "'");
@@ -334,9 +331,24 @@ SessionContext::Compaction SessionContext::compact()
         throw;
     }
     cnnX_ = Connection::open(connectionString(source), 30, Connection::Journal::WriteAhead);
-    const float after = megabytes(source);
+    // Sizes in MB, or in KB for a copy below 1 MB, rounded to one decimal.
+    const double unit = bytesBefore >= 1000000 ? 1e6 : 1e3;
+    const auto rounded = [unit](std::uintmax_t bytes) {
+        return static_cast<float>(std::nearbyint(bytes / unit * 10) / 10);
+    };
+    const float before = rounded(bytesBefore), after = rounded(workingCopyBytes());
     const float reduction = before > 0 ? static_cast<float>(std::nearbyint((before - after) * 100 / before * 10) / 10) : 0;
-    return {before, after, reduction};
+    return {before, after, reduction, unit == 1e6};
+}
+
+std::uintmax_t SessionContext::workingCopyBytes()
+{
+    // Committed work may still lie in the log beside the file: fold it in before measuring.
+    if (cnnX_ && cnnX_->isOpen())
+        cnnX_->execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    std::error_code ignored;
+    const std::uintmax_t bytes = fs::file_size(XMDBPFAD(), ignored);
+    return bytes == static_cast<std::uintmax_t>(-1) ? 0 : bytes;
 }
 
 void SessionContext::handAdminBack()

@@ -64,10 +64,14 @@ public:
     // `title`) offers to save the working copy as a separate file in the project folder.
     SaveOutcome save(const std::string& title);
 
-    // Sizes in MB rounded to one decimal, and the reduction in percent.
+    // Sizes in MB (in KB when the copy was below 1 MB), rounded to one decimal, and the
+    // reduction in percent.
     struct Compaction {
         float before, after, reduction;
+        bool megabytes;
     };
+    // The size of the working copy with its log folded in.
+    std::uintmax_t workingCopyBytes();
     // Rewrites the working copy without its free space; cnnX is open again afterwards.
     // When compacting fails, the working copy stays as it was and cnnX stays open on it.
     Compaction compact();

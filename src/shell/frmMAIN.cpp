@@ -40,6 +40,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -130,7 +131,9 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
     : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
       records_(std::make_unique<RecordCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)), printer_(ownPrinter_.get()),
       ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
-      open_([](const std::string& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))); }),
+      open_([](const std::string& path) {
+          return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+      }),
       runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_))
 {
     selection_ = [this](const QString& mode) {
@@ -204,9 +207,18 @@ void frmMAIN::createActions()
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &frmMAIN::mnuHILFE);
-    for (const auto& [name, file] : {std::pair{"mnuREADME", "KVX.doc"}, {"mnuHINWEISE", "KVX_H.doc"}}) {
+    for (const auto& [name, file, title] : {std::tuple{"mnuREADME", "KVX.doc", "?/ReadMe"},
+                                            std::tuple{"mnuHINWEISE", "KVX_H.doc", "?/Hinweise"}}) {
         const std::string path = session_.programFolder() + "/" + file;
-        connect(action(name), &QAction::triggered, this, [this, path] { open_(path); });
+        connect(action(name), &QAction::triggered, this, [this, path, title = std::string(title)] {
+            // A document no viewer opens is said, with where it lies.
+            ErrorTrap(session_.messages(), title, "VB-Error: ").attempt([&] {
+                if (!open_(path))
+                    throw VbError(VbError::DatabaseError, (english() ? "The document could not be opened: "
+                                                                     : "Das Dokument konnte nicht geöffnet werden: ") +
+                                                              path);
+            });
+        });
     }
     connect(action("mnuEXPIMP"), &QAction::triggered, this, &frmMAIN::mnuEXPIMP);
 }
@@ -338,7 +350,7 @@ bool frmMAIN::mnuSPEICHERN()
     trap.run({
         [&] {
             // Offer to compact a working copy above 10 MB first.
-            const double megabytes = std::filesystem::file_size(session_.XMDBPFAD()) / 1e6;
+            const double megabytes = session_.workingCopyBytes() / 1e6;
             const float rounded = static_cast<float>(std::nearbyint(megabytes * 10) / 10);
             if (rounded > 10) {
                 const bool english = session_.SPRACHE() == 1;
@@ -539,10 +551,11 @@ void frmMAIN::mnuKOMPRIMIEREN()
     ErrorTrap(session_.messages(), title, "VB-Error: ").run({[&] {
         const SessionContext::Compaction sizes = session_.compact();
         const bool english = session_.SPRACHE() == 1;
-        const std::string reduction = vb::singleText(sizes.reduction), after = vb::singleText(sizes.after);
+        const std::string reduction = vb::singleText(sizes.reduction);
+        const std::string after = vb::singleText(sizes.after) + (sizes.megabytes ? " MB" : " KB");
         session_.messages().show({title,
-                                  english ? "Database was compact about " + reduction + " % to " + after + " MB!"
-                                          : "Datenbank wurde um " + reduction + " % auf " + after + " MB komprimiert !",
+                                  english ? "Database was compact about " + reduction + " % to " + after + "!"
+                                          : "Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
                                   MessageService::Buttons::Ok, MessageService::Icon::Information});
     }});
     QApplication::restoreOverrideCursor();

@@ -34,7 +34,8 @@ public:
     using SelectionDialog = std::function<QString(const QString& mode)>;
 
     // Opens a document with the desktop's viewer.
-    using OpenDocument = std::function<void(const std::string& path)>;
+    // Opens a document in the user's viewer; false when none could open it.
+    using OpenDocument = std::function<bool(const std::string& path)>;
 
     frmMAIN(SessionContext& session, FrameStarter startFrame = {}, QWidget* parent = nullptr);
     ~frmMAIN() override;

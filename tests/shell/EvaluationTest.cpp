@@ -64,7 +64,10 @@ protected:
         window = std::make_unique<frmMAIN>(*session);
         window->setClock(clock);
         window->setPrintService(printer);
-        window->setOpenDocument([this](const std::string& path) { opened.push_back(path); });
+        window->setOpenDocument([this](const std::string& path) {
+            opened.push_back(path);
+            return viewer;
+        });
         window->runs().pauseMilliseconds = 0;
         window->show();
     }
@@ -85,6 +88,7 @@ protected:
     FixedClock clock;
     PdfPrinter printer{tree.root};
     std::vector<std::string> opened;
+    bool viewer = true;  // whether a viewer opens the documents
     std::unique_ptr<frmMAIN> window;
 };
 
@@ -219,6 +223,11 @@ TEST_F(EvaluationTest, CompactionReportsTheReductionAndKeepsTheWorkingCopyOnFail
     EXPECT_EQ(tree.messages.shown[0].icon, MessageService::Icon::Information);
     EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);  // cnnX works on the compacted copy
     EXPECT_LT(fs::file_size(session->XMDBPFAD()), 1000000u);
+    // A small copy is measured in KB, with what its log holds folded in.
+    window->mnuKOMPRIMIEREN();
+    EXPECT_NE(tree.messages.shown.back().text.find(" KB komprimiert !"), std::string::npos)
+        << tree.messages.shown.back().text;
+    EXPECT_EQ(tree.messages.shown.back().text.find("auf 0 "), std::string::npos);
 
     // A temporary file that cannot be written: the working copy stays and cnnX stays open.
     fs::create_directories(tree.root / "BENUTZER" / "SOMMER" / "KVXTEMP.mdb" / "blocked");
@@ -256,6 +265,13 @@ TEST_F(EvaluationTest, DocumentsAreOfferedWhenTheyExist)
     EXPECT_FALSE(enabled("mnuHINWEISE"));
     window->action("mnuREADME")->trigger();
     EXPECT_EQ(opened.back(), (tree.root / "source" / "KVX.doc").string());
+    EXPECT_TRUE(tree.messages.shown.empty());
+    // Without a viewer the user is told, and where the document lies.
+    viewer = false;
+    window->action("mnuREADME")->trigger();
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].title, "?/ReadMe");
+    EXPECT_NE(tree.messages.shown[0].text.find((tree.root / "source" / "KVX.doc").string()), std::string::npos);
 }
 
 }  // namespace
