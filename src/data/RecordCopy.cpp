@@ -85,6 +85,8 @@ int RecordCopy::DATENSATZKOPIEREN(const std::shared_ptr<Connection>& source, con
                 }
                 last.close();
                 copyRecord(source, target, id, next);
+                // A copy arrives unselected: the target's own selection stays as it was.
+                target->execute("UPDATE [E1] SET [AKT]=false WHERE [ID]=" + std::to_string(next));
                 target->execute("COMMIT");
                 done = true;
             } catch (...) {

@@ -33,6 +33,9 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
     list_->setObjectName(QStringLiteral("lstKEN"));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     comment_->setObjectName(QStringLiteral("lblKOMMENTAR"));
+    // A long comment wraps inside the dialog instead of widening it past the screen.
+    comment_->setWordWrap(true);
+    comment_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QHBoxLayout* buttons = dialogButtons(this, english_, [this] { cmdOK(); }, [this] { cmdABBRECHEN(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
@@ -78,7 +81,11 @@ void frmAUSWAHL::itemClicked(int index)
         return;
     }
     if (mode_ == u"O" && selected > 1) {
-        item->setSelected(false);
+        // Opening takes one record: the clicked one, in place of the one chosen before.
+        for (QListWidgetItem* other : list_->selectedItems()) {
+            if (other != item)
+                other->setSelected(false);
+        }
     } else if ((mode_ == u"A" || mode_ == u"E") && item->isSelected()) {
         // Only records evaluated one by one may be chosen together.
         Recordset state(session_.cnnX(), "SELECT [BONEU] FROM [A1] WHERE [ID]=" + std::to_string(ids_[index]));

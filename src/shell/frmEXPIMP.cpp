@@ -13,6 +13,7 @@
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -57,15 +58,16 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     folders_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column)
         folders_->hideColumn(column);
+    // The tree starts at the folder that holds the projects (the project's parent when
+    // stand-alone); another drive starts at its root.
     const QString projects = QString::fromStdString(session.PROJEKTSPFAD());
-    const QString drive = QStorageInfo(projects).rootPath();
-    drives_->setCurrentText(drive);
-    folders_->setRootIndex(model_->setRootPath(drive));
-    folders_->setCurrentIndex(model_->index(projects));
+    drives_->setCurrentText(QStorageInfo(projects).rootPath());
+    folders_->setRootIndex(model_->setRootPath(projects));
     connect(drives_, &QComboBox::currentTextChanged, this, [this](const QString& root) {
         folders_->setRootIndex(model_->setRootPath(root));
     });
-    connect(folders_, &QTreeView::clicked, this,
+    // A folder chosen by mouse or keyboard opens.
+    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { folderChanged(model_->filePath(index)); });
     auto* externalLayout = new QVBoxLayout(fraEXP_);
     externalLayout->addWidget(drives_);
@@ -93,7 +95,12 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     layout->addWidget(fraIMP_);
     layout->addLayout(middle);
     layout->addWidget(fraEXP_);
-    resize(820, 480);
+    layout->setStretch(0, 1);
+    layout->setStretch(2, 1);
+    externalLayout->setStretch(1, 2);
+    externalLayout->setStretch(2, 3);
+    setSizeGripEnabled(true);
+    resize(900, 600);
     fill(session_.cnnX(), imported_);
     QApplication::restoreOverrideCursor();
 }
@@ -134,6 +141,7 @@ void frmEXPIMP::folderChanged(const QString& folder)
     if (!lock->held())
         return warn(SessionLocks::refusal(*lock, english_));
     externalLock_ = std::move(lock);
+    externalName_ = fs::path(folder.toStdString()).filename().string();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").run({
         [&] {
@@ -171,8 +179,13 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
     if (ids.empty() || !from || !to)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
+    const int copied = RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
     QApplication::restoreOverrideCursor();
+    const std::string project = to == session_.cnnX() ? session_.PROJEKT() : externalName_;
+    session_.messages().show({"Export/Import",
+                              english_ ? std::to_string(copied) + " records copied to " + project + "."
+                                       : std::to_string(copied) + " Datensätze nach " + project + " kopiert.",
+                              MessageService::Buttons::Ok, MessageService::Icon::Information});
 }
 
 void frmEXPIMP::cmdEXP()

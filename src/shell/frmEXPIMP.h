@@ -57,5 +57,6 @@ private:
 
     std::shared_ptr<Connection> externalProject_;
     std::unique_ptr<LockFile> externalLock_;
+    std::string externalName_;
     bool opened_ = false;
 };

@@ -153,8 +153,15 @@ TEST_F(frmAUSWAHLTest, OpeningKeepsOneRecordSelected)
     frmAUSWAHL dialog(session, "O", 3, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Datei/Öffnen");
     EXPECT_EQ(selected(dialog), std::vector<QString>{"Auelehm"});  // the first selected in list order
-    click(dialog, 2);
-    EXPECT_EQ(selected(dialog), std::vector<QString>{"Auelehm"});
+    click(dialog, 2);  // a click on another record chooses that one instead
+    EXPECT_EQ(selected(dialog), std::vector<QString>{"Sand"});
+    // A long comment wraps: the dialog keeps its width.
+    const int width = dialog.sizeHint().width();
+    session.cnnX()->execute("UPDATE [E1] SET [KOM]='" + std::string(400, 'x') + " " + std::string(400, 'y') +
+                            "' WHERE [ID]=3");
+    frmAUSWAHL longer(session, "O", 3, nullptr);
+    click(longer, 1);
+    EXPECT_LE(longer.sizeHint().width(), width + 10);
 }
 
 TEST_F(frmAUSWAHLTest, SelectingAllowsOnlyEvaluatedRecordsAndWritesTheMarks)
