@@ -6,20 +6,33 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace {
+
+const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+
+}  // namespace
+
 bool QtPrintService::print(int pages, int current, const std::function<void(int page, Surface& sheet)>& draw)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPrintDialog dialog(&printer, owner_);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setMinMax(1, pages);
-    dialog.setFromTo(current, current);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
+    printer.setPageLayout(a4);
     int first = 1, last = pages;
-    if (dialog.printRange() == QAbstractPrintDialog::PageRange) {
-        first = printer.fromPage();
-        last = printer.toPage();
+    if (outputFile_.isEmpty()) {
+        QPrintDialog dialog(&printer, owner_);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setMinMax(1, pages);
+        dialog.setFromTo(current, current);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (dialog.printRange() == QAbstractPrintDialog::PageRange) {
+            first = printer.fromPage();
+            last = printer.toPage();
+        }
+        // The sheet is laid out in millimetres on A4 portrait, whatever paper the dialog chose.
+        printer.setPageLayout(a4);
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outputFile_);
     }
     PaperSurface sheet(&printer);
     for (int page = first; page <= last; ++page) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -19,7 +21,11 @@ class QtPrintService : public PrintService {
 public:
     explicit QtPrintService(QWidget* owner) : owner_(owner) {}
     bool print(int pages, int current, const std::function<void(int page, Surface& sheet)>& draw) override;
+    // Every page into this PDF file, through the same printer set-up but without asking
+    // (scripted runs); empty: ask with the dialog.
+    void setOutputFile(const QString& path) { outputFile_ = path; }
 
 private:
     QWidget* owner_;
+    QString outputFile_;
 };

@@ -1,7 +1,6 @@
 #include "ScriptRunner.h"
 
 #include "platform/Connection.h"
-#include "platform/PaperSurface.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/SessionContext.h"
 #include "shell/frmMAIN.h"
@@ -68,17 +67,6 @@ std::optional<std::string> ScriptRunner::input(const std::string& title, const s
     return text;
 }
 
-bool ScriptRunner::PdfPrinter::print(int pages, int, const std::function<void(int page, Surface& sheet)>& draw)
-{
-    auto sheet = PaperSurface::pdf(path);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            sheet->newPage();
-        draw(page, *sheet);
-    }
-    return sheet->finish();
-}
-
 void ScriptRunner::run(frmMAIN& window)
 {
     window.setSelectionDialog([this, &window](const QString&) {
@@ -91,7 +79,9 @@ void ScriptRunner::run(frmMAIN& window)
         selection_ = QString();
         return QStringLiteral("OK");
     });
-    window.setPrintService(printer_);
+    // Printing takes the program's own printer path, into a PDF file instead of the dialog.
+    printer_ = std::make_unique<QtPrintService>(&window);
+    window.setPrintService(*printer_);
     window.runs().pauseMilliseconds = 0;
     for (const QString& line : lines_) {
         const QString trimmed = line.trimmed();
@@ -133,7 +123,7 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
     } else if (verb == u"panel") {
         window.panelClick(argument.toInt());
     } else if (verb == u"print") {
-        printer_.path = argument;
+        printer_->setOutputFile(argument);
     } else if (verb == u"wait") {
         pause(argument.toInt());
     } else if (verb == u"await") {

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 
 class frmMAIN;
 
@@ -27,16 +28,9 @@ public:
 private:
     void execute(frmMAIN& window, const QString& verb, const QString& argument);
 
-    // Prints every page into one PDF file.
-    class PdfPrinter : public PrintService {
-    public:
-        bool print(int pages, int current, const std::function<void(int page, Surface& sheet)>& draw) override;
-        QString path;
-    };
-
     QStringList lines_;
     std::deque<Answer> answers_;
     std::deque<std::string> inputs_;
     QString selection_;
-    PdfPrinter printer_;
+    std::unique_ptr<QtPrintService> printer_;
 };
