@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -45,6 +46,9 @@ public:
 
 int main(int argc, char** argv)
 {
+    // Started by the frame program, the module may outlive the stream it writes its notes
+    // to; a closed stream must not end a session with unsaved work.
+    std::signal(SIGPIPE, SIG_IGN);
     KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
     std::unique_ptr<ScriptRunner> script;

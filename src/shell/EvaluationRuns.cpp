@@ -81,7 +81,7 @@ bool EvaluationRuns::showPage()
             view->setFocus();
     });
     frame->showMaximized();
-    view->setFocus();
+    shown_ = frame;
     return true;
 }
 
@@ -103,6 +103,11 @@ void EvaluationRuns::finish()
     bar->setValue(0);
     window_.session().GEAENDERT = true;
     window_.menu(QStringLiteral("mnuDATEI"))->menuAction()->setEnabled(false);
+    // The new page is in front with the keys: the window was disabled while it was made.
+    if (shown_) {
+        window_.mdiArea()->setActiveSubWindow(shown_);
+        shown_->widget()->setFocus();
+    }
 }
 
 void EvaluationRuns::mnuBERECHNEN()

@@ -2,6 +2,9 @@
 
 #include "shell/mdiSEITE1.h"
 
+#include <QMdiSubWindow>
+#include <QPointer>
+
 class frmMAIN;
 
 // The "Auswerten" menu: which runs a selection allows, and the runs themselves, which
@@ -29,4 +32,5 @@ private:
     void finish();
 
     frmMAIN& window_;
+    QPointer<QMdiSubWindow> shown_;  // the page the last run showed
 };

@@ -127,8 +127,9 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
     } else if (verb == u"wait") {
         pause(argument.toInt());
     } else if (verb == u"await") {
-        // Another process tells when to go on by making a file (at most a minute).
-        for (int i = 0; i < 1200 && !QFile::exists(argument); ++i)
+        // Another process tells when to go on by making a file (at most a minute); a window
+        // closed meanwhile (by a key, say) ends the wait.
+        for (int i = 0; i < 1200 && !QFile::exists(argument) && window.isVisible(); ++i)
             pause(50);
     } else if (verb == u"quit") {
         window.mnuBEENDEN();

@@ -122,8 +122,11 @@ TEST_F(EvaluationTest, RecalculatingShowsThePageAndLeavesTheGeometryStored)
     EXPECT_EQ(value("SELECT [BONEU] FROM [A1] WHERE [ID]=1"), Variant(false));
     EXPECT_EQ(count("SELECT [ID] FROM [G0] WHERE [ID]=1"), 6);
     EXPECT_EQ(value("SELECT [XMAX] FROM [G0] WHERE [ID]=1 AND [IDOBJEKT]=11").toSingle(), 100);
-    for (int number = 10; number <= 15; ++number)
+    // The page is in front with the keys; its activation hides panel 14.
+    for (int number : {10, 11, 12, 13, 15})
         EXPECT_FALSE(window->panel(number)->isHidden()) << number;
+    EXPECT_TRUE(window->panel(14)->isHidden());
+    EXPECT_EQ(window->mdiArea()->activeSubWindow()->widget()->objectName(), "mdiSEITE1");
     EXPECT_FALSE(window->menu("mnuDATEI")->menuAction()->isEnabled());
     EXPECT_TRUE(session->GEAENDERT);
     EXPECT_TRUE(window->isEnabled());

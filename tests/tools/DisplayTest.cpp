@@ -1,0 +1,148 @@
+// The installed suite on a real X display (a virtual one), with Qt's real window-system
+// plugin: the frame program starts the module, and keys reach the windows as a person
+// types them.
+#include "SuiteProcesses.h"
+
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DisplayTest : public SuiteProcesses {
+protected:
+    void SetUp() override
+    {
+        xvfb = QStandardPaths::findExecutable("Xvfb");
+        xdotool = QStandardPaths::findExecutable("xdotool");
+        if (xvfb.isEmpty() || xdotool.isEmpty())
+            GTEST_SKIP() << "needs Xvfb and xdotool (scripts/setup installs them)";
+        SuiteProcesses::SetUp();
+        std::random_device random;
+        int number = 0;
+        do
+            number = 100 + static_cast<int>(random() % 400);
+        while (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) || fs::exists("/tmp/.X" + std::to_string(number) + "-lock"));
+        display = QStringLiteral(":%1").arg(number);
+        server.start(xvfb, {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(server.waitForStarted());
+        environment.remove("QT_QPA_PLATFORM");  // the real plugin: xcb on the display
+        environment.insert("DISPLAY", display);
+        for (int i = 0; i < 100 && x({"getdisplaygeometry"}).isEmpty(); ++i)
+            QThread::msleep(100);
+        ASSERT_FALSE(x({"getdisplaygeometry"}).isEmpty()) << "the virtual display did not start";
+    }
+    void TearDown() override
+    {
+        if (server.state() == QProcess::NotRunning)
+            return;
+        SuiteProcesses::TearDown();
+        server.terminate();
+        server.waitForFinished(5000);
+    }
+    // Runs xdotool on the display; its output.
+    QString x(const QStringList& arguments)
+    {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        tool.setProcessEnvironment(env);
+        tool.start(xdotool, arguments);
+        tool.waitForFinished(20000);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+    // The first window with this title, waiting up to 30 s for it.
+    QString window(const QString& title)
+    {
+        for (int i = 0; i < 300; ++i) {
+            const QString found = x({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"});
+            if (!found.isEmpty())
+                return found.section(u'\n', 0, 0);
+            QThread::msleep(100);
+        }
+        return {};
+    }
+    // Keys as a person types them, into the window that has the focus.
+    void type(const QString& windowId, const QString& keys)
+    {
+        x({"windowfocus", "--sync", windowId});
+        x({"key", "--clearmodifiers", keys});
+    }
+    static bool awaitFile(const fs::path& file)
+    {
+        for (int i = 0; i < 300 && !fs::exists(file); ++i)
+            QThread::msleep(100);
+        return fs::exists(file);
+    }
+    void go(const std::string& name) { std::ofstream(root / name) << ""; }
+    std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
+
+    QString xvfb, xdotool, display;
+    QProcess server;
+};
+
+TEST_F(DisplayTest, TheFrameProgramStartsTheModuleOnTheDisplay)
+{
+    // The module inherits the frame program's environment, script included.
+    environment.insert("TARVELO_SCRIPT", QString::fromStdString((root / "module.txt").string()));
+    std::ofstream(root / "module.txt") << await("end") << "quit\n";
+    ASSERT_EQ(frame({"start", "P1"}), 0) << log;
+    const QString main = window("Kalmora");
+    EXPECT_FALSE(main.isEmpty()) << "no window of the module on the display";
+    EXPECT_EQ(admin(), "KVX");
+    go("end");
+    for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
+        QThread::msleep(100);
+    EXPECT_EQ(admin(), "KALMORA");
+    // The editor chosen with the frame program stays; the sheet's footer names it.
+    ASSERT_EQ(frame({"choose", "P1", "Dipl.-Ing. Sommer"}), 0);
+    ASSERT_EQ(frame({"choose", "P1"}), 0);
+    EXPECT_EQ(Recordset(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()),
+                        "SELECT [BEARBEITER] FROM [ADMIN] WHERE [BENUTZER]='SOMMER'")
+                  .field(0)
+                  .text(),
+              "Dipl.-Ing. Sommer");
+}
+
+TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
+{
+    QProcess& module = startModule(record("Sand") + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\n" + await("page") +
+                                   "trigger mnuNEU\n" + await("form") + "quit\n");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty());
+    // Ctrl+W on a fresh page, without a click: the page goes into a document ("Word").
+    const fs::path document = root / "PROJEKTE" / "P1" / "Sand-Seite1.odt";
+    for (int i = 0; i < 100 && !fs::exists(document); ++i) {
+        type(main, "ctrl+w");
+        QThread::msleep(300);
+    }
+    EXPECT_TRUE(fs::exists(document));
+    // F1: the help window at the page's context.
+    type(main, "F1");
+    const QString help = window("?/Hilfe");
+    EXPECT_FALSE(help.isEmpty()) << "F1 opened no help";
+    if (!help.isEmpty())
+        type(help, "Escape");
+    go("page");
+    // Alt+Q in a field of the input form quits the program (it saves on the way).
+    std::string errors;
+    for (int i = 0; i < 300 && errors.find("KVX script: await") == errors.rfind("KVX script: await"); ++i) {
+        module.waitForReadyRead(100);
+        errors += module.readAllStandardError().toStdString();
+    }
+    for (int i = 0; i < 50 && module.state() == QProcess::Running; ++i) {
+        type(main, "alt+q");
+        module.waitForFinished(300);
+    }
+    EXPECT_EQ(module.state(), QProcess::NotRunning) << "Alt+Q did not quit from the input form";
+    go("form");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(admin(), "KALMORA") << errors;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Sand'"), 1) << errors;
+}
+
+}  // namespace
