@@ -109,6 +109,9 @@ TEST_F(VariantTest, DatesRoundTripThroughText)
     EXPECT_EQ(Variant(VbDate{46363.5}).toText(), "07.12.2026 12:00:00");
     english();
     EXPECT_EQ(Variant(VbDate{46363.75}).toText(), "12/7/2026 6:00:00 PM");
+    // A British locale writes its own short form: 7 December, not 12 July.
+    Locale::setCurrent({Locale::English, ".", "dd/MM/yyyy"});
+    EXPECT_EQ(Variant(date).toText(), "07/12/2026");
 }
 
 TEST_F(VariantTest, ErrorDescriptionsFollowTheSessionLanguage)

@@ -91,6 +91,22 @@ TEST_F(frmMAINTest, NewRecordsTakeTheNextIdentifierAndBecomeTheOnlySelectedOne)
     EXPECT_TRUE(shown().empty());
 }
 
+TEST_F(frmMAINTest, ClosingTheFormByItsCloseBoxIsCancelling)
+{
+    newRecord("Kies");
+    QWidget* frame = window->inputForm()->parentWidget();
+    ASSERT_NE(frame, nullptr);
+    frame->close();  // the close box, Ctrl+F4 or the window menu
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->inputForm(), nullptr);
+    EXPECT_TRUE(window->menu("mnuDATEI")->menuAction()->isEnabled());
+    EXPECT_TRUE(window->panel(8)->isHidden());
+    EXPECT_TRUE(window->panel(9)->isHidden());
+    window->panelClick(8);  // nothing left to save: nothing happens
+    EXPECT_EQ(count("SELECT [ID] FROM [E1] WHERE [KEN]='Kies'"), 0);
+    EXPECT_TRUE(shown().empty());
+}
+
 TEST_F(frmMAINTest, OverwritingAnExistingIdentificationAsksFirst)
 {
     execute("INSERT INTO [E2] ([ID],[A]) VALUES (1,11)");

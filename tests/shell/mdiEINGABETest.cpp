@@ -52,6 +52,9 @@ TEST_F(mdiEINGABETest, DesignValuesAndTheEnglishTexts)
     EXPECT_EQ(english.tabs()->tabText(0), "Mohr failure criterion");
     EXPECT_EQ(english.findChild<QLabel*>("lblKEN")->text(), "File");
     EXPECT_EQ(english.cboSPR()->itemText(0), "English");
+    // A new record prints in the session's language.
+    EXPECT_EQ(english.cboSPR()->currentIndex(), 0);
+    EXPECT_EQ(form.cboSPR()->currentIndex(), 1);
     EXPECT_EQ(english.field("txtSIB")->toolTip(), "reference stress");
 }
 
