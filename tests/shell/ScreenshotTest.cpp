@@ -1,7 +1,9 @@
 // Writes pictures of the windows for a person to look at, when TARVELO_SCREENSHOTS names
 // a folder; otherwise the test is skipped.
 #include "SuiteTree.h"
+#include "shell/HelpWindow.h"
 #include "shell/frmAUSWAHL.h"
+#include "shell/frmEXPIMP.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
@@ -49,6 +51,16 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         frmAUSWAHL dialog(*session, "A", session->SPRACHE(), &window);
         dialog.show();
         shoot(dialog, QStringLiteral("frmAUSWAHL-%1.png").arg(suffix));
+        dialog.close();
+        HelpWindow help(QStringLiteral(TARVELO_DATABASE_DIR "/KVX.hlp"), 20, suffix == std::string("en"), &window);
+        help.show();
+        shoot(help, QStringLiteral("cdlHILFE-%1.png").arg(suffix));
+        help.close();
+        frmEXPIMP exchange(*session, &window);
+        exchange.show();
+        exchange.folderChanged(QString::fromStdString((tree.root / "PROJEKTE" / "P1").string()));
+        shoot(exchange, QStringLiteral("frmEXPIMP-%1.png").arg(suffix));
+        exchange.close();
         session->GEAENDERT = false;
     }
 }
