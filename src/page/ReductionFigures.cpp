@@ -5,6 +5,8 @@
 #include "page/Seite1.h"
 #include "page/ShearLaw.h"
 
+#include <cmath>
+
 using FigureLines::blue;
 
 clsGRAFIK& ReductionFigures::frame(int16_t figure, int16_t OBJ, float XDL, float YDO)
@@ -50,6 +52,31 @@ std::vector<float> ReductionFigures::factors(const std::vector<float>& contact, 
     return f;
 }
 
+void ReductionFigures::curve(clsGRAFIK& g, const std::vector<float>& f)
+{
+    const PageState& s = page_.state();
+    if (s.AB == 0) {
+        // Without soil values the figure keeps its frame and says why it has no curve.
+        g.LINIENEINSTELLUNGEN(0, 0, 0);
+        if (s.hasLanguage())
+            g.TEXT(13, 8, s.text("keine Bodenwerte", "no soil values"), 2, 0, 0, 0);
+        return;
+    }
+    // Where the soil has no strength there is no factor: the curve has a gap there.
+    g.LINIENEINSTELLUNGEN(0, 0, blue);
+    std::vector<float> x, y;
+    for (std::size_t i = 0; i <= f.size(); ++i) {
+        if (i < f.size() && std::isfinite(f[i])) {
+            x.push_back(s.grid[i]);
+            y.push_back(f[i]);
+        } else if (!x.empty()) {
+            g.POLYGON(x, y);
+            x.clear();
+            y.clear();
+        }
+    }
+}
+
 void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
@@ -65,10 +92,7 @@ void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
         },
         [&] { g->SKALEN(-1); },
         [&] { s.f = factors(s.tau, s.AB, s.CB); },
-        [&] {
-            g->LINIENEINSTELLUNGEN(0, 0, blue);
-            g->POLYGON(s.grid, s.f);
-        },
+        [&] { curve(*g, s.f); },
     });
 }
 
@@ -84,9 +108,6 @@ void ReductionFigures::BILD16(int16_t OBJ, float XDL, float YDO)
         },
         [&] { g->SKALEN(-1); },
         [&] { s.fr = factors(s.taur, s.ARB, s.CRB); },
-        [&] {
-            g->LINIENEINSTELLUNGEN(0, 0, blue);
-            g->POLYGON(s.grid, s.fr);
-        },
+        [&] { curve(*g, s.fr); },
     });
 }

@@ -19,5 +19,9 @@ private:
     clsGRAFIK& frame(int16_t figure, int16_t OBJ, float XDL, float YDO);
     // Factor per grid point for a contact curve and the soil law a + c lg(σ/σb).
     std::vector<float> factors(const std::vector<float>& contact, float a, float c);
+    // The factor curve in blue, broken where it has no value; a note instead when the
+    // record has no soil values.
+    void curve(clsGRAFIK& g, const std::vector<float>& f);
+
     Seite1& page_;
 };

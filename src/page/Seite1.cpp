@@ -266,7 +266,7 @@ void Seite1::SEITENKOPF(int16_t OBJ)
         clsKOPFFUSS head(session_.messages());
         head.AUSGABEOBJEKT(surface, surface);
         head.BEARBEITER = session_.BEARBEITER();
-        head.COPYRIGHT = VersionRecord::copyright;
+        head.COPYRIGHT = state_.SPR == Locale::English ? VersionRecord::copyrightEnglish : VersionRecord::copyright;
         head.EBOKFS = state_.numbering ? -1 : 0;
         head.KENNZEICHNUNG(Variant(state_.KEN));
         const VbDate now = clock_.now();

@@ -3,6 +3,7 @@
 #include "graphics/clsGRAFIK.h"
 
 #include <cmath>
+#include <limits>
 
 float ShearLaw::phi(float sigma, float a, float c, float sigmaB)
 {
@@ -38,6 +39,9 @@ ShearLaw::Coulomb ShearLaw::coulomb(float sigma1, float phi1, float sigma2, floa
 
 float ShearLaw::reduction(float contact, float soil)
 {
+    // Without soil strength there is no factor at all, not "no reduction".
+    if (!(soil > 0))
+        return std::numeric_limits<float>::quiet_NaN();
     const float factor = contact / soil;
-    return soil > 0 && factor <= 1 ? factor : 1.0f;
+    return std::isfinite(factor) && factor <= 1 ? factor : 1.0f;
 }

@@ -25,6 +25,7 @@ struct Coulomb {
 Coulomb coulomb(float sigma1, float phi1, float sigma2, float phi2);
 
 // Reduction factor τ / τB, capped at 1; where the soil has no strength it is 1 as well.
+// The reduction factor contact / soil, at most 1; NaN where the soil has no strength.
 float reduction(float contact, float soil);
 
 }  // namespace ShearLaw

@@ -6,5 +6,6 @@ namespace VersionRecord {
 constexpr const char* product = "Tarvelo";
 constexpr const char* programmer = "Tarvelo Software";
 constexpr const char* copyright = "Tarvelo – Kontaktscherfestigkeit";
+constexpr const char* copyrightEnglish = "Tarvelo – Contact shear strength";
 
 }  // namespace VersionRecord

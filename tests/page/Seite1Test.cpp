@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -201,6 +202,34 @@ TEST_F(Seite1Test, DamagedStoredGeometryGivesOneMessagePerFigureAndNoCrash)
     for (const auto& [title, count] : perTitle)
         EXPECT_EQ(count, 1) << title;
     EXPECT_LE(session.messages_.shown.size(), 8u);
+}
+
+TEST_F(Seite1Test, TheReductionFactorIsDrawnOnlyWhereTheSoilHasAStrengthLaw)
+{
+    const auto blueLines = [](const Surface& box) {
+        std::size_t count = 0;
+        for (const auto& line : dynamic_cast<const RecordingSurface&>(box).lines())
+            count += line.color == Surface::rgb(0, 0, 255) ? 1 : 0;
+        return count;
+    };
+    // Without soil values: frame and axes, no curve, and a note why.
+    set("E2", "[AB]=0, [CB]=0, [ARB]=0, [CRB]=0");
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    EXPECT_EQ(blueLines(page->box(15)), 0u);
+    EXPECT_TRUE(shows(page->box(15), "keine Bodenwerte"));
+
+    // A soil law that loses its strength below some stress: the curve stops there (a gap, not f = 1).
+    set("E2", "[AB]=5, [CB]=10, [ARB]=5, [CRB]=10");  // φ ≤ 0 for σ ≤ 60 · 10^-0.5 ≈ 19
+    surfaces.clear();
+    page = makePage();
+    ASSERT_TRUE(page->load());
+    const std::size_t drawn = blueLines(page->box(15));
+    EXPECT_GT(drawn, 0u);
+    EXPECT_LT(drawn, 100u);  // fewer segments than grid steps
+    for (float f : page->state().f)
+        EXPECT_TRUE(std::isnan(f) || (f > 0 && f <= 1)) << f;
+    EXPECT_TRUE(std::isnan(page->state().f.front()));
 }
 
 TEST_F(Seite1Test, EqualCoulombStressesLeaveOutTheCoulombLines)

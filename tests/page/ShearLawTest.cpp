@@ -45,9 +45,10 @@ TEST(ShearLawTest, ReductionFactorsAreCappedAtOne)
 {
     EXPECT_NEAR(ShearLaw::reduction(24.8528f, 42.0125f), 0.59156, 1e-4);
     EXPECT_EQ(ShearLaw::reduction(30, 20), 1);  // a contact stronger than the soil
-    EXPECT_EQ(ShearLaw::reduction(5, 0), 1);    // no soil strength: no reduction
-    EXPECT_EQ(ShearLaw::reduction(0, 0), 1);
-    EXPECT_EQ(ShearLaw::reduction(5, -3), 1);
+    // No soil strength: no factor at all (a design sheet must not suggest "no reduction").
+    EXPECT_TRUE(std::isnan(ShearLaw::reduction(5, 0)));
+    EXPECT_TRUE(std::isnan(ShearLaw::reduction(0, 0)));
+    EXPECT_TRUE(std::isnan(ShearLaw::reduction(5, -3)));
     EXPECT_TRUE(std::isfinite(ShearLaw::reduction(1e30f, 1e-30f)));
 }
 
