@@ -51,12 +51,24 @@ void AxisPainter::drawSide(const Side& side)
     const float outward = side.where > 0 ? outwardNear : -outwardNear;
     const float edge = side.where > 0 ? qNear : qFar;
     const float q = std::abs(side.where) == 1 ? edge : edge + outward * std::abs(side.where);
-    const auto line = [&](float p1, float q1, float p2, float q2) {
+    // Axis lines as frames; ticks thin; grid lines thin and lighter than anything drawn
+    // on them, so a curve lying on a grid line still shows.
+    const uint32_t gridColour = surface.foreColor == 0 ? Surface::rgb(150, 150, 150) : surface.foreColor;
+    const auto draw = [&](float p1, float q1, float p2, float q2, Surface::LineRole role, uint32_t colour) {
+        surface.lineRole = role;
         if (side.xAxis)
-            surface.line(p1, q1, p2, q2);
+            surface.line(p1, q1, p2, q2, colour);
         else
-            surface.line(q1, p1, q2, p2);
+            surface.line(q1, p1, q2, p2, colour);
+        surface.lineRole = Surface::LineRole::Frame;
     };
+    const auto line = [&](float p1, float q1, float p2, float q2) {
+        draw(p1, q1, p2, q2, Surface::LineRole::Frame, surface.foreColor);
+    };
+    const auto tick = [&](float p1, float q1, float p2, float q2) {
+        draw(p1, q1, p2, q2, Surface::LineRole::Thin, surface.foreColor);
+    };
+    const auto gridLine = [&](float p) { draw(p, qNear, p, qFar, Surface::LineRole::Thin, gridColour); };
     const int16_t angle = side.xAxis ? 0 : 90;
     const int16_t hanging = outward > 0 ? 0 : 2;
     const auto text = [&](float p, float distance, const std::string& content) {
@@ -71,11 +83,11 @@ void AxisPainter::drawSide(const Side& side)
     int nextGrid = 0, nextLabel = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const float p = along(side.xAxis, axis.ticks[i]);
-        line(p, q, p, q + 1.5f * outward);
+        tick(p, q, p, q + 1.5f * outward);
         if (side.logarithmic == 1)
             continue;
         if (axis.G != 0 && static_cast<int>(i) == nextGrid) {
-            line(p, qNear, p, qFar);
+            gridLine(p);
             nextGrid += every(axis.G);
         }
         if (axis.Z != 0 && static_cast<int>(i) == nextLabel) {
@@ -88,7 +100,7 @@ void AxisPainter::drawSide(const Side& side)
         for (float position : axis.grid) {
             const float p = along(side.xAxis, position);
             if (axis.G != 0)
-                line(p, qNear, p, qFar);
+                gridLine(p);
             if (logLabels) {
                 // "10." of a pattern with optional decimals loses its bare separator.
                 std::string label = vb::format(std::pow(10.0, position), side.format);

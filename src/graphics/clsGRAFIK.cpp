@@ -438,12 +438,7 @@ void clsGRAFIK::POLYGON(std::vector<float>& X, std::vector<float>& Y, int16_t PS
                 ys.push_back(yp);
             }
         },
-        [&] {
-            for (std::size_t i = 1; i < xs.size(); ++i) {
-                if (!BOL || (i - 1 < BOL->size() && (*BOL)[i - 1] == 1))
-                    STRECKE(xs[i - 1], ys[i - 1], xs[i], ys[i], 0);
-            }
-        },
+        [&] { drawCurve(xs, ys, BOL); },
         [&] {
             for (std::size_t i : selectedPoints(PSIT, xs.size()))
                 drawSymbol(PSTYP, xs[i], ys[i]);
@@ -483,6 +478,39 @@ void clsGRAFIK::STRECKE(float X1, float Y1, float X2, float Y2, int32_t FARBE)
         }
         clipSegment(X1, Y1, X2, Y2);
     }});
+}
+
+void clsGRAFIK::drawCurve(const std::vector<float>& xs, const std::vector<float>& ys, const std::vector<int16_t>* BOL)
+{
+    // The clipped segments that join up are drawn as one path each: viewers draw a line of
+    // hundreds of separate strokes as a dotted one.
+    const Area area = plotArea();
+    const SegmentClip::Edges edges{area.left, area.right, area.top, area.bottom};
+    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) { return LININT(a1, a2, a, b1, b2); };
+    Surface& surface = target();
+    surface.lineRole = Surface::LineRole::Curve;
+    std::vector<QPointF> run;
+    const auto flush = [&] {
+        surface.polyline(run);
+        run.clear();
+    };
+    for (std::size_t i = 1; i < xs.size(); ++i) {
+        if (BOL && !(i - 1 < BOL->size() && (*BOL)[i - 1] == 1))
+            continue;
+        const auto segment = SegmentClip::clip(edges, xs[i - 1], ys[i - 1], xs[i], ys[i], interpolate);
+        if (!segment) {
+            flush();
+            continue;
+        }
+        const QPointF from(segment->x1, segment->y1), to(segment->x2, segment->y2);
+        if (run.empty() || run.back() != from) {
+            flush();
+            run.push_back(from);
+        }
+        run.push_back(to);
+    }
+    flush();
+    surface.lineRole = Surface::LineRole::Frame;
 }
 
 void clsGRAFIK::clipSegment(float X1, float Y1, float X2, float Y2)

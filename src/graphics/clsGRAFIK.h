@@ -138,6 +138,8 @@ private:
     void resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it,
                    std::vector<float>& git, std::vector<float>& zl, float length);
     void scrollBars();
+    // The polyline through the points, clipped to the plot area (BOL: which segments).
+    void drawCurve(const std::vector<float>& xs, const std::vector<float>& ys, const std::vector<int16_t>* BOL);
     void clipSegment(float X1, float Y1, float X2, float Y2);
 
     Session& session_;

@@ -45,6 +45,12 @@ void PainterSurface::deviceLine(QPointF a, QPointF b, const Pen& pen)
     painter_.drawLine(a, b);
 }
 
+void PainterSurface::devicePolyline(const std::vector<QPointF>& points, const Pen& pen)
+{
+    applyPen(pen);
+    painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
+}
+
 void PainterSurface::deviceRect(QPointF a, QPointF b, const Pen& pen, bool filled, uint32_t fill)
 {
     applyPen(pen);

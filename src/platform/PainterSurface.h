@@ -16,6 +16,7 @@ protected:
     QPainter& painter() { return painter_; }
 
     void deviceLine(QPointF a, QPointF b, const Pen& pen) override;
+    void devicePolyline(const std::vector<QPointF>& points, const Pen& pen) override;
     void deviceRect(QPointF a, QPointF b, const Pen& pen, bool filled, uint32_t fill) override;
     void deviceEllipse(QPointF centre, double rx, double ry, double start, double end, const Pen& pen, bool filled,
                        uint32_t fill) override;

@@ -189,6 +189,34 @@ void Surface::line(double x1, double y1, double x2, double y2, uint32_t color)
     currentY = y2;
 }
 
+void Surface::polyline(const std::vector<QPointF>& points)
+{
+    if (points.size() < 2)
+        return;
+    std::vector<QPointF> device;
+    device.reserve(points.size());
+    for (const QPointF& point : points)
+        device.push_back(toDevice(point.x(), point.y()));
+    devicePolyline(device, pen(foreColor));
+    currentX = points.back().x();
+    currentY = points.back().y();
+}
+
+void Surface::devicePolyline(const std::vector<QPointF>& points, const Pen& pen)
+{
+    for (std::size_t i = 1; i < points.size(); ++i)
+        deviceLine(points[i - 1], points[i], pen);
+}
+
+Surface::Pen Surface::pen(uint32_t color) const
+{
+    const int units = drawWidth < 1 ? 1 : drawWidth;
+    if (!isPrinter())
+        return {color, double(units), drawStyle};
+    const double millimetres = lineRole == LineRole::Thin ? 0.13 : lineRole == LineRole::Curve ? 0.35 : 0.25;
+    return {color, units * millimetres * dpiX_ / 25.4, drawStyle};
+}
+
 void Surface::box(double x1, double y1, double x2, double y2, uint32_t color, bool filled)
 {
     const bool fill = filled || fillStyle == Solid;

@@ -40,6 +40,29 @@ TEST(SurfaceTest, PrimitivesAreRecordedInMillimetresOfTheTarget)
     EXPECT_DOUBLE_EQ(box.currentX, 40);
 }
 
+TEST(SurfaceTest, OnPaperLinesHaveTheirWidthInMillimetresOnEveryPrinter)
+{
+    for (double dpi : {300.0, 1200.0}) {
+        RecordingSurface paper(210 * Surface::twipsPerMillimetre, 297 * Surface::twipsPerMillimetre, dpi, true);
+        paper.setScaleMode(Surface::Millimetres);
+        const auto widthOf = [&](Surface::LineRole role, int units) {
+            paper.lineRole = role;
+            paper.drawWidth = units;
+            paper.line(10, 10, 20, 10);
+            return paper.lines().back().width * 25.4 / dpi;
+        };
+        EXPECT_NEAR(widthOf(Surface::LineRole::Thin, 1), 0.13, 1e-9) << dpi;
+        EXPECT_NEAR(widthOf(Surface::LineRole::Frame, 1), 0.25, 1e-9);
+        EXPECT_NEAR(widthOf(Surface::LineRole::Curve, 1), 0.35, 1e-9);
+        EXPECT_NEAR(widthOf(Surface::LineRole::Curve, 2), 0.70, 1e-9);  // the width scales the role
+    }
+    // The screen keeps pixels.
+    RecordingSurface screen(1000, 1000);
+    screen.lineRole = Surface::LineRole::Curve;
+    screen.line(0, 0, 100, 100);
+    EXPECT_EQ(screen.lines().back().width, 1);
+}
+
 TEST(SurfaceTest, SymbolFontLettersAreGreek)
 {
     SurfaceFont symbol;
