@@ -315,6 +315,23 @@ void Seite1::KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pict
         picture->backColor = pictureColour;
     state_.header = HBOKF;
     state_.numbering = HBOKFS;
+    redraw();
+}
+
+void Seite1::ZOOM(double dpi)
+{
+    const auto resample = [dpi](Surface& surface) {
+        if (auto* raster = dynamic_cast<RasterSurface*>(&surface))
+            raster->resample(dpi);
+    };
+    resample(*page_);
+    for (auto& box : boxes_)
+        resample(*box);
+    redraw();
+}
+
+void Seite1::redraw()
+{
     page_->clear();
     if (state_.header)
         SEITENKOPF(0);

@@ -44,6 +44,8 @@ public:
     void SEITENKOPF(int16_t OBJ);
     void KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pictureColour);
     void DRUCKEN(Surface& printer);
+    // Draws the screen page anew at another resolution (a zoom of the page window).
+    void ZOOM(double dpi);
 
     void BILD11(int16_t OBJ, float XDL, float YDO);
     void BILD12(int16_t OBJ, float XDL, float YDO);
@@ -92,6 +94,8 @@ private:
     void refuse(const std::string& problems);
     void progress(int value);
     void drawScreenFigures();
+    // The screen page with its header and figures, drawn anew.
+    void redraw();
 
     FigureSession session_;
     const Clock& clock_;

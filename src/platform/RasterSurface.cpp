@@ -2,13 +2,31 @@
 
 #include <cmath>
 
-RasterSurface::RasterSurface(double widthTwips, double heightTwips, double dpi)
-    : PainterSurface(widthTwips, heightTwips, dpi, dpi, false),
-      image_(std::max(1, static_cast<int>(std::lround(widthTwips / 1440 * dpi))),
-             std::max(1, static_cast<int>(std::lround(heightTwips / 1440 * dpi))), QImage::Format_ARGB32_Premultiplied)
+namespace {
+
+QImage picture(double widthTwips, double heightTwips, double dpi)
 {
-    image_.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-    image_.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    QImage image(std::max(1, static_cast<int>(std::lround(widthTwips / 1440 * dpi))),
+                 std::max(1, static_cast<int>(std::lround(heightTwips / 1440 * dpi))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    return image;
+}
+
+}  // namespace
+
+RasterSurface::RasterSurface(double widthTwips, double heightTwips, double dpi)
+    : PainterSurface(widthTwips, heightTwips, dpi, dpi, false), image_(picture(widthTwips, heightTwips, dpi))
+{
+    clear();
+}
+
+void RasterSurface::resample(double dpi)
+{
+    end();
+    image_ = picture(width(), height(), dpi);
+    setResolution(dpi);
     clear();
 }
 

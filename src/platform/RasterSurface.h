@@ -12,6 +12,8 @@ public:
 
     // Fills the picture with the background colour.
     void clear() override;
+    // The same picture size at another resolution, cleared: for drawing at another zoom.
+    void resample(double dpi);
     // The picture drawn so far.
     const QImage& image();
     bool save(const QString& path);

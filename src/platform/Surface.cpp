@@ -208,6 +208,13 @@ void Surface::devicePolyline(const std::vector<QPointF>& points, const Pen& pen)
         deviceLine(points[i - 1], points[i], pen);
 }
 
+void Surface::setResolution(double dpi)
+{
+    dpiX_ = dpiY_ = dpi;
+    if (scaleMode_ != User)
+        setScaleMode(scaleMode_);
+}
+
 Surface::Pen Surface::pen(uint32_t color) const
 {
     const int units = drawWidth < 1 ? 1 : drawWidth;

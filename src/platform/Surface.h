@@ -123,6 +123,8 @@ protected:
     virtual void deviceText(QPointF at, const QString& text, const QFont& font, uint32_t color, double angle) = 0;
 
     Pen pen(uint32_t color) const;
+    // A new resolution for the same size (an image drawn anew at another zoom).
+    void setResolution(double dpi);
 
 private:
     double unitsPerTwip(int mode) const;

@@ -4,27 +4,73 @@
 #include "platform/RasterSurface.h"
 #include "shell/PictureBox.h"
 
-#include <QShortcut>
+#include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
+// The sheet itself: the page's header and footer, with the picture boxes on it. A click
+// anywhere on it opens the page context.
+class mdiSEITE1::Sheet : public QWidget {
+public:
+    Sheet(Seite1& page, Commands& commands, QWidget* parent) : QWidget(parent), page_(page), commands_(commands)
+    {
+        setObjectName(QStringLiteral("picSEITE1"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (auto* sheet = dynamic_cast<RasterSurface*>(&page_.page())) {
+            QPainter painter(this);
+            painter.fillRect(rect(), QColor(sheet->backColor & 0xFF, (sheet->backColor >> 8) & 0xFF,
+                                            (sheet->backColor >> 16) & 0xFF));
+            painter.drawImage(QPoint(0, 0), sheet->image());
+        }
+    }
+    void mousePressEvent(QMouseEvent*) override { commands_.openContext(); }
+
+private:
+    Seite1& page_;
+    Commands& commands_;
+};
+
 mdiSEITE1::mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent)
-    : QWidget(parent), page_(page), commands_(commands)
+    : QScrollArea(parent), page_(page), commands_(commands), sheet_(new Sheet(page, commands, this)),
+      baseDpi_(page.page().dpiX())
 {
     setObjectName(QStringLiteral("mdiSEITE1"));
     setFocusPolicy(Qt::StrongFocus);
-    const double pixelsPerTwip = page.page().dpiX() / 1440;
+    setAlignment(Qt::AlignCenter);
+    for (int figure = 11; figure <= 17; ++figure)
+        boxes_.push_back(new PictureBox(page.box(figure), sheet_));
+    layoutSheet();
+    setWidget(sheet_);
+    createShortcuts();
+}
+
+mdiSEITE1::mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent)
+    : mdiSEITE1(*page, commands, parent)
+{
+    owned_ = std::move(page);
+}
+
+mdiSEITE1::~mdiSEITE1() = default;
+
+void mdiSEITE1::layoutSheet()
+{
+    // The boxes keep their places on the sheet in twips, at the page's present resolution.
+    const double pixelsPerTwip = page_.page().dpiX() / 1440;
+    const auto pixels = [pixelsPerTwip](double twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip)); };
     for (int figure = 11; figure <= 17; ++figure) {
         const Seite1::Place at = Seite1::place(figure);
-        auto* box = new PictureBox(page.box(figure), this);
-        const auto pixels = [pixelsPerTwip](double twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip)); };
-        box->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
-        boxes_.push_back(box);
+        boxes_[figure - 11]->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
     }
-    const double width = page.page().width() * pixelsPerTwip, height = page.page().height() * pixelsPerTwip;
-    setMinimumSize(static_cast<int>(width), static_cast<int>(height));
-    createShortcuts();
+    sheet_->setFixedSize(pixels(page_.page().width()), pixels(page_.page().height()));
 }
 
 void mdiSEITE1::createShortcuts()
@@ -40,58 +86,69 @@ void mdiSEITE1::createShortcuts()
         {QKeySequence(Qt::CTRL | Qt::Key_A), {'A', Qt::ControlModifier}},
         {QKeySequence(Qt::ALT | Qt::Key_Q), {'Q', Qt::AltModifier}},
     };
-    for (const auto& [sequence, key] : keys) {
-        const int panel = Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
+    const auto add = [this](const QKeySequence& sequence, auto action) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, panel] {
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    for (const auto& [sequence, key] : keys) {
+        const int panel = Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
+        add(sequence, [this, panel] {
             if (panel > 0)
                 commands_.panelClick(panel);
             else
                 commands_.quit();
         });
     }
+    add(QKeySequence::ZoomIn, [this] { setZoom(zoom_ * 1.25); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { setZoom(zoom_ * 1.25); });
+    add(QKeySequence::ZoomOut, [this] { setZoom(zoom_ / 1.25); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { fitWidth(); });
 }
 
-mdiSEITE1::mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent)
-    : mdiSEITE1(*page, commands, parent)
+void mdiSEITE1::setZoom(double zoom)
 {
-    owned_ = std::move(page);
+    zoom = std::clamp(zoom, 0.5, 4.0);
+    if (std::abs(zoom - zoom_) < 1e-9)
+        return;
+    zoom_ = zoom;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    page_.ZOOM(baseDpi_ * zoom_);
+    layoutSheet();
+    refresh();
+    QApplication::restoreOverrideCursor();
 }
 
-mdiSEITE1::~mdiSEITE1() = default;
+void mdiSEITE1::fitWidth()
+{
+    const double sheetWidth = page_.page().width() / 1440 * baseDpi_;
+    setZoom((viewport()->width() - 2) / sheetWidth);
+}
 
 void mdiSEITE1::refresh()
 {
-    update();
+    sheet_->update();
     for (PictureBox* box : boxes_)
         box->update();
 }
 
-void mdiSEITE1::paintEvent(QPaintEvent*)
+void mdiSEITE1::wheelEvent(QWheelEvent* event)
 {
-    if (auto* sheet = dynamic_cast<RasterSurface*>(&page_.page())) {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(sheet->backColor & 0xFF, (sheet->backColor >> 8) & 0xFF,
-                                        (sheet->backColor >> 16) & 0xFF));
-        painter.drawImage(QPoint(0, 0), sheet->image());
-    }
-}
-
-void mdiSEITE1::mousePressEvent(QMouseEvent*)
-{
-    commands_.openContext();
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return QScrollArea::wheelEvent(event);
+    setZoom(event->angleDelta().y() > 0 ? zoom_ * 1.25 : zoom_ / 1.25);
+    event->accept();
 }
 
 void mdiSEITE1::showEvent(QShowEvent* event)
 {
     // The page takes the keys as soon as it is shown, without a click.
-    QWidget::showEvent(event);
+    QScrollArea::showEvent(event);
     setFocus();
 }
 
 void mdiSEITE1::focusInEvent(QFocusEvent* event)
 {
     commands_.pageActivated();
-    QWidget::focusInEvent(event);
+    QScrollArea::focusInEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QScrollArea>
 
 #include <memory>
 #include <vector>
@@ -9,8 +9,10 @@ class PictureBox;
 class Seite1;
 
 // The window of output page 1: a thin view of the page, its header and footer drawn on
-// the window and its figures in picture boxes. Clicks and keys go to the main window.
-class mdiSEITE1 : public QWidget {
+// the sheet and its figures in picture boxes, in a scroll area that zooms as a document
+// viewer does (Ctrl+wheel, Ctrl++ and Ctrl+-, Ctrl+0 fits the width). Clicks and keys go
+// to the main window.
+class mdiSEITE1 : public QScrollArea {
     Q_OBJECT
 
 public:
@@ -32,18 +34,27 @@ public:
     Seite1& page() { return page_; }
     // Shows what the page drew last.
     void refresh();
+    // The page at this multiple of its resolution (0.5 … 4), drawn anew.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    // The zoom at which the page fills the window's width.
+    void fitWidth();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    class Sheet;
     void createShortcuts();
+    void layoutSheet();
 
     std::unique_ptr<Seite1> owned_;
     Seite1& page_;
     Commands& commands_;
+    Sheet* sheet_;
     std::vector<PictureBox*> boxes_;
+    double baseDpi_;
+    double zoom_ = 1;
 };

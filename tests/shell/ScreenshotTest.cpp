@@ -7,8 +7,10 @@
 #include "shell/EvaluationRuns.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
+#include "shell/mdiSEITE1.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -47,6 +49,13 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         window.runs().mnuNEUBERECHNEN();
         window.resize(1500, 950);
         shoot(window, QStringLiteral("mdiSEITE1-%1.png").arg(suffix));
+        // A small screen: the page scrolls, and zooms to the window's width.
+        window.resize(1024, 640);
+        shoot(window, QStringLiteral("mdiSEITE1-%1-small.png").arg(suffix));
+        if (auto* page = window.mdiArea()->findChild<mdiSEITE1*>()) {
+            page->setZoom(1.6);
+            shoot(window, QStringLiteral("mdiSEITE1-%1-zoomed.png").arg(suffix));
+        }
         window.panelClick(15);
         frmAUSWAHL dialog(*session, "A", session->SPRACHE(), &window);
         dialog.show();

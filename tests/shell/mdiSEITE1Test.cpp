@@ -56,16 +56,32 @@ TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
     QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier);
     EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10, 13}));
     EXPECT_EQ(commands.quits, 1);
-    QTest::mouseClick(&window, Qt::LeftButton, {}, box->geometry().center());
+    QTest::mouseClick(const_cast<QWidget*>(box), Qt::LeftButton, {}, box->rect().center());
     EXPECT_EQ(commands.contexts, 1);
 
     // The figure drawn by the page shows in its box.
-    const QImage shown = window.grab(box->geometry()).toImage();
-    int inked = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            inked += shown.pixelColor(x, y).lightness() < 128;
-    EXPECT_GT(inked, 500);
+    const auto inked = [](const QImage& shown) {
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixelColor(x, y).lightness() < 128;
+        return count;
+    };
+    const int atFirst = inked(const_cast<QWidget*>(box)->grab().toImage());
+    EXPECT_GT(atFirst, 500);
+
+    // Zoomed, the page is drawn anew at the higher resolution: larger boxes, finer lines.
+    window.setZoom(2);
+    EXPECT_NEAR(box->width(), 2 * 321, 1);
+    EXPECT_EQ(page.box(11).dpiX(), 192);
+    EXPECT_GT(inked(const_cast<QWidget*>(box)->grab().toImage()), 2 * atFirst);
+    QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.6);
+    window.resize(800, 600);
+    window.fitWidth();
+    EXPECT_LT(window.zoom(), 1);
+    EXPECT_LE(window.widget()->width(), window.viewport()->width());
+    EXPECT_EQ(commands.contexts, 1);  // zooming opens no dialog
 }
 
 }  // namespace
