@@ -24,6 +24,82 @@ void AxisPainter::draw()
         drawSide({false, figure_.EAXEY, figure_.ESKTY, figure_.yAxis_, figure_.ESKZY, figure_.ETEXTY});
 }
 
+std::string AxisPainter::labelText(double value, const std::string& format)
+{
+    // "10." of a pattern with optional decimals loses its bare separator.
+    std::string text = vb::format(value, format);
+    const std::string& separator = Locale::current().DEZIMALPUNKT;
+    if (text.size() > separator.size() && text.ends_with(separator))
+        text.resize(text.size() - separator.size());
+    return text;
+}
+
+std::vector<AxisPainter::Label> AxisPainter::logarithmicLabels(const Side& side) const
+{
+    const ScaleChoice::Axis& axis = side.axis;
+    std::vector<Label> labels;
+    for (float position : axis.grid) {
+        const double value = std::pow(10.0, position);
+        labels.push_back({along(side.xAxis, position), value, labelText(value, side.format)});
+    }
+    if (labels.size() >= 2)
+        return labels;
+    // Inside one decade the decade labels say too little: the ticks at 1, 2 and 5 get numbers.
+    labels.clear();
+    for (float position : axis.ticks) {
+        const double value = std::pow(10.0, position);
+        const double mantissa = value / std::pow(10.0, std::floor(position + 1e-6));
+        for (double round : {1.0, 2.0, 5.0}) {
+            if (std::abs(mantissa - round) < 1e-3)
+                labels.push_back({along(side.xAxis, position), value, labelText(value, side.format)});
+        }
+    }
+    return labels;
+}
+
+std::vector<AxisPainter::Label> AxisPainter::distinct(std::vector<Label> labels, const std::string& format)
+{
+    // Two neighbours that read alike ("0 0 1 1") say nothing: the numbers get the decimals
+    // that tell them apart (three at most).
+    const auto alike = [&labels] {
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            if (labels[i].text == labels[i - 1].text)
+                return true;
+        }
+        return false;
+    };
+    std::string finer = format.find('.') == std::string::npos ? format + "." : format;
+    for (int decimals = 0; decimals < 3 && alike(); ++decimals) {
+        finer += "0";
+        for (Label& label : labels)
+            label.text = labelText(label.value, finer);
+    }
+    return labels;
+}
+
+std::vector<AxisPainter::Label> AxisPainter::spaced(const std::vector<Label>& labels) const
+{
+    // Every label keeps clear of its neighbours: when two would touch, only every second
+    // (third, …) one is written, always with the first.
+    const Surface& surface = figure_.target();
+    const auto fits = [&](std::size_t stride) {
+        for (std::size_t i = stride; i < labels.size(); i += stride) {
+            const float room = std::abs(labels[i].p - labels[i - stride].p);
+            const double needed = (surface.textWidth(labels[i].text) + surface.textWidth(labels[i - stride].text)) / 2 + 1;
+            if (room < needed)
+                return false;
+        }
+        return true;
+    };
+    std::size_t stride = 1;
+    while (stride < labels.size() && !fits(stride))
+        ++stride;
+    std::vector<Label> kept;
+    for (std::size_t i = 0; i < labels.size(); i += stride)
+        kept.push_back(labels[i]);
+    return kept;
+}
+
 float AxisPainter::along(bool xAxis, float value) const
 {
     float x = 0, y = 0;
@@ -81,6 +157,7 @@ void AxisPainter::drawSide(const Side& side)
     const std::size_t count = std::min<std::size_t>(axis.ticks.size(), axis.n + 1);
     const auto every = [&](int intervals) { return intervals == 0 ? 0 : static_cast<int>(std::nearbyint(double(axis.n) / intervals)); };
     int nextGrid = 0, nextLabel = 0;
+    std::vector<Label> labels;
     for (std::size_t i = 0; i < count; ++i) {
         const float p = along(side.xAxis, axis.ticks[i]);
         tick(p, q, p, q + 1.5f * outward);
@@ -91,26 +168,22 @@ void AxisPainter::drawSide(const Side& side)
             nextGrid += every(axis.G);
         }
         if (axis.Z != 0 && static_cast<int>(i) == nextLabel) {
-            text(p, 2, vb::format(axis.ticks[i], side.format));
+            labels.push_back({p, axis.ticks[i], labelText(axis.ticks[i], side.format)});
             nextLabel += every(axis.Z);
         }
     }
-    const bool logLabels = side.logarithmic == 1 && axis.Z != 0 && axis.Z == axis.G;
+    bool logLabels = side.logarithmic == 1 && axis.Z != 0 && axis.Z == axis.G;
     if (side.logarithmic == 1) {
         for (float position : axis.grid) {
-            const float p = along(side.xAxis, position);
             if (axis.G != 0)
-                gridLine(p);
-            if (logLabels) {
-                // "10." of a pattern with optional decimals loses its bare separator.
-                std::string label = vb::format(std::pow(10.0, position), side.format);
-                const std::string& separator = Locale::current().DEZIMALPUNKT;
-                if (label.size() > separator.size() && label.ends_with(separator))
-                    label.resize(label.size() - separator.size());
-                text(p, 2, label);
-            }
+                gridLine(along(side.xAxis, position));
         }
+        if (logLabels)
+            labels = logarithmicLabels(side);
     }
+    for (const Label& label : spaced(distinct(labels, side.format)))
+        text(label.p, 2, label.text);
+    logLabels = logLabels && !labels.empty();
     // The title keeps clear of labels spread along the axis.
     if (!side.title.empty())
         text((pFrom + pTo) / 2, axis.Z > 1 || logLabels ? 6.0f : 2.0f, side.title);

@@ -35,9 +35,11 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
             g->EBOXMIN = g->EBOXMAX = s.BONEU ? -1 : 0;
             g->EAXEX = 1;
             g->ESKTX = 1;
-            g->ELXMIN = {0.01f, 0.05f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1,  1.1f,
-                         1.2f,  1.3f,  1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2,    3,    4,    5,  6,
-                         7,     8,     9,    10,   20,   40,   50,   60,   70,   80,   90,   100};
+            // The classic limits, reaching down to a thousandth and up to a thousand times σb.
+            g->ELXMIN = {0.001f, 0.002f, 0.005f, 0.01f, 0.05f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f,
+                         0.9f,   1,      1.1f,   1.2f,  1.3f,  1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2,    3,
+                         4,      5,      6,      7,     8,     9,    10,   20,   40,   50,   60,   70,   80,
+                         90,     100,    200,    500,   1000};
             g->ELXIT = {10};
             g->ELXGIT({1});
             g->ETEXTX = "{g,1}s'/{g,1}s{t,1}b [-]";

@@ -47,10 +47,13 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->EBOXMAX = -1;
             g->EAXEX = 1;
             g->ESKTX = 0;
-            g->ELXMIN = {0, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
-            g->ELXDIFF = {20, 40, 60, 80, 100, 200, 400, 600, 800, 1000};
-            g->ELXIT = {2, 4, 3, 4, 5, 4, 4, 3, 4, 5};
-            g->ELXGIT(std::vector<float>(10, 1));
+            // The classic lists from 20 to 1000, reaching down to landfill covers (a few
+            // kN/m²) and up to heap-leach liners (thousands), so the axis holds every curve.
+            g->ELXMIN = {0, 2, 4, 6, 8, 10, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000,
+                         1500, 2000, 3000, 4000, 5000, 10000};
+            g->ELXDIFF.assign(g->ELXMIN.begin() + 1, g->ELXMIN.end());
+            g->ELXIT = {2, 4, 3, 4, 5, 2, 4, 3, 4, 5, 4, 4, 3, 4, 5, 3, 4, 3, 4, 5, 5};
+            g->ELXGIT(std::vector<float>(21, 1));
             g->ELXZL = g->ELXIT;
             g->ETEXTX = "{g,1}s' [kN/m²]";
             g->ESKZX = "#0";
@@ -58,13 +61,14 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->EBOYMAX = s.BONEU ? -1 : 0;
             g->EAXEY = 1;
             g->ESKTY = 0;
-            g->ELYMIN = {0,  0.2f, 0.4f, 0.5f, 0.6f, 0.8f, 1,   1.1f, 1.2f, 1.4f, 1.5f, 1.6f, 1.8f,
-                         2,  3,    4,    5,    10,   15,   20,  25,   30,   35,   40,   45,   50,
-                         60, 70,   80,   90,   100,  200,  300, 400,  500,  600,  800,  1000};
+            g->ELYMIN = {0,  0.2f, 0.4f, 0.5f, 0.6f, 0.8f, 1,    1.1f, 1.2f, 1.4f, 1.5f, 1.6f, 1.8f,
+                         2,  3,    4,    5,    10,   15,   20,   25,   30,   35,   40,   45,   50,
+                         60, 70,   80,   90,   100,  200,  300,  400,  500,  600,  800,  1000,
+                         1500, 2000, 3000, 4000, 5000, 10000};
             g->ELYDIFF.assign(g->ELYMIN.begin() + 1, g->ELYMIN.end());
-            g->ELYIT = {2, 4, 5, 3, 4, 5, 1, 4, 7, 5, 4, 2, 2, 3, 4, 5, 5, 3, 4,
-                        5, 3, 7, 4, 3, 5, 3, 7, 4, 3, 5, 4, 3, 4, 5, 3, 4, 5};
-            g->ELYGIT(std::vector<float>(37, 1));
+            g->ELYIT = {2, 4, 5, 3, 4, 5, 1, 4, 7, 5, 4, 2, 2, 3, 4, 5, 5, 3, 4, 5, 3, 7,
+                        4, 3, 5, 3, 7, 4, 3, 5, 4, 3, 4, 5, 3, 4, 5, 3, 4, 3, 4, 5, 5};
+            g->ELYGIT(std::vector<float>(43, 1));
             g->ELYZL = g->ELYIT;
             g->ETEXTY = "{g,1}t{t,1}f [kN/m²]";
             g->ESKZY = "#0";

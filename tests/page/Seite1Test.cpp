@@ -232,6 +232,31 @@ TEST_F(Seite1Test, TheReductionFactorIsDrawnOnlyWhereTheSoilHasAStrengthLaw)
     EXPECT_TRUE(std::isnan(page->state().f.front()));
 }
 
+TEST_F(Seite1Test, AxesHoldTheDataFromLandfillCoversToHeapLeachLiners)
+{
+    const std::pair<const char*, float> ranges[] = {
+        {"[SIA]=10, [SIMAX]=200, [SI1]=10, [SI2]=60", 200},  // inside the classic lists: as ever
+        {"[SIA]=10, [SIMAX]=2500, [SI1]=10, [SI2]=600", 3000},
+        {"[SIA]=0.5, [SIMAX]=3, [SI1]=0.5, [SI2]=2", 4},
+    };
+    for (const auto& [assignment, xmax] : ranges) {
+        set("E2", assignment);
+        set("A1", "[BONEU]=1");
+        surfaces.clear();
+        auto page = makePage();
+        ASSERT_TRUE(page->load()) << assignment;
+        EXPECT_FLOAT_EQ(page->state().XMAX11, xmax) << assignment;
+        EXPECT_GE(page->state().YMAX11, page->state().tau.back()) << assignment;
+        // Neighbouring labels never read alike.
+        const auto labels = texts(page->box(11));
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            if (!labels[i].empty() && std::isdigit(static_cast<unsigned char>(labels[i][0]))) {
+                EXPECT_NE(labels[i], labels[i - 1]) << assignment;
+            }
+        }
+    }
+}
+
 TEST_F(Seite1Test, EqualCoulombStressesLeaveOutTheCoulombLines)
 {
     set("E2", "[SI2]=10");
