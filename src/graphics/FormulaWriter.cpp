@@ -100,10 +100,10 @@ void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, 
         surface.font = *fonts_[slot];
 
     const std::string text = run.toStdString();
+    // Greek letters stand on the Latin baseline: they are drawn from the same font family,
+    // so the raise once needed for a separate symbol font would lift them off the line.
     double shift = 0;
-    if (code == u"g")
-        shift = 0.1 * surface.textHeight("g");
-    else if (code == u"t" || code == u"gt")
+    if (code == u"t" || code == u"gt")
         shift = -0.35 * surface.textHeight(text);
     else if (code == u"h" || code == u"gh")
         shift = 0.25 * surface.textHeight(text);
