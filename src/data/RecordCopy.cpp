@@ -75,24 +75,19 @@ int RecordCopy::DATENSATZKOPIEREN(const std::shared_ptr<Connection>& source, con
         }
         bool done = false;
         trap.attempt([&] {
-            target->execute("BEGIN");
-            try {
-                Recordset last(target, "SELECT * FROM [E1] ORDER BY [ID]");
-                int32_t next = 1;  // an empty target starts at 1
-                if (!last.isEOF()) {
-                    last.moveLast();
-                    next = last.field(0).toLong() + 1;
-                }
-                last.close();
-                copyRecord(source, target, id, next);
-                // A copy arrives unselected: the target's own selection stays as it was.
-                target->execute("UPDATE [E1] SET [AKT]=false WHERE [ID]=" + std::to_string(next));
-                target->execute("COMMIT");
-                done = true;
-            } catch (...) {
-                target->execute("ROLLBACK");
-                throw;
+            Connection::Savepoint unit(*target);
+            Recordset last(target, "SELECT * FROM [E1] ORDER BY [ID]");
+            int32_t next = 1;  // an empty target starts at 1
+            if (!last.isEOF()) {
+                last.moveLast();
+                next = last.field(0).toLong() + 1;
             }
+            last.close();
+            copyRecord(source, target, id, next);
+            // A copy arrives unselected: the target's own selection stays as it was.
+            target->execute("UPDATE [E1] SET [AKT]=false WHERE [ID]=" + std::to_string(next));
+            unit.commit();
+            done = true;
         });
         if (trap.cancelled())
             return copied;

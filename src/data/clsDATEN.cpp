@@ -156,6 +156,10 @@ std::unique_ptr<Recordset> clsDATEN::DT(const std::string& SPV, const Auswahl& a
 bool clsDATEN::WERTESCHREIBEN(const std::string& SPV, const std::vector<Variant>& V, const Auswahl& auswahl)
 {
     try {
+        // The whole array in one unit: one commit for all its elements, nothing half written.
+        if (!connection_)
+            throw VbError::of(VbError::ObjectNotSet);
+        Connection::Savepoint unit(*connection_);
         std::unique_ptr<Recordset> rows = DT(SPV, auswahl);
         const std::pair<const std::string*, const std::optional<Variant>*> filters[] = {
             {&auswahl.SPI1, &auswahl.SPI1W}, {&auswahl.SPI2, &auswahl.SPI2W}, {&auswahl.SPI3, &auswahl.SPI3W}};
@@ -188,6 +192,7 @@ bool clsDATEN::WERTESCHREIBEN(const std::string& SPV, const std::vector<Variant>
             rows->moveNext();
         }
         rows->close();
+        unit.commit();
         return true;
     } catch (const std::exception&) {
         return false;

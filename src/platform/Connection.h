@@ -43,11 +43,28 @@ public:
     // the user's own disk writes ahead into a log, which needs shared memory.
     enum class Journal { Rollback, WriteAhead };
 
+    // The statements run while it lives form one unit: kept by `commit`, undone when it ends
+    // without (an error, an early return). Units may nest.
+    class Savepoint {
+    public:
+        explicit Savepoint(Connection& connection);
+        Savepoint(const Savepoint&) = delete;
+        Savepoint& operator=(const Savepoint&) = delete;
+        ~Savepoint();
+        void commit();
+
+    private:
+        Connection& connection_;
+        bool open_ = true;
+    };
+
     // From a connection string: the path is the text after "Data Source=" up to the next ';'.
     static std::shared_ptr<Connection> open(const std::string& connectionString, int timeoutSeconds = 30,
                                             Journal journal = Journal::Rollback);
     static std::shared_ptr<Connection> openFile(const std::string& path, int timeoutSeconds = 30,
                                                 Journal journal = Journal::Rollback);
+    // A private copy of the database file in memory: reading the file is all that touches the disk.
+    static std::shared_ptr<Connection> copyIntoMemory(const std::string& path);
     static std::string dataSource(const std::string& connectionString);
 
     Connection(const Connection&) = delete;

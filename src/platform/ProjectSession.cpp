@@ -18,6 +18,15 @@ ProjectSession::ProjectSession(const std::string& databaseFile, MessageService& 
     projectsPath_ = folder.parent_path().string();
 }
 
+ProjectSession::ProjectSession(std::shared_ptr<Connection> connection, MessageService& messages,
+                               const std::string& projectFolder)
+    : connection_(std::move(connection)), messages_(messages)
+{
+    const std::filesystem::path folder = std::filesystem::absolute(projectFolder);
+    project_ = folder.filename().string();
+    projectsPath_ = folder.parent_path().string();
+}
+
 std::string ProjectSession::BENUTZER() const
 {
     const char* name = std::getenv("USER");

@@ -13,6 +13,8 @@ class ProjectSession : public Session {
 public:
     ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder = {},
                    const std::string& projectFolder = {}, Connection::Journal journal = Connection::Journal::Rollback);
+    // Over an open connection (a copy in memory, say) of the database in projectFolder.
+    ProjectSession(std::shared_ptr<Connection> connection, MessageService& messages, const std::string& projectFolder);
 
     std::shared_ptr<Connection> cnnX() const override { return connection_; }
     std::shared_ptr<Connection> cnnX_V() const override { return connection_; }

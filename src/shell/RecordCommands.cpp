@@ -128,18 +128,9 @@ void RecordCommands::inTransaction(const std::function<void()>& work)
     auto db = window_.session().cnnX();
     if (!db)
         throw VbError::of(VbError::ObjectNotSet);
-    db->execute("BEGIN");
-    try {
-        work();
-        db->execute("COMMIT");
-    } catch (...) {
-        try {
-            db->execute("ROLLBACK");
-        } catch (const VbError&) {
-            // The engine ended the transaction itself.
-        }
-        throw;
-    }
+    Connection::Savepoint unit(*db);
+    work();
+    unit.commit();
 }
 
 void RecordCommands::mnuLOESCHEN()

@@ -1,7 +1,7 @@
 // kvx-sheet PROJECT.mdb [--record KEN] [--pdf OUT.pdf] [--png OUT.png] [--in-place] [--dpi N] [--help]
 // Renders the design sheet of one record of a project database without a window: the
 // PDF is the printed A4 sheet, the PNG the screen page. The record defaults to the
-// selected one. Without --in-place the program works on a temporary copy and leaves the
+// selected one. Without --in-place the program works on a copy in memory and leaves the
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
 #include "data/clsDATEN.h"
@@ -10,7 +10,6 @@
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
-#include "platform/DatabaseFiles.h"
 #include "platform/LoginName.h"
 #include "platform/PaperSurface.h"
 #include "platform/ProjectSession.h"
@@ -20,7 +19,6 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <iostream>
@@ -108,23 +106,23 @@ int run(const Options& options)
         return 1;
     }
     std::unique_ptr<LockFile> lock;
-    QTemporaryDir scratch;
-    std::string working = options.database;
+    const std::string projectFolder = fs::absolute(options.database).parent_path().string();
+    std::shared_ptr<Connection> database;
     if (options.inPlace) {
         // Writing into a project that a session has open would be undone by its next save.
         lock = SessionLocks::borrow(ProjectFile::lockPath(options.database), loginName(),
-                                     fs::absolute(options.database).parent_path().filename().string());
+                                    fs::path(projectFolder).filename().string());
         if (!lock->held()) {
             std::cerr << "kvx-sheet: " << SessionLocks::refusal(*lock, true) << "\n";
             return 1;
         }
+        database = Connection::openFile(options.database);
     } else {
-        working = (fs::path(scratch.path().toStdString()) / "KVX.mdb").string();
-        DatabaseFiles::copy(options.database, working);
+        // A private copy in memory: the project file is only read.
+        database = Connection::copyIntoMemory(options.database);
     }
     TerminalMessages messages;
-    ProjectSession session(working, messages, {}, fs::absolute(options.database).parent_path().string(),
-                           options.inPlace ? Connection::Journal::Rollback : Connection::Journal::WriteAhead);
+    ProjectSession session(database, messages, projectFolder);
     const int32_t id = recordId(session.cnnX(), options.record);
     if (id == 0) {
         std::cerr << "kvx-sheet: " << (options.record ? "no record with the identification " + *options.record
