@@ -25,6 +25,9 @@ struct PageState {
     // Display flags of the page context.
     bool header = true;
     bool numbering = true;
+    // The page's place among the pages printed together ("Seite k/n").
+    int16_t pageNumber = 1;
+    int16_t pageCount = 1;
 
     // Figure 11 and 12: grid and curves, the points at σ1 and σ2, the Coulomb lines.
     std::vector<float> grid, phi, tau, phir, taur;

@@ -87,6 +87,19 @@ clsTABELLE::Cells ParameterTables::coulombValues(std::size_t rows) const
     return columns;
 }
 
+std::vector<std::vector<Variant>> ParameterTables::values() const
+{
+    clsTABELLE::Cells columns = join(mohrValues(), {coulombValues(4)});
+    std::vector<std::vector<Variant>> laws(4);
+    for (std::size_t law = 0; law < laws.size(); ++law) {
+        for (const Column& column : columns) {
+            const Variant& cell = column.at(law);
+            laws[law].push_back(cell.isText() ? Variant(std::string()) : cell);
+        }
+    }
+    return laws;
+}
+
 void ParameterTables::BILD17(int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();

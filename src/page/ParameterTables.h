@@ -18,6 +18,10 @@ public:
     void BILD18(int16_t OBJ, float XDL, float YDO);
     void BILD17D(int16_t OBJ, float XDL, float YDO);
 
+    // The table values of the four laws (contact, residual contact, soil, residual soil), each
+    // φ1, a, c, Coulomb adhesion and δ; empty text where the table shows "-" or nothing.
+    std::vector<std::vector<Variant>> values() const;
+
 private:
     struct Layout {
         float XDL, YDO, ERZ, ERO;

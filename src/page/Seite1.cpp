@@ -277,8 +277,8 @@ void Seite1::SEITENKOPF(int16_t OBJ)
             head.RANDABSTAND("oben", 7.5f);
             head.RANDABSTAND("unten", 7.5f);
         }
-        head.SEITE = 1;
-        head.SEITENANZAHL = 1;
+        head.SEITE = state_.pageNumber;
+        head.SEITENANZAHL = state_.pageCount;
         head.UEBERSCHRIFT = state_.text(VersionRecord::product, VersionRecord::product);
         head.PROJEKT = session_.PROJEKT();
         head.PROGRAMMIERER = VersionRecord::programmer;

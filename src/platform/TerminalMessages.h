@@ -12,9 +12,11 @@ public:
     {
         return preset;
     }
-    // How many warnings and errors were written.
+    // How many warnings and errors were written, and the text of the last one.
     int warnings() const { return warnings_; }
+    const std::string& lastWarning() const { return lastWarning_; }
 
 private:
     int warnings_ = 0;
+    std::string lastWarning_;
 };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,68 @@ TEST_F(KvxSheetTest, BadArgumentsAndBadValuesEndWithAStatusAndNoSheet)
     run = sheet({database, "--pdf", path("sand.pdf")});
     EXPECT_EQ(run.exitCode, 1) << run.errors;
     EXPECT_FALSE(QFile::exists(path("sand.pdf")));
+}
+
+TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
+{
+    auto db = Connection::openFile(project.string());
+    db->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
+                "INSERT INTO [E1] SELECT i, printf('R%03d', i), 'Serie, \"A\"', 0, 3 FROM n");
+    db->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
+                "INSERT INTO [E2] SELECT i, 60, 20 + i % 10, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60, 100 FROM n");
+    db->execute("INSERT INTO [E1] VALUES (300,'M','',0,3),(301,'Kaputt','',0,3)");
+    db->execute("INSERT INTO [E2] VALUES (301,60,22,-2,17,-1.5,35,-4,32,-3,10,5,10,60,100)");
+    db.reset();
+    const SheetRun run = sheet({QString::fromStdString(project.string()), "--all", "--pdf", path("all.pdf"), "--csv",
+                                path("all.csv"), "--json", path("all.json")});
+    // The record that cannot be evaluated is named at the end; the others are all there.
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("1 of 201 records could not be evaluated"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("Kaputt: "), std::string::npos);
+    QFile pdf(path("all.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 200);
+    QFile csv(path("all.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    EXPECT_EQ(lines.size(), 1 + 200 + 1);  // header, records, the end of the last line
+    EXPECT_TRUE(lines[0].startsWith("KEN,KOM,language,sigma_b,sigma_a,sigma_max,sigma_1,sigma_2,N,contact_phi1,"));
+    EXPECT_TRUE(lines[1].startsWith("R003,\"Serie, \"\"A\"\"\",3,60,10,200,10,60,100,")) << lines[1].toStdString();
+    QFile json(path("all.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(json.readAll().count("\"KEN\": "), 200);
+}
+
+TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
+{
+    const SheetRun run =
+        sheet({QString::fromStdString(project.string()), "--pdf", path("sand.pdf"), "--csv", path("sand.csv")});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "needs pdftotext";
+    QProcess text;
+    text.start(pdftotext, {path("sand.pdf"), "-"});
+    text.waitForFinished(20000);
+    const QString sheetText = QString::fromUtf8(text.readAllStandardOutput());
+    QFile csv(path("sand.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = csv.readAll().split('\n');
+    const QList<QByteArray> cells = rows.at(1).trimmed().split(',');
+    ASSERT_EQ(cells.size(), 29);
+    int compared = 0;
+    for (int i = 9; i < cells.size(); ++i) {
+        if (cells[i].isEmpty())
+            continue;
+        EXPECT_TRUE(cells[i].contains('.') || cells[i].size() <= 3) << cells[i].toStdString();  // not rounded
+        // The sheet writes the locale's separator, the file always a point.
+        const QString printed = QString::number(cells[i].toDouble(), 'f', 2);
+        EXPECT_TRUE(sheetText.contains(printed) || sheetText.contains(QString(printed).replace(u'.', u',')))
+            << printed.toStdString();
+        ++compared;
+    }
+    EXPECT_EQ(compared, 14);  // φ1, a, c, adhesion, δ of the contact laws; a, c of the soil laws
 }
 
 TEST_F(KvxSheetTest, IdentifiersBeyondSixteenBitsDraw)

@@ -1,12 +1,15 @@
-// kvx-sheet PROJECT.mdb [--record KEN] [--pdf OUT.pdf] [--png OUT.png] [--in-place] [--dpi N] [--help]
+// kvx-sheet PROJECT.mdb [--record KEN | --all] [--pdf OUT.pdf] [--png OUT.png] [--csv OUT.csv] [--json OUT.json]
+//           [--in-place] [--dpi N] [--help]
 // Renders the design sheet of one record of a project database without a window: the
 // PDF is the printed A4 sheet, the PNG the screen page. The record defaults to the
 // selected one. Without --in-place the program works on a copy in memory and leaves the
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
+#include "ParameterExport.h"
 #include "data/clsDATEN.h"
 #include "input/ProjectFile.h"
 #include "input/SessionLocks.h"
+#include "page/ParameterTables.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
@@ -23,6 +26,9 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -34,6 +40,9 @@ struct Options {
     std::string pdf;
     std::string png;
     bool inPlace = false;
+    bool all = false;
+    std::string csv;
+    std::string json;
     double dpi = 96;
 };
 
@@ -51,7 +60,12 @@ std::optional<Options> parse(const QStringList& arguments)
     const QCommandLineOption inPlace(QStringLiteral("in-place"), QStringLiteral("store the evaluation in the project"));
     const QCommandLineOption dpi(QStringLiteral("dpi"), QStringLiteral("resolution of the screen page, 30 to 1200"),
                                  QStringLiteral("N"), QStringLiteral("96"));
-    parser.addOptions({record, pdf, png, inPlace, dpi});
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("every record, one page each, into one PDF"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("the parameter tables as CSV"),
+                                 QStringLiteral("OUT.csv"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the parameter tables as JSON"),
+                                  QStringLiteral("OUT.json"));
+    parser.addOptions({record, pdf, png, inPlace, dpi, all, csv, json});
     // Read before the application exists, so the help names the program itself.
     const std::string help = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kvx-sheet")).toStdString();
     if (!parser.parse(arguments)) {
@@ -67,9 +81,11 @@ std::optional<Options> parse(const QStringList& arguments)
     bool number = false;
     options.dpi = parser.value(dpi).toDouble(&number);
     // Resolution bounds the memory of the screen page: 1200 dpi is about 0.5 GB.
-    if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200)) {
+    const bool oneRecordOnly = parser.isSet(all) && (parser.isSet(record) || parser.isSet(png) || parser.isSet(inPlace));
+    if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200) || oneRecordOnly) {
         std::cerr << (positional.size() != 1 ? "kvx-sheet: one project database is needed\n"
-                                              : "kvx-sheet: --dpi takes a number from 30 to 1200\n")
+                      : oneRecordOnly        ? "kvx-sheet: --record, --png and --in-place take one record, not --all\n"
+                                             : "kvx-sheet: --dpi takes a number from 30 to 1200\n")
                   << help;
         return std::nullopt;
     }
@@ -79,7 +95,10 @@ std::optional<Options> parse(const QStringList& arguments)
     options.pdf = parser.value(pdf).toStdString();
     options.png = parser.value(png).toStdString();
     options.inPlace = parser.isSet(inPlace);
-    if (options.pdf.empty() && options.png.empty())
+    options.all = parser.isSet(all);
+    options.csv = parser.value(csv).toStdString();
+    options.json = parser.value(json).toStdString();
+    if (options.pdf.empty() && options.png.empty() && options.csv.empty() && options.json.empty())
         options.pdf = "sheet.pdf";
     return options;
 }
@@ -91,6 +110,33 @@ int32_t recordId(const std::shared_ptr<Connection>& db, const std::optional<std:
                                 : "SELECT [ID] FROM [E1] WHERE [AKT]=true";
     Recordset rows(db, sql);
     return rows.isEOF() ? 0 : rows.field(0).toLong();
+}
+
+// Every record but the marker record "M", in the order of the selection dialog.
+std::vector<std::pair<int32_t, std::string>> allRecords(const std::shared_ptr<Connection>& db)
+{
+    std::vector<std::pair<int32_t, std::string>> records;
+    Recordset rows(db, "SELECT [ID],[KEN] FROM [E1] WHERE ID>0 AND [KEN]<>'M' ORDER BY [KEN]");
+    for (; !rows.isEOF(); rows.moveNext())
+        records.push_back({rows.field(0).toLong(), rows.field(1).text()});
+    return records;
+}
+
+// Loads the record's page as an evaluation run does: a record without evaluation state
+// gets its geometry built, and keeps it afterwards.
+bool evaluate(Session& session, Seite1& page, int32_t id)
+{
+    clsDATEN evaluation(session);
+    evaluation.ETABELLE = "A1";
+    evaluation.ESPIDW = id;
+    int32_t rows = 0, first = 0, last = 0;
+    evaluation.INDEXL(first, last, rows, {"ID"});
+    if (rows == 0)
+        evaluation.DVTB("BONEU", true);
+    if (!page.load(id))
+        return false;
+    evaluation.DVTB("BONEU", false);
+    return true;
 }
 
 int run(const Options& options)
@@ -123,43 +169,71 @@ int run(const Options& options)
     }
     TerminalMessages messages;
     ProjectSession session(database, messages, projectFolder);
-    const int32_t id = recordId(session.cnnX(), options.record);
-    if (id == 0) {
+    std::vector<std::pair<int32_t, std::string>> records;
+    if (options.all) {
+        records = allRecords(session.cnnX());
+    } else if (const int32_t id = recordId(session.cnnX(), options.record); id != 0) {
+        records.push_back({id, options.record.value_or("")});
+    } else {
         std::cerr << "kvx-sheet: " << (options.record ? "no record with the identification " + *options.record
                                                      : std::string("no record is selected; name one with --record"))
                   << "\n";
         return 1;
     }
 
-    // As an evaluation run: a record without evaluation state gets its geometry built.
-    clsDATEN evaluation(session);
-    evaluation.ETABELLE = "A1";
-    evaluation.ESPIDW = id;
-    int32_t rows = 0, first = 0, last = 0;
-    evaluation.INDEXL(first, last, rows, {"ID"});
-    if (rows == 0)
-        evaluation.DVTB("BONEU", true);
-
     SystemClock clock;
-    Seite1 page(session, clock, nullptr, Seite1::screen(options.dpi));
-    if (!page.load(id))
-        return 1;
-    evaluation.DVTB("BONEU", false);
-
-    if (!options.png.empty() && !page.screenImage().save(QString::fromStdString(options.png))) {
-        std::cerr << "kvx-sheet: cannot write " << options.png << "\n";
-        return 1;
-    }
-    if (!options.pdf.empty()) {
-        auto paper = PaperSurface::pdf(QString::fromStdString(options.pdf), QString::fromStdString(page.state().KEN));
-        page.DRUCKEN(*paper);
-        if (!paper->finish()) {
-            std::cerr << "kvx-sheet: cannot write " << options.pdf << "\n";
+    std::unique_ptr<PaperSurface> paper;
+    if (!options.pdf.empty())
+        paper = PaperSurface::pdf(QString::fromStdString(options.pdf),
+                                  QString::fromStdString(options.all ? session.PROJEKT() : records.front().second));
+    ParameterExport parameters(options.csv, options.json);
+    std::vector<std::string> failed;
+    int printed = 0;
+    const int count = static_cast<int>(records.size());
+    const bool terminal = ::isatty(STDERR_FILENO);
+    for (int k = 1; k <= count; ++k) {
+        const auto& [id, ken] = records[k - 1];
+        if (count > 20)
+            std::cerr << (terminal ? "\r" : "") << k << "/" << count << " " << ken << (terminal ? "\033[K" : "\n")
+                      << std::flush;
+        const int warningsBefore = messages.warnings();
+        // One page in memory at a time, however many records.
+        Seite1 page(session, clock, nullptr, Seite1::screen(options.dpi));
+        page.state().pageNumber = static_cast<int16_t>(options.all ? k : 1);
+        page.state().pageCount = static_cast<int16_t>(options.all ? count : 1);
+        if (!evaluate(session, page, id) || messages.warnings() != warningsBefore) {
+            // A sheet drawn past an error is not the record's sheet.
+            failed.push_back(ken + ": " + messages.lastWarning());
+            continue;
+        }
+        if (!options.png.empty() && !page.screenImage().save(QString::fromStdString(options.png))) {
+            std::cerr << "kvx-sheet: cannot write " << options.png << "\n";
             return 1;
         }
+        if (paper) {
+            if (printed > 0)
+                paper->newPage();
+            page.DRUCKEN(*paper);
+        }
+        ++printed;
+        parameters.add(page.state(), ParameterTables(page).values());
     }
-    // A sheet drawn past an error is not the record's sheet.
-    return messages.warnings() == 0 ? 0 : 1;
+    if (terminal && count > 20)
+        std::cerr << "\n";
+    if ((paper && !paper->finish()) || !parameters.finish()) {
+        std::cerr << "kvx-sheet: cannot write the output\n";
+        return 1;
+    }
+    if (options.all && !failed.empty()) {
+        std::cerr << "kvx-sheet: " << failed.size() << " of " << count << " records could not be evaluated:\n";
+        for (const std::string& reason : failed)
+            std::cerr << "  " << reason << "\n";
+    }
+    // With --all the output holds the records that could be drawn; a single record that
+    // could not be drawn leaves no output.
+    if (!options.all && !failed.empty())
+        return 1;
+    return failed.empty() ? 0 : 3;
 }
 
 // Output of a run that failed does not stay behind looking complete.
@@ -188,6 +262,8 @@ int main(int argc, char** argv)
     int status = 1;
     try {
         status = run(*options);
+        if (status == 3)
+            return 1;  // --all with records left out: the others are written
     } catch (const VbError& error) {
         std::cerr << "kvx-sheet: " << options->database << ": " << error.description() << "\n";
     } catch (const std::exception& error) {
