@@ -6,16 +6,15 @@
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "shell/QtMessages.h"
+#include "shell/QtTexts.h"
 #include "shell/ScriptRunner.h"
 #include "shell/SessionContext.h"
 #include "shell/frmMAIN.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QProcess>
 #include <QTimer>
-#include <QTranslator>
 
 #include <csignal>
 #include <memory>
@@ -63,11 +62,7 @@ int main(int argc, char** argv)
     MessageService& messages = script ? static_cast<MessageService&>(*script) : dialogs;
     app.messages = &messages;
     const Locale locale = Locale::system();
-    // Qt's own texts (Yes/No, the print and colour dialogs) in the session's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(locale.SPRACHE == Locale::English ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    QtTexts::install(locale.SPRACHE);
     SessionContext session({QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); },
                             locale, settings, messages});
     if (!session.start())

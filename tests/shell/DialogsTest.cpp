@@ -2,6 +2,9 @@
 #include "shell/frmINFO.h"
 #include "shell/frmKONTEXT.h"
 #include "shell/QtMessages.h"
+#include "shell/QtTexts.h"
+#include "shell/AccessKeys.h"
+#include "platform/Locale.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +15,8 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +147,15 @@ TEST(QtMessagesTest, HelpOpensTheTopicAndLeavesTheQuestionOpen)
                                                          {TARVELO_DATABASE_DIR "/KVX.hlp", 34, false}});
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(answer, MessageService::Answer::No);
+}
+
+TEST(QtTextsTest, QtsOwnButtonsSpeakGermanInGermanSessions)
+{
+    ASSERT_TRUE(QtTexts::install(Locale::German)) << "qt6-translations-l10n is missing (scripts/setup installs it)";
+    QMessageBox box(QMessageBox::Question, "KVX", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(AccessKeys::plain(box.button(QMessageBox::Yes)->text()), "Ja");
+    EXPECT_EQ(AccessKeys::plain(box.button(QMessageBox::No)->text()), "Nein");
+    EXPECT_EQ(AccessKeys::plain(box.button(QMessageBox::Cancel)->text()), "Abbrechen");
 }
 
 }  // namespace
