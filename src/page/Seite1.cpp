@@ -384,56 +384,19 @@ QImage Seite1::screenImage()
     return image;
 }
 
-void Seite1::BILD11(int16_t OBJ, float XDL, float YDO)
+template <typename Figures>
+void Seite1::drawFigure(int number, void (Figures::*draw)(int16_t, float, float), int16_t OBJ, float XDL, float YDO)
 {
-    session_.beginFigure(11);
-    ShearFigures(*this).BILD11(OBJ, XDL, YDO);
+    session_.beginFigure(number);
+    (Figures(*this).*draw)(OBJ, XDL, YDO);
 }
 
-void Seite1::BILD12(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(12);
-    ShearFigures(*this).BILD12(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD13(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(13);
-    FrictionAngleFigures(*this).BILD13(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD14(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(14);
-    FrictionAngleFigures(*this).BILD14(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD15(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(15);
-    ReductionFigures(*this).BILD15(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD16(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(16);
-    ReductionFigures(*this).BILD16(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD17(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(17);
-    ParameterTables(*this).BILD17(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD18(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(18);
-    ParameterTables(*this).BILD18(OBJ, XDL, YDO);
-}
-
-void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO)
-{
-    session_.beginFigure(17);
-    ParameterTables(*this).BILD17D(OBJ, XDL, YDO);
-}
+void Seite1::BILD11(int16_t OBJ, float XDL, float YDO) { drawFigure(11, &ShearFigures::BILD11, OBJ, XDL, YDO); }
+void Seite1::BILD12(int16_t OBJ, float XDL, float YDO) { drawFigure(12, &ShearFigures::BILD12, OBJ, XDL, YDO); }
+void Seite1::BILD13(int16_t OBJ, float XDL, float YDO) { drawFigure(13, &FrictionAngleFigures::BILD13, OBJ, XDL, YDO); }
+void Seite1::BILD14(int16_t OBJ, float XDL, float YDO) { drawFigure(14, &FrictionAngleFigures::BILD14, OBJ, XDL, YDO); }
+void Seite1::BILD15(int16_t OBJ, float XDL, float YDO) { drawFigure(15, &ReductionFigures::BILD15, OBJ, XDL, YDO); }
+void Seite1::BILD16(int16_t OBJ, float XDL, float YDO) { drawFigure(16, &ReductionFigures::BILD16, OBJ, XDL, YDO); }
+void Seite1::BILD17(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17, OBJ, XDL, YDO); }
+void Seite1::BILD18(int16_t OBJ, float XDL, float YDO) { drawFigure(18, &ParameterTables::BILD18, OBJ, XDL, YDO); }
+void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17D, OBJ, XDL, YDO); }

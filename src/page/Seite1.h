@@ -88,6 +88,9 @@ public:
                         std::initializer_list<std::pair<const char*, Variant>> always);
 
 private:
+    // Draws one figure through its procedure; what it says counts against its one message.
+    template <typename Figures>
+    void drawFigure(int number, void (Figures::*draw)(int16_t, float, float), int16_t OBJ, float XDL, float YDO);
     bool readRecord(std::optional<int32_t> record);
     bool drawable();
     // Says why the record cannot be evaluated: one line per problem.
