@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -81,11 +82,24 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
                                     : label(column, false) + " = " + number(value) +
                                           "° muss zwischen -90° und 90° liegen.");
     }
-    for (const auto& [column, value] : {std::pair{"C", v.C}, std::pair{"CR", v.CR}, std::pair{"CB", v.CB},
-                                        std::pair{"CRB", v.CRB}}) {
-        if (!std::isfinite(value))
-            found.push_back(english ? label(column, true) + " must be a finite number."
-                                    : label(column, false) + " muss eine endliche Zahl sein.");
+    // Over the stress range φ = a + c · lg(σ/σb) stays below 90° too: its ends are at σa and σmax.
+    std::vector<std::tuple<const char*, const char*, float, float>> laws = {{"A", "C", v.A, v.C}, {"AR", "CR", v.AR, v.CR}};
+    if (v.AB != 0)
+        laws.insert(laws.end(), {{"AB", "CB", v.AB, v.CB}, {"ARB", "CRB", v.ARB, v.CRB}});
+    const bool rangeKnown = v.SIB > 0 && v.SIA > 0 && v.SIMAX > v.SIA;
+    for (const auto& [aColumn, cColumn, a, c] : laws) {
+        if (!(std::fabs(a) < 90))
+            continue;  // said above
+        bool inside = std::isfinite(c);
+        for (float sigma : {v.SIA, v.SIMAX})
+            inside = inside && (!rangeKnown || std::fabs(a + c * std::log10(sigma / v.SIB)) < 90);
+        if (!inside)
+            found.push_back(english ? label(aColumn, true) + " + " + label(cColumn, true) + " · lg(σ/σb) = " +
+                                          "φ must lie between -90° and 90° from σa to σmax (" + label(cColumn, true) +
+                                          " = " + number(c) + ")."
+                                    : label(aColumn, false) + " + " + label(cColumn, false) + " · lg(σ/σb) = " +
+                                          "φ muss von σa bis σmax zwischen -90° und 90° liegen (" +
+                                          label(cColumn, false) + " = " + number(c) + ").");
     }
     return found;
 }

@@ -18,8 +18,9 @@ struct Values {
 };
 
 // The value rules: σb, σa and N above 0, σmax above σa, σ1 and σ2 within σa … σmax, the
-// friction angles a of the laws below 90° (the soil's only when it has values), and the
-// identification "M" kept for the program. One line per problem.
+// friction angles φ = a + c · lg(σ/σb) of the laws between -90° and 90° over the range (the
+// soil's only when it has values), and the identification "M" kept for the program. One
+// line per problem.
 std::vector<std::string> problems(const Values& values, bool english);
 
 // The form's texts by column name (KEN, SIB, A, … N). Every number is read as the form's

@@ -35,6 +35,11 @@ TEST(RecordRulesTest, TheFormNamesTheFirstWrongFieldByItsLabel)
     EXPECT_EQ(problem("SI1", "5"), "σ1 = 5 muss zwischen σa = 10 und σmax = 100 liegen.");
     EXPECT_EQ(problem("KEN", "M"), "Die Kennzeichnung M ist für das Programm reserviert.");
     EXPECT_EQ(problem("CRB", "2"), "");  // soil fields may stay empty
+    // A slope that takes φ past 90° within the range: tan φ has no value there.
+    EXPECT_EQ(problem("C", "3e38"), "a + c · lg(σ/σb) = φ muss von σa bis σmax zwischen -90° und 90° liegen "
+                                    "(c = 3E+38).");
+    EXPECT_EQ(problem("C", "100"), "");      // φ from -55.3° at σa = 10 to 44.7° at σmax = 100
+    EXPECT_NE(problem("C", "200"), "");      // φ = -133° at σa
 }
 
 TEST(RecordRulesTest, SoilAnglesCountOnlyWithSoilValuesAndEveryProblemIsListed)

@@ -76,10 +76,14 @@ public:
     // The sheet tool on the project file: the faults found, empty when none.
     std::string checkSheet(const std::filesystem::path& pdf)
     {
-        std::filesystem::remove(pdf);
+        const std::filesystem::path csv = pdf.string() + ".csv", json = pdf.string() + ".json";
+        for (const auto& file : {pdf, csv, json})
+            std::filesystem::remove(file);
         QProcess tool;
         tool.start(QStringLiteral(KVX_SHEET), {QString::fromStdString(projectFile.string()), "--pdf",
-                                               QString::fromStdString(pdf.string())});
+                                               QString::fromStdString(pdf.string()), "--csv",
+                                               QString::fromStdString(csv.string()), "--json",
+                                               QString::fromStdString(json.string())});
         if (!tool.waitForFinished(60000)) {
             tool.kill();
             tool.waitForFinished();
@@ -88,10 +92,11 @@ public:
         if (tool.exitStatus() != QProcess::NormalExit)
             return "kvx-sheet crashed; ";
         const bool written = std::filesystem::exists(pdf);
+        const bool anyWritten = written || std::filesystem::exists(csv) || std::filesystem::exists(json);
         if (tool.exitCode() == 0 && !written)
             return "kvx-sheet reported success without a sheet; ";
-        if (tool.exitCode() == 1 && written)
-            return "kvx-sheet failed but left a sheet; ";
+        if (tool.exitCode() == 1 && anyWritten)
+            return "kvx-sheet failed but left output behind; ";
         if (tool.exitCode() != 0 && tool.exitCode() != 1)
             return "kvx-sheet exit status " + std::to_string(tool.exitCode()) + "; ";
         return {};

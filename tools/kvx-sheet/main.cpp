@@ -240,7 +240,7 @@ int run(const Options& options)
 void removeOutput(const Options& options)
 {
     std::error_code ignored;
-    for (const std::string& file : {options.pdf, options.png}) {
+    for (const std::string& file : {options.pdf, options.png, options.csv, options.json}) {
         if (!file.empty())
             fs::remove(file, ignored);
     }
