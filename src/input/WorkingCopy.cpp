@@ -1,13 +1,13 @@
 #include "WorkingCopy.h"
 
 #include "input/ProjectFile.h"
+#include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/FileName.h"
 #include "platform/Recordset.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 #include <filesystem>
 #include <unistd.h>
@@ -28,11 +28,6 @@ std::string originStatements(const WorkingCopy::Origin& origin)
            literal(origin.projectFile) + "," + literal(origin.takenAt) + "," + literal(origin.fingerprint) + ")";
 }
 
-std::string now()
-{
-    return QDateTime::currentDateTime().toString(Qt::ISODate).toStdString();
-}
-
 }  // namespace
 
 std::string WorkingCopy::Origin::project() const
@@ -42,8 +37,7 @@ std::string WorkingCopy::Origin::project() const
 
 std::string WorkingCopy::Origin::takenAtText() const
 {
-    const QDateTime time = QDateTime::fromString(QString::fromStdString(takenAt), Qt::ISODate);
-    return time.isValid() ? QLocale().toString(time, QLocale::ShortFormat).toStdString() : takenAt;
+    return shortDateTime(takenAt);
 }
 
 WorkingCopy::WorkingCopy(std::string path) : path_(std::move(path)) {}
@@ -74,7 +68,7 @@ std::string WorkingCopy::canonical(const std::string& path)
 
 void WorkingCopy::take(const std::string& projectFile)
 {
-    const Origin origin{canonical(projectFile), now(), DatabaseFiles::fingerprint(projectFile)};
+    const Origin origin{canonical(projectFile), localTimeNow(), DatabaseFiles::fingerprint(projectFile)};
     DatabaseFiles::copy(projectFile, path_, originStatements(origin));
 }
 
@@ -109,13 +103,16 @@ void WorkingCopy::saveInto(const std::string& projectFile)
 {
     const std::optional<Origin> before = origin();
     DatabaseFiles::copy(path_, projectFile, dropOrigin);
-    recordOrigin(projectFile, before ? before->takenAt : now());
+    recordOrigin(projectFile, before ? before->takenAt : localTimeNow());
 }
 
 void WorkingCopy::recordOrigin(const std::string& projectFile, const std::string& takenAt)
 {
     const Origin saved{canonical(projectFile), takenAt, DatabaseFiles::fingerprint(projectFile)};
-    Connection::openFile(path_, 30, Connection::Journal::WriteAhead)->execute("BEGIN; " + originStatements(saved) + "; COMMIT");
+    const auto copy = Connection::openFile(path_, 30, Connection::Journal::WriteAhead);
+    Connection::Savepoint unit(*copy);
+    copy->execute(originStatements(saved));
+    unit.commit();
 }
 
 std::string WorkingCopy::besideName(const std::string& folder, const std::string& user) const

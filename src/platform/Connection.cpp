@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "DatabaseFiles.h"
 #include "VbError.h"
 
 #include <sqlite3.h>
@@ -190,29 +191,14 @@ std::shared_ptr<Connection> Connection::copyIntoMemory(const std::string& path)
     std::error_code ignored;
     if (path.empty() || !std::filesystem::is_regular_file(path, ignored))
         throw VbError(VbError::DatabaseError, "Could not find file '" + path + "'.");
-    sqlite3* source = nullptr;
     sqlite3* memory = nullptr;
-    const auto fail = [&](sqlite3* db) {
-        VbError error = databaseError(db, sqlite3_errcode(db));
-        sqlite3_close_v2(source);
+    if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sqlite3_close_v2(memory);
-        return error;
-    };
-    if (sqlite3_open_v2(path.c_str(), &source, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        throw fail(source);
-    if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        throw fail(memory);
-    sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source, "main");
-    if (!backup)
-        throw fail(memory);
-    sqlite3_busy_timeout(source, 30000);
-    const int stepped = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup);
-    if (stepped != SQLITE_DONE)
-        throw fail(source);
-    sqlite3_close_v2(source);
-    source = nullptr;
-    return std::shared_ptr<Connection>(new Connection(memory, path));
+        throw VbError(VbError::DatabaseError, "out of memory");
+    }
+    std::shared_ptr<Connection> connection(new Connection(memory, path));
+    DatabaseFiles::backup(path, memory);
+    return connection;
 }
 
 Connection::Savepoint::Savepoint(Connection& connection) : connection_(connection)

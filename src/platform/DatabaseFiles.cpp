@@ -47,16 +47,8 @@ void check(sqlite3* db, int code, const std::string& what)
 
 void writeCopy(const std::string& from, const std::string& partial, const std::string& finishing)
 {
-    Handle source(from, SQLITE_OPEN_READONLY);
     Handle target(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    sqlite3_backup* backup = sqlite3_backup_init(target.get(), "main", source.get(), "main");
-    if (!backup)
-        throw fileError(partial, sqlite3_errmsg(target.get()));
-    sqlite3_busy_timeout(source.get(), 30000);
-    const int stepped = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup);
-    if (stepped != SQLITE_DONE)
-        throw fileError(partial, sqlite3_errstr(stepped));
+    DatabaseFiles::backup(from, target.get());
     // The copy stands alone: its content lives in the one file, not in a log beside it.
     check(target.get(), sqlite3_exec(target.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr), partial);
     if (!finishing.empty())
@@ -64,6 +56,19 @@ void writeCopy(const std::string& from, const std::string& partial, const std::s
 }
 
 }  // namespace
+
+void DatabaseFiles::backup(const std::string& from, sqlite3* target)
+{
+    Handle source(from, SQLITE_OPEN_READONLY);
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", source.get(), "main");
+    if (!backup)
+        throw fileError(from, sqlite3_errmsg(target));
+    sqlite3_busy_timeout(source.get(), 30000);
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE)
+        throw fileError(from, sqlite3_errstr(stepped));
+}
 
 void DatabaseFiles::copy(const std::string& from, const std::string& to, const std::string& finishing)
 {

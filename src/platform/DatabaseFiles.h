@@ -7,7 +7,13 @@
 // Whole database files. A database in write-ahead-log mode has companion files
 // ("-wal", "-shm"); these functions handle them, so no stale journal is ever replayed
 // into another file.
+struct sqlite3;
+
 namespace DatabaseFiles {
+
+// Copies everything committed in the file `from` into the open database `target` (SQLite's
+// backup API: a consistent snapshot, committed log content included).
+void backup(const std::string& from, sqlite3* target);
 
 // Copies a consistent snapshot of the database at `from` over `to`, committed log
 // content included. The target is replaced only when the copy is complete; `finishing`

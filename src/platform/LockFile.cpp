@@ -1,8 +1,9 @@
 #include "LockFile.h"
 
+#include "Clock.h"
+
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLocale>
 #include <QSysInfo>
 
 #include <cerrno>
@@ -59,8 +60,7 @@ std::string processStamp(long pid)
 LockFile::Holder LockFile::Holder::self(const std::string& user, const std::string& project)
 {
     const long pid = getpid();
-    return {user, thisHost(), pid, QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), project,
-            processStamp(pid)};
+    return {user, thisHost(), pid, localTimeNow(), project, processStamp(pid)};
 }
 
 bool LockFile::Holder::alive() const
@@ -79,8 +79,7 @@ bool LockFile::Holder::alive() const
 
 std::string LockFile::Holder::sinceText() const
 {
-    const QDateTime time = QDateTime::fromString(QString::fromStdString(since), Qt::ISODate);
-    return time.isValid() ? QLocale().toString(time, QLocale::ShortFormat).toStdString() : since;
+    return shortDateTime(since);
 }
 
 LockFile::LockFile(std::string path) : path_(std::move(path)) {}
