@@ -8,8 +8,10 @@
 #include "page/ShearFigures.h"
 #include "page/VersionRecord.h"
 #include "platform/Clock.h"
+#include "platform/Connection.h"
 #include "platform/EventLoop.h"
 #include "platform/Locale.h"
+#include "platform/MeasuringSurface.h"
 #include "platform/MessageService.h"
 #include "platform/Session.h"
 #include "platform/VbError.h"
@@ -29,6 +31,11 @@ constexpr double pageHeight = 210 * Surface::twipsPerMillimetre;
 Seite1::SurfaceFactory Seite1::screen(double dpi)
 {
     return [dpi](double width, double height) { return std::make_unique<RasterSurface>(width, height, dpi); };
+}
+
+Seite1::SurfaceFactory Seite1::unseen(double dpi)
+{
+    return [dpi](double width, double height) { return std::make_unique<MeasuringSurface>(width, height, dpi); };
 }
 
 Seite1::Seite1(Session& session, const Clock& clock, Progress* progress, SurfaceFactory surfaces)
@@ -153,10 +160,15 @@ void Seite1::progress(int value)
 
 bool Seite1::load(std::optional<int32_t> record)
 {
+    // The page's geometry reaches the database as one unit, not one commit per value; a
+    // load that ends in an error leaves the geometry stored before it.
+    Connection::Savepoint unit(*session_.cnnX());
     state_.header = state_.numbering = true;
     progress(5);
-    if (!readRecord(record) || !drawable())
+    if (!readRecord(record) || !drawable()) {
+        unit.commit();
         return false;
+    }
     SEITENKOPF(0);
     progress(20);
     BILD11(0, 0, 0);
@@ -176,6 +188,7 @@ bool Seite1::load(std::optional<int32_t> record)
     BILD18(0, 0, 0);
     progress(100);
     state_.BONEU = false;
+    unit.commit();
     return true;
 }
 
@@ -332,14 +345,17 @@ void Seite1::ZOOM(double dpi)
 
 void Seite1::redraw()
 {
+    Connection::Savepoint unit(*session_.cnnX());
     page_->clear();
     if (state_.header)
         SEITENKOPF(0);
     drawScreenFigures();
+    unit.commit();
 }
 
 void Seite1::DRUCKEN(Surface& printer)
 {
+    Connection::Savepoint unit(*session_.cnnX());
     printer_ = &printer;
     trap("Drucken von Seite 1").run({
         [&] { printer.setScaleMode(Surface::Millimetres); },
@@ -366,6 +382,7 @@ void Seite1::DRUCKEN(Surface& printer)
     });
     printer_ = nullptr;
     drawScreenFigures();
+    unit.commit();
 }
 
 QImage Seite1::screenImage()

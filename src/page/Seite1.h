@@ -33,6 +33,8 @@ public:
     // Makes the page and its picture boxes; by default images at the screen's resolution.
     using SurfaceFactory = std::function<std::unique_ptr<Surface>(double widthTwips, double heightTwips)>;
     static SurfaceFactory screen(double dpi = 96);
+    // The same page laid out but not drawn, for runs that only print.
+    static SurfaceFactory unseen(double dpi = 96);
 
     Seite1(Session& session, const Clock& clock, Progress* progress = nullptr, SurfaceFactory surfaces = screen());
     ~Seite1();

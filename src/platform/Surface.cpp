@@ -44,61 +44,71 @@ const QImage& metricsDevice(double dpiX, double dpiY)
     return image;
 }
 
+// A font at a resolution: what text metrics depend on.
+struct FontKey {
+    SurfaceFont font;
+    double dpiX = 0, dpiY = 0;
+    bool operator==(const FontKey&) const = default;
+};
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey& key) const
+    {
+        const SurfaceFont& f = key.font;
+        const int flags = f.bold | f.italic << 1 | f.underline << 2 | f.strikethrough << 3;
+        std::size_t hash = std::hash<std::string>{}(f.name);
+        for (const std::size_t part : {std::hash<double>{}(f.size), std::hash<int>{}(flags), std::hash<int>{}(f.weight),
+                                       std::hash<double>{}(key.dpiX), std::hash<double>{}(key.dpiY)})
+            hash = hash * 31 + part;
+        return hash;
+    }
+};
+
 // Measuring text is the costly part of drawing a page: the metrics of a font and the
 // widths of the texts drawn again and again (labels, units) are kept.
 class TextMeasure {
 public:
     static double width(const SurfaceFont& font, const QString& text, double dpiX, double dpiY)
     {
-        auto& widths = instance().widths_;
-        const QString key = fontKey(font, dpiX, dpiY) + QChar(0) + text;
-        const auto known = widths.find(key);
-        if (known != widths.end())
-            return known->second;
-        if (widths.size() > 8192)
-            widths.clear();
-        const double measured = metrics(font, dpiX, dpiY).horizontalAdvance(text);
-        widths.emplace(key, measured);
+        Font& known = instance().font(font, dpiX, dpiY);
+        const auto width = known.widths.find(text);
+        if (width != known.widths.end())
+            return width->second;
+        if (known.widths.size() > 4096)
+            known.widths.clear();
+        const double measured = known.metrics.horizontalAdvance(text);
+        known.widths.emplace(text, measured);
         return measured;
     }
     static double height(const SurfaceFont& font, double dpiX, double dpiY)
     {
-        return metrics(font, dpiX, dpiY).height();
+        return instance().font(font, dpiX, dpiY).metrics.height();
     }
 
 private:
+    struct Font {
+        QFontMetricsF metrics;
+        std::unordered_map<QString, double> widths;
+    };
+
     static TextMeasure& instance()
     {
         thread_local TextMeasure cache;
         return cache;
     }
-    static QString fontKey(const SurfaceFont& font, double dpiX, double dpiY)
+    Font& font(const SurfaceFont& font, double dpiX, double dpiY)
     {
-        return QStringLiteral("%1|%2|%3%4%5%6|%7|%8")
-            .arg(QString::fromStdString(font.name))
-            .arg(font.size)
-            .arg(font.bold)
-            .arg(font.italic)
-            .arg(font.underline)
-            .arg(font.strikethrough)
-            .arg(dpiX)
-            .arg(dpiY);
-    }
-    static const QFontMetricsF& metrics(const SurfaceFont& font, double dpiX, double dpiY)
-    {
-        auto& all = instance().metrics_;
-        const QString key = fontKey(font, dpiX, dpiY);
-        auto known = all.find(key);
-        if (known == all.end()) {
-            if (all.size() > 256)
-                all.clear();
-            known = all.emplace(key, QFontMetricsF(Surface::qtFont(font), &metricsDevice(dpiX, dpiY))).first;
+        const FontKey key{font, dpiX, dpiY};
+        auto known = fonts_.find(key);
+        if (known == fonts_.end()) {
+            if (fonts_.size() > 256)
+                fonts_.clear();
+            known = fonts_.emplace(key, Font{QFontMetricsF(Surface::qtFont(font), &metricsDevice(dpiX, dpiY)), {}}).first;
         }
         return known->second;
     }
 
-    std::unordered_map<QString, QFontMetricsF> metrics_;
-    std::unordered_map<QString, double> widths_;
+    std::unordered_map<FontKey, Font, FontKeyHash> fonts_;
 };
 
 }  // namespace

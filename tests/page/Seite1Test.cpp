@@ -4,6 +4,7 @@
 #include "page/ShearLaw.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
+#include "platform/Recordset.h"
 #include "platform/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -308,6 +309,56 @@ TEST_F(Seite1Test, PrintingPutsTheWideTableOnPaperAndRestoresTheScreen)
     page->DRUCKEN(bare);
     EXPECT_FALSE(shows(bare, "Tarvelo"));
     EXPECT_TRUE(shows(bare, "Scherparameter"));
+}
+
+// What a sheet put on paper: every primitive in order, as text.
+std::vector<std::string> printed(const RecordingSurface& paper)
+{
+    std::vector<std::string> all;
+    for (const auto& p : paper.primitives) {
+        char line[200];
+        std::snprintf(line, sizeof line, "%d %.4f %.4f %.4f %.4f %.4f %g ", p.kind, p.x1, p.y1, p.x2, p.y2, p.radius,
+                      p.width);
+        all.push_back(line + p.text);
+    }
+    return all;
+}
+
+TEST_F(Seite1Test, APageThatIsOnlyLaidOutPrintsTheSameSheetAsADrawnOne)
+{
+    std::vector<std::vector<std::string>> sheets;
+    for (const auto& surfaces : {Seite1::screen(96), Seite1::unseen(96)}) {
+        TestSession fresh;
+        fresh.cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (4,'Sand','Versuch 1',1,3)");
+        fresh.cnnX()->execute("INSERT INTO [E2] VALUES (4,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
+        Seite1 page(fresh, clock, nullptr, surfaces);
+        ASSERT_TRUE(page.load());
+        RecordingSurface paper(210 * 56.7, 297 * 56.7, 300, true);
+        page.DRUCKEN(paper);
+        sheets.push_back(printed(paper));
+    }
+    EXPECT_GT(sheets[0].size(), 500u);
+    EXPECT_EQ(sheets[0], sheets[1]);
+}
+
+TEST_F(Seite1Test, LoadingAndPrintingLeaveTheirGeometryCommitted)
+{
+    // Another connection sees only committed rows: the page's unit of work is closed.
+    const auto committedG0Rows = [this] {
+        Recordset rows(Connection::openFile(session.cnnX()->path()), "SELECT COUNT(*) FROM [G0] WHERE [ID]=4");
+        return rows.field(0).toLong();
+    };
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    EXPECT_EQ(committedG0Rows(), 6);
+    RecordingSurface paper(210 * 56.7, 297 * 56.7, 300, true);
+    page->DRUCKEN(paper);
+    page->ZOOM(120);
+    EXPECT_EQ(committedG0Rows(), 6);
+    set("E2", "[SIA]=100, [SIMAX]=10");  // refused: the stored geometry stays
+    EXPECT_FALSE(makePage()->load());
+    EXPECT_EQ(committedG0Rows(), 6);
+    session.cnnX()->execute("DELETE FROM [G0]");  // the connection itself is free to write
 }
 
 TEST_F(Seite1Test, KeysStandForStatusBarPanels)

@@ -198,7 +198,8 @@ int run(const Options& options)
                       << std::flush;
         const int warningsBefore = messages.warnings();
         // One page in memory at a time, however many records.
-        Seite1 page(session, clock, nullptr, Seite1::screen(options.dpi));
+        Seite1 page(session, clock, nullptr,
+                    options.png.empty() ? Seite1::unseen(options.dpi) : Seite1::screen(options.dpi));
         page.state().pageNumber = static_cast<int16_t>(options.all ? k : 1);
         page.state().pageCount = static_cast<int16_t>(options.all ? count : 1);
         if (!evaluate(session, page, id) || messages.warnings() != warningsBefore) {
