@@ -1,5 +1,6 @@
 #include "RecordCopy.h"
 
+#include "data/TestPoints.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
@@ -11,11 +12,18 @@ namespace {
 void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr<Connection>& target, int32_t from,
                 int32_t to)
 {
-    for (const char* table : {"E1", "E2", "A1", "G0"}) {
-        const std::string select = std::string("SELECT * FROM [") + table + "] WHERE [ID]=";
+    for (const std::string table : {"E1", "E2", "A1", "G0", "E3"}) {
+        // Test results exist only in projects that have had them; the target gets the
+        // table with the first record that brings some.
+        const bool testPoints = table == "E3";
+        if (testPoints && !TestPoints::exists(*source))
+            continue;
+        const std::string select = "SELECT * FROM [" + table + "] WHERE [ID]=";
         Recordset rows(source, select + std::to_string(from));
         if (rows.isEOF())
             continue;
+        if (testPoints)
+            TestPoints::create(*target);
         Recordset copies(target, select + std::to_string(to));
         for (; !rows.isEOF(); rows.moveNext()) {
             copies.addNew();

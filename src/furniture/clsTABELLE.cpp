@@ -268,7 +268,8 @@ void clsTABELLE::TITEL(const std::string& TXT)
     text(EXDL + ERL, EYDO + ERO - ERZ - 1.5f, TXT, 0, 2);
 }
 
-void clsTABELLE::FUSSNOTE(const std::string& TXT)
+void clsTABELLE::FUSSNOTE(const std::string& TXT, int16_t ZEILE)
 {
-    text(EXDL + ERL + 1.5f, EYDO + ERO + headerHeight_ + bodyHeight_ + footHeight_ + ERZ + 1.5f, TXT, 0, 0);
+    text(EXDL + ERL + 1.5f, EYDO + ERO + headerHeight_ + bodyHeight_ + footHeight_ + ERZ + 1.5f + ZEILE * EZH * EZA, TXT,
+         0, 0);
 }

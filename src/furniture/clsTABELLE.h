@@ -52,7 +52,8 @@ public:
     // body window selects raises to the caller.
     void TABELLE(const Cells& X, int16_t POSITION);
     void TITEL(const std::string& TXT);
-    void FUSSNOTE(const std::string& TXT);
+    // A note below the table; ZEILE counts the lines of notes from 0.
+    void FUSSNOTE(const std::string& TXT, int16_t ZEILE = 0);
 
 private:
     Surface& target() const;

@@ -4,6 +4,7 @@
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
 
+using FigureLines::markers;
 using FigureLines::red;
 using FigureLines::segment;
 
@@ -65,6 +66,10 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
         [&] { normalizeGrid(); },
         [&] {
             g->SKALEN(1, s.normalized, s.phi);
+            // Measured points of both laws widen the ranges that figure 14 shares.
+            const auto [pointsX, pointsY] = s.measured({TestPoints::Contact, TestPoints::ContactResidual}, true);
+            if (!pointsX.empty())
+                g->SKALEN(2, pointsX, pointsY);
             g->SKALEN(3, s.normalized, s.phir);
         },
         [&] { g->POLYGON(s.normalized, s.phi); },
@@ -79,6 +84,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, red);
             segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phi.at(0));
         },
+        [&] { markers(*g, s.measured({TestPoints::Contact}, true)); },
     });
 }
 
@@ -120,5 +126,6 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, red);
             segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phir.at(0));
         },
+        [&] { markers(*g, s.measured({TestPoints::ContactResidual}, true)); },
     });
 }

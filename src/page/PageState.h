@@ -1,9 +1,14 @@
 #pragma once
 
+#include "data/TestPoints.h"
 #include "graphics/clsGRAFIK.h"
+#include "page/LawFit.h"
 #include "platform/VbError.h"
 
 #include <array>
+#include <cmath>
+#include <numbers>
+#include <optional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,6 +26,25 @@ struct PageState {
     float SIB = 0, A = 0, C = 0, AR = 0, CR = 0, AB = 0, CB = 0, ARB = 0, CRB = 0;
     float SIA = 0, SI1 = 0, SI2 = 0, SIMAX = 0;
     int16_t N = 0;
+
+    // Shear-test results of the record and the laws fitted to them, by TestPoints::Law.
+    std::vector<ShearTestPoint> points;
+    std::array<std::optional<LawFit::Fit>, 4> fits;
+
+    // The measured points of the laws in a figure's coordinates: (σ', τ), or with angles
+    // (σ'/σb, arctan(τ/σ') in degrees).
+    std::pair<std::vector<float>, std::vector<float>> measured(std::initializer_list<TestPoints::Law> laws,
+                                                               bool angles) const
+    {
+        std::vector<float> x, y;
+        for (const TestPoints::Law law : laws) {
+            for (const auto& [sigma, tau] : TestPoints::of(points, law)) {
+                x.push_back(static_cast<float>(angles ? sigma / SIB : sigma));
+                y.push_back(static_cast<float>(angles ? std::atan(tau / sigma) * 180 / std::numbers::pi : tau));
+            }
+        }
+        return {x, y};
+    }
 
     // Display flags of the page context.
     bool header = true;

@@ -3,6 +3,9 @@
 #include "page/Seite1.h"
 #include "platform/Session.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace {
 
 // A column of cells from top to bottom.
@@ -50,9 +53,56 @@ void ParameterTables::draw(Surface& target, const Layout& layout, const clsTABEL
     table.SCHRIFTEINSTELLUNGEN("", layout.fontSize, 0, 0, 0, 0);
     table.TABELLE(header, clsTABELLE::Header);
     table.TABELLE(body, clsTABELLE::Body);
+    if (layout.fitLines != Layout::FitLines::None)
+        drawFitLines(table, layout.fitLines == Layout::FitLines::Wide);
     table.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
     if (layout.title)
         table.TITEL(s.text("Scherparameter", "Shear parameter"));
+}
+
+std::vector<Variant> ParameterTables::lawNames(bool wide) const
+{
+    const PageState& s = page_.state();
+    if (wide)
+        return {s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
+                s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
+                s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
+                s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")};
+    return {s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
+            s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
+            s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
+            s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")};
+}
+
+void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
+{
+    const PageState& s = page_.state();
+    if (!s.hasLanguage())
+        return;
+    // The narrow names keep the lines short: on paper the soil's laws stand in a second
+    // column, so the notes fit above the figures below the table.
+    const std::vector<Variant> names = lawNames(false);
+    const float left = table.EXDL;
+    int16_t line = 0;
+    for (std::size_t law = 0; law < s.fits.size(); ++law) {
+        if (!s.fits[law])
+            continue;
+        char r2[32];
+        std::snprintf(r2, sizeof r2, "%.3f", s.fits[law]->r2);
+        std::string value = r2;
+        if (s.SPR == 3)
+            std::replace(value.begin(), value.end(), '.', ',');
+        const std::string n = std::to_string(s.fits[law]->n);
+        if (wide && law == 2) {
+            table.EXDL = left + table.tableWidth() / 2;
+            line = 0;
+        }
+        table.FUSSNOTE(names[law].text() + ": " +
+                           (s.SPR == 3 ? "Anpassung an " + n + " Versuchswerte, R² = " + value
+                                       : "Fitted to " + n + " test results, R² = " + value),
+                       line++);
+    }
+    table.EXDL = left;
 }
 
 clsTABELLE::Cells ParameterTables::mohrHeader() const
@@ -102,16 +152,11 @@ std::vector<std::vector<Variant>> ParameterTables::values() const
 
 void ParameterTables::BILD17(int16_t OBJ, float XDL, float YDO)
 {
-    PageState& s = page_.state();
     page_.trap("Bild 17").run({[&] {
         if (OBJ == 0)
             page_.box(17).clear();
         const clsTABELLE::Cells header = join({Column{"", "", ""}}, {mohrHeader()});
-        const clsTABELLE::Cells body = join({Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
-                                                    s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
-                                                    s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
-                                                    s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")}},
-                                            {mohrValues()});
+        const clsTABELLE::Cells body = join({lawNames(false)}, {mohrValues()});
         draw(page_.target(17, OBJ), {XDL, YDO, 1, 7, {21, 14, 14, 14}, {2, 1, 1}, {0, 1, 1, 0}, {0, 1, 1, 1}, 7, true},
              header, body);
     }});
@@ -119,31 +164,24 @@ void ParameterTables::BILD17(int16_t OBJ, float XDL, float YDO)
 
 void ParameterTables::BILD18(int16_t OBJ, float XDL, float YDO)
 {
-    PageState& s = page_.state();
     page_.trap("Bild 18").run({[&] {
         const clsTABELLE::Cells header = join({Column{"", "", ""}}, {coulombHeader()});
-        const clsTABELLE::Cells body = join({Column{s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
-                                                    s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r")}},
-                                            {coulombValues(2)});
-        draw(page_.target(18, OBJ), {XDL, YDO, 1, 40, {21, 18, 18}, {2, 1}, {0, 1, 0}, {0, 1, 1}, 7, false}, header,
+        const std::vector<Variant> names = lawNames(false);
+        const clsTABELLE::Cells body = join({Column(names.begin(), names.begin() + 2)}, {coulombValues(2)});
+        draw(page_.target(18, OBJ),
+             {XDL, YDO, 1, 40, {21, 18, 18}, {2, 1}, {0, 1, 0}, {0, 1, 1}, 7, false, Layout::FitLines::Narrow}, header,
              body);
     }});
 }
 
 void ParameterTables::BILD17D(int16_t OBJ, float XDL, float YDO)
 {
-    PageState& s = page_.state();
     page_.trap("Bild 17D").run({[&] {
         const clsTABELLE::Cells header = join({Column{"", "", ""}}, {mohrHeader(), coulombHeader()});
-        const clsTABELLE::Cells body =
-            join({Column{s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
-                         s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
-                         s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
-                         s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")}},
-                 {mohrValues(), coulombValues(4)});
+        const clsTABELLE::Cells body = join({lawNames(true)}, {mohrValues(), coulombValues(4)});
         draw(page_.target(17, OBJ),
              {XDL, YDO, 1.5f, 7, {46, 21, 21, 21, 21, 21}, {2, 1, 1, 2, 1}, {0, 1, 1, 0, 1, 0}, {0, 1, 1, 1, 1, 1}, 8,
-              true},
+              true, Layout::FitLines::Wide},
              header, body);
     }});
 }

@@ -29,8 +29,16 @@ private:
         std::vector<int16_t> ELGIT, ELGITLEER, ELA;
         int16_t fontSize;
         bool title;
+        // One line per law fitted to test results below the table, naming the law as the
+        // narrow or the wide table does.
+        enum class FitLines { None, Narrow, Wide } fitLines = FitLines::None;
     };
     void draw(Surface& target, const Layout& layout, const clsTABELLE::Cells& header, const clsTABELLE::Cells& body);
+    // The names of the four laws as the rows of the narrow screen tables or of the wide
+    // printed one show them.
+    std::vector<Variant> lawNames(bool wide) const;
+    // "Anpassung an n Versuchswerte, R² = 0,987" for each law fitted to test results.
+    void drawFitLines(clsTABELLE& table, bool wide);
     // Soil values, or "-" when the record has no soil law (ab = 0).
     Variant soil(float value) const;
     // Coulomb values, empty when there is no Coulomb line.

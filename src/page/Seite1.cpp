@@ -2,6 +2,7 @@
 
 #include "furniture/clsKOPFFUSS.h"
 #include "input/RecordRules.h"
+#include "data/TestPoints.h"
 #include "page/FrictionAngleFigures.h"
 #include "page/ParameterTables.h"
 #include "page/ReductionFigures.h"
@@ -224,10 +225,16 @@ bool Seite1::readRecord(std::optional<int32_t> record)
         for (const auto& [column, value] : singles)
             e2.DTVS(column, *value);
         e2.DTVI("N", s.N);
+        s.points = TestPoints::read(session_.cnnX(), s.ID);
     } catch (const VbError& error) {
         // A stored value that fits no number of its column (a damaged or edited file).
         refuse("\n" + error.description());
         return false;
+    }
+    for (int law = 0; law < 4; ++law) {
+        const auto fitted = LawFit::fit(TestPoints::of(s.points, TestPoints::Law(law)), s.SIB);
+        s.fits[law] = std::holds_alternative<LawFit::Fit>(fitted) ? std::optional(std::get<LawFit::Fit>(fitted))
+                                                                  : std::nullopt;
     }
     return true;
 }

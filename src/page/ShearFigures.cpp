@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+using FigureLines::markers;
 using FigureLines::red;
 using FigureLines::segment;
 
@@ -102,15 +103,19 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             }
         },
         [&] {
-            // Without a Coulomb line the curve alone sets the ranges.
+            // Without a Coulomb line the curve alone sets the ranges; measured points (peak
+            // and residual, as figure 12 shares the ranges) widen them.
+            const auto [pointsX, pointsY] = s.measured({TestPoints::Contact, TestPoints::ContactResidual}, false);
             if (s.coulomb) {
                 X = {0, s.SIMAX};
                 Y = {s.cc, ShearLaw::tau(s.SIMAX, s.phic) + s.cc};
                 g->SKALEN(1, X, Y);
-                g->SKALEN(3, s.grid, s.tau);
-            } else {
-                g->SKALEN(-1, s.grid, s.tau);
+            } else if (!pointsX.empty()) {
+                g->SKALEN(1, s.grid, s.tau);
             }
+            if (!pointsX.empty())
+                g->SKALEN(2, pointsX, pointsY);
+            g->SKALEN(s.coulomb || !pointsX.empty() ? 3 : -1, s.grid, s.tau);
         },
         [&] {
             s.XMAX11 = page_.readG0(11, "XMAX");
@@ -133,6 +138,7 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             segment(*g, s.SI1, s.SI1, 0, s.tau1);
             segment(*g, s.SI2, s.SI2, 0, s.tau2);
         },
+        [&] { markers(*g, s.measured({TestPoints::Contact}, false)); },
     });
 }
 
@@ -192,5 +198,6 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
             s.ccr = line.intercept;
             segment(*g, 0, s.XMAX11, s.ccr, s.ccr + ShearLaw::tau(s.XMAX11, s.phicr));
         },
+        [&] { markers(*g, s.measured({TestPoints::ContactResidual}, false)); },
     });
 }

@@ -1,5 +1,6 @@
 #include "RecordCommands.h"
 
+#include "data/TestPoints.h"
 #include "input/RecordRules.h"
 #include "platform/Connection.h"
 #include "shell/CloseThroughCommand.h"
@@ -117,10 +118,12 @@ void RecordCommands::mnuAUSWAHL()
 
 void RecordCommands::deleteRecord(int32_t id)
 {
-    // A record lives in four tables; leaving its rows behind would hand them to the next
-    // record that gets the same identifier.
+    // A record lives in up to five tables; leaving its rows behind would hand them to the
+    // next record that gets the same identifier.
+    auto db = window_.session().cnnX();
+    TestPoints::remove(*db, id);
     for (const char* table : {"E2", "A1", "G0", "E1"})
-        window_.session().cnnX()->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
+        db->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
 }
 
 void RecordCommands::inTransaction(const std::function<void()>& work)

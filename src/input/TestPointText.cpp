@@ -1,0 +1,104 @@
+#include "TestPointText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace TestPointText {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r\"");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t\r\"");
+    return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string> cells(const std::string& line, char separator)
+{
+    std::vector<std::string> found;
+    std::string cell;
+    std::istringstream stream(line);
+    while (std::getline(stream, cell, separator))
+        found.push_back(trimmed(cell));
+    if (!line.empty() && line.back() == separator)
+        found.emplace_back();
+    return found;
+}
+
+// Spreadsheet rows carry tabs; a CSV file with decimal commas separates by ';'.
+char separatorOf(const std::string& text)
+{
+    if (text.find('\t') != std::string::npos)
+        return '\t';
+    return text.find(';') != std::string::npos ? ';' : ',';
+}
+
+}  // namespace
+
+std::optional<double> number(const std::string& cell)
+{
+    std::string text = trimmed(cell);
+    std::replace(text.begin(), text.end(), ',', '.');
+    if (!text.empty() && text.front() == '+')
+        text.erase(0, 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+Parsed parse(const std::string& text)
+{
+    Parsed parsed;
+    const char separator = separatorOf(text);
+    std::istringstream lines(text);
+    std::string line;
+    for (int lineNumber = 1; std::getline(lines, line); ++lineNumber) {
+        const std::vector<std::string> row = cells(line, separator);
+        if (std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); }))
+            continue;
+        Row values;
+        for (const std::string& cell : row) {
+            const std::optional<double> value = number(cell);
+            if (!value && !cell.empty()) {
+                if (parsed.rows.empty() && parsed.header.empty()) {
+                    parsed.header = row;  // words in the first line name the columns
+                    values.clear();
+                    break;
+                }
+                parsed.badLine = lineNumber;
+                parsed.badCell = cell;
+                return parsed;
+            }
+            values.push_back(value);
+        }
+        if (!values.empty())
+            parsed.rows.push_back(values);
+    }
+    return parsed;
+}
+
+std::string Parsed::problem(int language) const
+{
+    if (badLine == 0)
+        return {};
+    const std::string line = std::to_string(badLine);
+    return language == 1 ? "Line " + line + ": \"" + badCell + "\" is not a number."
+                         : "Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.";
+}
+
+std::size_t Parsed::columns() const
+{
+    std::size_t widest = header.size();
+    for (const Row& row : rows)
+        widest = std::max(widest, row.size());
+    return widest;
+}
+
+}  // namespace TestPointText

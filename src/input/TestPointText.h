@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Test results as text: rows pasted from a spreadsheet (tab-separated, decimal comma or
+// point), or a CSV file with ';' and decimal comma or with ',' and decimal point. The
+// first line may be a header. Empty cells are values not measured.
+namespace TestPointText {
+
+using Row = std::vector<std::optional<double>>;
+
+struct Parsed {
+    std::vector<Row> rows;            // numbers by row and column
+    std::vector<std::string> header;  // the header's cells, when the text has one
+    int badLine = 0;                  // 1-based line of the first cell that is no number
+    std::string badCell;
+    // Empty when every cell was read.
+    std::string problem(int language) const;
+    // The widest row's number of cells.
+    std::size_t columns() const;
+};
+
+Parsed parse(const std::string& text);
+// A number with a decimal comma or point; nothing for an empty cell or other text.
+std::optional<double> number(const std::string& cell);
+
+}  // namespace TestPointText

@@ -1,0 +1,69 @@
+#include "LawFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace LawFit {
+
+std::string Problem::text(int language) const
+{
+    const bool english = language == 1;
+    const std::string number = std::to_string(point);
+    switch (kind) {
+    case NotPositive:
+        return english ? "Test result " + number + ": σ' and τ must be greater than 0."
+                       : "Versuchswert " + number + ": σ' und τ müssen größer als 0 sein.";
+    case ReferenceStress:
+        return english ? "The reference stress σb must be greater than 0."
+                       : "Die Bezugsspannung σb muss größer als 0 sein.";
+    case TooFew:
+        break;
+    }
+    return english ? "The fit needs at least two test results with different normal stresses σ'."
+                   : "Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.";
+}
+
+std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
+{
+    if (!(sigmaB > 0))
+        return Problem{Problem::ReferenceStress};
+    std::vector<double> x, phi;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto [sigma, tau] = points[i];
+        // Negated comparisons also catch NaN.
+        if (!(sigma > 0) || !(tau > 0) || !std::isfinite(sigma) || !std::isfinite(tau))
+            return Problem{Problem::NotPositive, static_cast<int>(i + 1)};
+        x.push_back(std::log10(sigma / sigmaB));
+        phi.push_back(std::atan(tau / sigma) * 180 / std::numbers::pi);
+    }
+    const double n = static_cast<double>(x.size());
+    double meanX = 0, meanPhi = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        meanX += x[i] / n;
+        meanPhi += phi[i] / n;
+    }
+    // Sums about the means: accurate also for stresses far from σb.
+    double sxx = 0, sxy = 0, syy = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sxx += (x[i] - meanX) * (x[i] - meanX);
+        sxy += (x[i] - meanX) * (phi[i] - meanPhi);
+        syy += (phi[i] - meanPhi) * (phi[i] - meanPhi);
+    }
+    if (x.size() < 2 || !(sxx > 0))
+        return Problem{Problem::TooFew};
+    Fit result;
+    result.n = static_cast<int>(x.size());
+    result.c = sxy / sxx;
+    result.a = meanPhi - result.c * meanX;
+    double residual = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double deviation = phi[i] - (result.a + result.c * x[i]);
+        residual += deviation * deviation;
+        result.maxDev = std::max(result.maxDev, std::abs(deviation));
+    }
+    result.r2 = syy > 0 ? 1 - residual / syy : 1;
+    return result;
+}
+
+}  // namespace LawFit

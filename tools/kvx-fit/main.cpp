@@ -1,0 +1,95 @@
+// kvx-fit POINTS.csv --sigma-b SB
+// Fits the strength law φ = a + c · lg(σ'/σb) to shear-test results and prints the fit
+// as one JSON object. The CSV holds σ', τ and optionally τr (kN/m²), one test a row,
+// with ';' and decimal comma or ',' and decimal point, and may start with a header.
+#include "input/TestPointText.h"
+#include "page/LawFit.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <string>
+
+namespace {
+
+// The points of one column of τ; a missing value fails the fit with the point's number.
+LawFit::Points column(const TestPointText::Parsed& table, std::size_t tau)
+{
+    LawFit::Points points;
+    const double missing = std::numeric_limits<double>::quiet_NaN();
+    for (const TestPointText::Row& row : table.rows) {
+        const auto value = [&](std::size_t i) { return i < row.size() && row[i] ? *row[i] : missing; };
+        points.push_back({value(0), value(tau)});
+    }
+    return points;
+}
+
+std::string number(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kvx-fit"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Fits phi = a + c * lg(sigma'/sigma_b) to shear-test results; prints JSON."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("POINTS.csv"), QStringLiteral("columns sigma, tau and optionally tau_r"));
+    const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),
+                                    QStringLiteral("SB"));
+    parser.addOption(sigmaB);
+    parser.process(app);
+    bool isNumber = false;
+    const double reference = parser.value(sigmaB).toDouble(&isNumber);
+    if (parser.positionalArguments().size() != 1 || !isNumber) {
+        std::cerr << "kvx-fit: one file of test results and --sigma-b with a number are needed\n"
+                  << parser.helpText().toStdString();
+        return 2;
+    }
+    const QString path = parser.positionalArguments().front();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::cerr << "kvx-fit: cannot read " << path.toStdString() << "\n";
+        return 1;
+    }
+    const TestPointText::Parsed table = TestPointText::parse(file.readAll().toStdString());
+    std::string problem = table.problem(1);
+    if (problem.empty() && table.columns() < 2)
+        problem = "the file needs the columns sigma and tau";
+    std::string json = "{";
+    const auto add = [&](std::size_t tau, const char* suffix) {
+        const auto fitted = LawFit::fit(column(table, tau), reference);
+        if (const auto* why = std::get_if<LawFit::Problem>(&fitted)) {
+            problem = why->text(1);
+            return;
+        }
+        const LawFit::Fit& fit = std::get<LawFit::Fit>(fitted);
+        const std::string s = suffix;
+        if (tau == 1)
+            json += "\"n\":" + std::to_string(fit.n);
+        json += ",\"a" + s + "\":" + number(fit.a) + ",\"c" + s + "\":" + number(fit.c) + ",\"r2" + s +
+                "\":" + number(fit.r2) + ",\"max_dev" + (s.empty() ? "" : "_" + s) + "\":" + number(fit.maxDev);
+    };
+    if (problem.empty())
+        add(1, "");
+    if (problem.empty() && table.columns() >= 3)
+        add(2, "r");
+    if (!problem.empty()) {
+        std::cerr << "kvx-fit: " << path.toStdString() << ": " << problem << "\n";
+        return 1;
+    }
+    std::cout << json << "}\n";
+    return 0;
+}
