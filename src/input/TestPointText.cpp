@@ -67,8 +67,8 @@ Parsed parse(const std::string& text)
         for (const std::string& cell : row) {
             const std::optional<double> value = number(cell);
             if (!value && !cell.empty()) {
-                if (parsed.rows.empty() && parsed.header.empty()) {
-                    parsed.header = row;  // words in the first line name the columns
+                if (parsed.rows.empty() && parsed.header.empty() && !number(row.front())) {
+                    parsed.header = row;  // a first line that starts with a word names the columns
                     values.clear();
                     break;
                 }

@@ -1,4 +1,5 @@
 #include "TestSession.h"
+#include "data/TestPoints.h"
 #include "data/clsDATEN.h"
 #include "page/Seite1.h"
 #include "page/ShearLaw.h"
@@ -359,6 +360,52 @@ TEST_F(Seite1Test, LoadingAndPrintingLeaveTheirGeometryCommitted)
     EXPECT_FALSE(makePage()->load());
     EXPECT_EQ(committedG0Rows(), 6);
     session.cnnX()->execute("DELETE FROM [G0]");  // the connection itself is free to write
+}
+
+TEST_F(Seite1Test, TestResultsAreMarkedInsideTheAxesAndTheirFitsNamedBelowTheTables)
+{
+    const auto circles = [](const Surface& box) {
+        return dynamic_cast<const RecordingSurface&>(box).ofKind(RecordingSurface::Primitive::Circle).size();
+    };
+    const auto noteWith = [](const Surface& box, const std::string& part) {
+        for (const auto& text : dynamic_cast<const RecordingSurface&>(box).texts()) {
+            if (text.text.find(part) != std::string::npos)
+                return true;
+        }
+        return false;
+    };
+    auto page = makePage();
+    ASSERT_TRUE(page->load());
+    for (const int figure : {11, 12, 13, 14})
+        EXPECT_EQ(circles(page->box(figure)), 0u) << figure;
+    EXPECT_FALSE(noteWith(page->box(17), "Anpassung"));
+
+    // Peak angles 32°, 30°, 25° at σ'/σb = 0.1, 1, 10 (fit a = 29, c = −3.5, R² = 1 − 1.5/26);
+    // σ' = 600 lies beyond σmax = 100 and 32° above the curves: the axes take them in.
+    const auto tauAt = [](double sigma, double phi) { return sigma * std::tan(phi * M_PI / 180); };
+    TestPoints::write(session.cnnX(), 4,
+                      {{6, {tauAt(6, 32), tauAt(6, 26)}}, {60, {tauAt(60, 30), tauAt(60, 24)}},
+                       {600, {tauAt(600, 25), std::nullopt}}});
+    page = makePage();
+    ASSERT_TRUE(page->load());
+    EXPECT_EQ(circles(page->box(11)), 3u);
+    EXPECT_EQ(circles(page->box(12)), 2u);
+    EXPECT_EQ(circles(page->box(13)), 3u);
+    EXPECT_EQ(circles(page->box(14)), 2u);
+    EXPECT_GE(g0(11, "XMAX"), 600);
+    EXPECT_LE(g0(13, "XMIN"), 0.1f);
+    EXPECT_GE(g0(13, "XMAX"), 10);
+    EXPECT_GE(g0(13, "YMAX"), 32);
+    EXPECT_TRUE(noteWith(page->box(17), ": Anpassung an 3 Versuchswerte, R² = 0,942"));
+    EXPECT_TRUE(noteWith(page->box(17), ": Anpassung an 2 Versuchswerte, R² = 1,000"));
+
+    set("E1", "[SPR]=1");
+    page = makePage();
+    ASSERT_TRUE(page->load());
+    RecordingSurface paper(210 * 56.7, 297 * 56.7, 300, true);
+    page->DRUCKEN(paper);
+    EXPECT_TRUE(noteWith(paper, ": Fitted to 3 test results, R² = 0.942"));
+    EXPECT_TRUE(session.messages_.shown.empty());
 }
 
 TEST_F(Seite1Test, KeysStandForStatusBarPanels)

@@ -1,0 +1,92 @@
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+namespace {
+
+struct FitRun {
+    int exitCode;
+    QJsonObject fit;
+    std::string errors;
+};
+
+class KvxFitTest : public ::testing::Test {
+protected:
+    FitRun fit(const std::string& csv, const QString& sigmaB = QStringLiteral("100"))
+    {
+        const QString path = folder.filePath(QStringLiteral("points.csv"));
+        std::ofstream(path.toStdString(), std::ios::binary) << csv;
+        QProcess process;
+        process.start(QStringLiteral(KVX_FIT), {path, QStringLiteral("--sigma-b"), sigmaB});
+        process.waitForFinished(30000);
+        return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object(),
+                process.readAllStandardError().toStdString()};
+    }
+    // τ for a friction angle in degrees, with the digits a laboratory sheet would carry.
+    static std::string tau(double sigma, double phi)
+    {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.15g", sigma * std::tan(phi * M_PI / 180));
+        return text;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(KvxFitTest, PrintsThePeakAndResidualFitAsJson)
+{
+    // Peak 32°, 30°, 25° and residual 27°, 26°, 24° at σ'/σb = 0.1, 1, 10. Peak by hand:
+    // a = 29, c = −3.5, R² = 1 − 1.5/26, largest deviation 1.
+    const FitRun run = fit("sigma,tau,tau_r\n10," + tau(10, 32) + "," + tau(10, 27) + "\n100," + tau(100, 30) + "," +
+                           tau(100, 26) + "\n1000," + tau(1000, 25) + "," + tau(1000, 24) + "\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.fit.value("n").toInt(), 3);
+    EXPECT_NEAR(run.fit.value("a").toDouble(), 29, 1e-9);
+    EXPECT_NEAR(run.fit.value("c").toDouble(), -3.5, 1e-9);
+    EXPECT_NEAR(run.fit.value("r2").toDouble(), 1 - 1.5 / 26, 1e-9);
+    EXPECT_NEAR(run.fit.value("max_dev").toDouble(), 1, 1e-9);
+    // Residual: mean φ 77/3, Sxy = −3, c = −1.5; fitted 77/3 + 1.5, 77/3, 77/3 − 1.5 leave
+    // −1/6, 1/3, −1/6: SSres 1/6 of SStot 14/3.
+    EXPECT_NEAR(run.fit.value("ar").toDouble(), 77.0 / 3, 1e-9);
+    EXPECT_NEAR(run.fit.value("cr").toDouble(), -1.5, 1e-9);
+    EXPECT_NEAR(run.fit.value("r2r").toDouble(), 1 - (1.0 / 6) / (14.0 / 3), 1e-9);
+    EXPECT_NEAR(run.fit.value("max_dev_r").toDouble(), 1.0 / 3, 1e-9);
+    EXPECT_EQ(run.fit.keys().size(), 9);
+}
+
+TEST_F(KvxFitTest, DecimalCommasWithoutHeaderAndWithoutResidualColumn)
+{
+    const FitRun run = fit("25;15,8\r\n50;29,6\r\n100;58,1\r\n200;110,8\r\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.fit.value("n").toInt(), 4);
+    EXPECT_FALSE(run.fit.contains("ar"));
+    EXPECT_FALSE(run.fit.contains("max_dev_r"));
+    EXPECT_NEAR(run.fit.value("a").toDouble(), 29.995952653348, 1e-9);
+}
+
+TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
+{
+    for (const auto& [csv, message] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"sigma,tau\n25,15.8\n50,-1\n", "Test result 2: σ' and τ must be greater than 0."},
+             {"sigma,tau\n25,15.8\n", "at least two test results"},
+             {"sigma,tau\n25,15.8\n25,16\n", "different normal stresses"},
+             {"sigma;tau\n25;15,8\n50;x\n", "Line 3: \"x\" is not a number."},
+             {"sigma;tau;tau_r\n25;15,8;12\n50;29,6\n", "Test result 2"},
+             {"25\n50\n", "the columns sigma and tau"},
+             {"", "the columns sigma and tau"}}) {
+        const FitRun run = fit(csv);
+        EXPECT_EQ(run.exitCode, 1) << csv;
+        EXPECT_NE(run.errors.find(message), std::string::npos) << csv << " → " << run.errors;
+        EXPECT_TRUE(run.fit.isEmpty()) << csv;
+    }
+    EXPECT_EQ(fit("25,15.8\n50,29.6\n", QStringLiteral("x")).exitCode, 2);
+    EXPECT_NE(fit("25,15.8\n50,29.6\n", QStringLiteral("0")).errors.find("reference stress"), std::string::npos);
+}
+
+}  // namespace
