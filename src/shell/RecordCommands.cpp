@@ -171,6 +171,8 @@ void RecordCommands::saveInputForm()
         problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
     else if (problem.empty() && Variant(texts.at("SI1")).toDouble() == Variant(texts.at("SI2")).toDouble())
         problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
+    if (problem.empty())
+        problem = form_->testResultsProblem();
     if (!problem.empty()) {
         messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});
         return;

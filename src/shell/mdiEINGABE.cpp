@@ -1,5 +1,6 @@
 #include "mdiEINGABE.h"
 
+#include "data/TestPoints.h"
 #include "data/clsDATEN.h"
 #include "input/EINGABEPRUEFUNG.h"
 #include "platform/ErrorTrap.h"
@@ -7,6 +8,7 @@
 #include "platform/Session.h"
 #include "platform/Variant.h"
 #include "shell/QtControls.h"
+#include "shell/TestResultsTab.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -164,6 +166,10 @@ void mdiEINGABE::createControls()
     outputLayout->addRow(label("lblN", QStringLiteral("Unterteilungen"), output), addField("txtN", QStringLiteral("100")));
     tabs_->addTab(output, QStringLiteral("Ausgabevorgaben"));
 
+    testResults_ = new TestResultsTab(session_.messages(), language_, decimalSeparator_,
+                                      [this](const QString& name) { return field(name); }, tabs_);
+    tabs_->addTab(testResults_, QStringLiteral("Versuchswerte"));
+
     field("txtSIB")->setToolTip(QStringLiteral("Bezugsspannung"));
     field("txtSIA")->setToolTip(QStringLiteral("Beginn der Kompressions- und Bruchkurven"));
     cboSIMAX_->setToolTip(QStringLiteral("Ende der Kompressions- und Bruchkurven"));
@@ -178,6 +184,7 @@ void mdiEINGABE::applyLanguage()
     tabs_->setTabText(0, QStringLiteral("Mohr failure criterion"));
     tabs_->setTabText(1, QStringLiteral("Coulomb failure criterion"));
     tabs_->setTabText(2, QStringLiteral("preset device"));
+    tabs_->setTabText(3, QStringLiteral("Test results"));
     labels_.at(QStringLiteral("lblKEN"))->setText(QStringLiteral("File"));
     labels_.at(QStringLiteral("lblKOM"))->setText(QStringLiteral("comment"));
     labels_.at(QStringLiteral("lblSPR"))->setText(QStringLiteral("language"));
@@ -282,9 +289,18 @@ bool mdiEINGABE::OK(int32_t AKTID)
             if (QString::fromLatin1(name) == u"txtSIA" && !e2.DFTMT("SIMAX", QtComboBox(*cboSIMAX_)))
                 return;
         }
-        saved = true;
+        std::string problem;
+        TestPoints::write(session_.cnnX(), AKTID, testResults_->points(problem));
+        saved = problem.empty();
     }});
     return saved;
+}
+
+std::string mdiEINGABE::testResultsProblem() const
+{
+    std::string problem;
+    testResults_->points(problem);
+    return problem;
 }
 
 void mdiEINGABE::OEFFNEN(int32_t AKTID)
@@ -311,5 +327,6 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
             if (QString::fromLatin1(name) == u"txtSIA" && !e2.DTFM("SIMAX", simax))
                 return;
         }
+        testResults_->setPoints(TestPoints::read(session_.cnnX(), AKTID));
     }});
 }

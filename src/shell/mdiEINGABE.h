@@ -12,9 +12,10 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class Session;
+class TestResultsTab;
 
-// The input form of one record: identification and comment above three tabs (Mohr
-// parameters, Coulomb stresses, output presets). Fields are checked when they are left;
+// The input form of one record: identification and comment above four tabs (Mohr
+// parameters, Coulomb stresses, output presets, shear-test results). Fields are checked when they are left;
 // the main window decides which record the form shows and when it is stored.
 class mdiEINGABE : public QWidget {
     Q_OBJECT
@@ -45,6 +46,9 @@ public:
     QComboBox* cboSIMAX() const { return cboSIMAX_; }
     QComboBox* cboSPR() const { return cboSPR_; }
     QTabWidget* tabs() const { return tabs_; }
+    TestResultsTab* testResults() const { return testResults_; }
+    // Why the test results cannot be stored, empty when they can.
+    std::string testResultsProblem() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +70,7 @@ private:
     QGroupBox* fraBODEN_ = nullptr;
     QComboBox* cboSIMAX_ = nullptr;
     QComboBox* cboSPR_ = nullptr;
+    TestResultsTab* testResults_ = nullptr;
     std::map<QString, QLineEdit*> fields_;
     std::map<QString, QLabel*> labels_;
 };

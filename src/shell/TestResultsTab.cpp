@@ -1,0 +1,228 @@
+#include "TestResultsTab.h"
+
+#include "input/TestPointText.h"
+#include "page/LawFit.h"
+#include "platform/MessageService.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int columns = 5;  // σ', then τ by law
+
+// The parameter fields a fitted law goes into, by law.
+const std::pair<const char*, const char*> lawFields[] = {
+    {"txtA", "txtC"}, {"txtAR", "txtCR"}, {"txtAB", "txtCB"}, {"txtARB", "txtCRB"}};
+
+}  // namespace
+
+TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const std::string& decimalSeparator,
+                               FieldLookup field, QWidget* parent)
+    : QWidget(parent), messages_(messages), language_(language), decimalSeparator_(decimalSeparator),
+      field_(std::move(field))
+{
+    setObjectName(QStringLiteral("fraVERSUCHE"));
+    grid_ = new QTableWidget(TestPoints::maximum, columns, this);
+    grid_->setObjectName(QStringLiteral("grdVERSUCHE"));
+    grid_->setHorizontalHeaderLabels({QStringLiteral("σ' [kN/m²]"), QStringLiteral("τf [kN/m²]"),
+                                      QStringLiteral("τr [kN/m²]"), QStringLiteral("τB [kN/m²]"),
+                                      QStringLiteral("τBr [kN/m²]")});
+    const QStringList tips =
+        english() ? QStringList{QStringLiteral("normal stress"), QStringLiteral("peak contact shear strength"),
+                                QStringLiteral("residual contact shear strength"),
+                                QStringLiteral("peak shear strength of the soil"),
+                                QStringLiteral("residual shear strength of the soil")}
+                  : QStringList{QStringLiteral("Normalspannung"), QStringLiteral("Kontaktscherfestigkeit"),
+                                QStringLiteral("Kontaktrestfestigkeit"), QStringLiteral("Scherfestigkeit des Bodens"),
+                                QStringLiteral("Restfestigkeit des Bodens")};
+    for (int column = 0; column < columns; ++column)
+        grid_->horizontalHeaderItem(column)->setToolTip(tips[column]);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->installEventFilter(this);
+
+    const auto button = [this](const char* name, const QString& text, auto action) {
+        auto* push = new QPushButton(text, this);
+        push->setObjectName(QString::fromLatin1(name));
+        connect(push, &QPushButton::clicked, this, action);
+        return push;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("cmdEINFUEGEN", english() ? QStringLiteral("Paste") : QStringLiteral("Einfügen"),
+                              [this] { paste(QApplication::clipboard()->text().toStdString()); }));
+    buttons->addWidget(button("cmdCSV", english() ? QStringLiteral("Import CSV…") : QStringLiteral("CSV importieren…"),
+                              [this] {
+                                  const QString path = QFileDialog::getOpenFileName(
+                                      this, english() ? QStringLiteral("Test results") : QStringLiteral("Versuchswerte"),
+                                      {}, QStringLiteral("CSV (*.csv *.txt);;* (*)"));
+                                  if (!path.isEmpty())
+                                      importCsv(path);
+                              }));
+    buttons->addStretch();
+    buttons->addWidget(button("cmdANPASSEN", english() ? QStringLiteral("Fit") : QStringLiteral("Anpassen"),
+                              [this] { fit(); }));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+}
+
+void TestResultsTab::warn(const std::string& text) const
+{
+    messages_.show({english() ? "Test results" : "Versuchswerte", text, MessageService::Buttons::Ok,
+                    MessageService::Icon::Warning});
+}
+
+QString TestResultsTab::numberText(double value, int decimals) const
+{
+    QString text = decimals < 0 ? QString::number(value, 'g', 15) : QString::number(value, 'f', decimals);
+    return text.replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator_));
+}
+
+std::vector<ShearTestPoint> TestResultsTab::points(std::string& problem) const
+{
+    std::vector<ShearTestPoint> points;
+    problem.clear();
+    for (int row = 0; row < grid_->rowCount() && problem.empty(); ++row) {
+        std::optional<double> values[columns];
+        bool any = false;
+        for (int column = 0; column < columns; ++column) {
+            const QTableWidgetItem* item = grid_->item(row, column);
+            const std::string text = item ? item->text().trimmed().toStdString() : std::string();
+            values[column] = TestPointText::number(text);
+            any = any || !text.empty();
+            if (!text.empty() && (!values[column] || *values[column] <= 0))
+                problem = english() ? "Row " + std::to_string(row + 1) + ": \"" + text + "\" is no value above 0."
+                                    : "Zeile " + std::to_string(row + 1) + ": \"" + text + "\" ist kein Wert über 0.";
+        }
+        if (!any || !problem.empty())
+            continue;
+        if (!values[0]) {
+            problem = english() ? "Row " + std::to_string(row + 1) + ": the normal stress σ' is missing."
+                                : "Zeile " + std::to_string(row + 1) + ": die Normalspannung σ' fehlt.";
+            continue;
+        }
+        points.push_back({*values[0], {values[1], values[2], values[3], values[4]}});
+    }
+    return points;
+}
+
+void TestResultsTab::setPoints(const std::vector<ShearTestPoint>& points)
+{
+    grid_->clearContents();
+    for (std::size_t row = 0; row < points.size() && row < TestPoints::maximum; ++row) {
+        grid_->setItem(static_cast<int>(row), 0, new QTableWidgetItem(numberText(points[row].sigma)));
+        for (int law = 0; law < 4; ++law) {
+            if (points[row].tau[law])
+                grid_->setItem(static_cast<int>(row), law + 1, new QTableWidgetItem(numberText(*points[row].tau[law])));
+        }
+    }
+}
+
+bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn, bool replace)
+{
+    const TestPointText::Parsed table = TestPointText::parse(text);
+    std::string problem = table.problem(language_);
+    if (problem.empty() && table.rows.empty())
+        problem = english() ? "The text holds no test results." : "Der Text enthält keine Versuchswerte.";
+    else if (problem.empty() && (firstRow + table.rows.size() > TestPoints::maximum ||
+                                 firstColumn + table.columns() > columns))
+        problem = english() ? "At most 20 test results with σ' and four strengths fit into the table."
+                            : "In die Tabelle passen höchstens 20 Versuchswerte mit σ' und vier Festigkeiten.";
+    if (!problem.empty()) {
+        warn(problem);
+        return false;
+    }
+    if (replace)
+        grid_->clearContents();
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
+            const auto& value = table.rows[row][column];
+            grid_->setItem(firstRow + static_cast<int>(row), firstColumn + static_cast<int>(column),
+                           new QTableWidgetItem(value ? numberText(*value) : QString()));
+        }
+    }
+    return true;
+}
+
+bool TestResultsTab::paste(const std::string& text)
+{
+    return fill(text, std::max(0, grid_->currentRow()), std::max(0, grid_->currentColumn()), false);
+}
+
+bool TestResultsTab::importCsv(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn((english() ? "Cannot read " : "Die Datei kann nicht gelesen werden: ") + path.toStdString());
+        return false;
+    }
+    // The file's tests replace the grid's, unless the file is refused.
+    return fill(file.readAll().toStdString(), 0, 0, true);
+}
+
+void TestResultsTab::fit()
+{
+    std::string problem;
+    const std::vector<ShearTestPoint> tests = points(problem);
+    const std::optional<double> sigmaB = TestPointText::number(field_(QStringLiteral("txtSIB"))->text().toStdString());
+    static const char* const lawNames[2][4] = {
+        {"Kontakt", "Kontakt, Restfestigkeit", "Boden", "Boden, Restfestigkeit"},
+        {"Contact", "Contact, residual", "Soil", "Soil, residual"}};
+    std::optional<LawFit::Fit> fits[4];
+    std::string report;
+    for (int law = 0; law < 4 && problem.empty(); ++law) {
+        const auto measured = TestPoints::of(tests, TestPoints::Law(law));
+        if (measured.empty())
+            continue;
+        const auto result = LawFit::fit(measured, sigmaB.value_or(0));
+        if (const auto* why = std::get_if<LawFit::Problem>(&result)) {
+            problem = std::string(lawNames[english()][law]) + ": " + why->text(language_);
+            break;
+        }
+        const LawFit::Fit& fit = std::get<LawFit::Fit>(result);
+        fits[law] = fit;
+        const auto number = [this](double value, int decimals) { return numberText(value, decimals).toStdString(); };
+        report += std::string(lawNames[english()][law]) + ": a = " + number(fit.a, 2) + "°, c = " + number(fit.c, 2) +
+                  "°, R² = " + number(fit.r2, 3) + (english() ? ", largest deviation " : ", größte Abweichung ") +
+                  number(fit.maxDev, 2) + "° (" + std::to_string(fit.n) +
+                  (english() ? " test results)\n" : " Versuchswerte)\n");
+    }
+    if (problem.empty() && report.empty())
+        problem = english() ? "No test results have been entered." : "Es sind keine Versuchswerte eingegeben.";
+    if (!problem.empty()) {
+        warn(problem);
+        return;
+    }
+    report += english() ? "\nCopy the values into the input fields?" : "\nWerte in die Eingabefelder übernehmen?";
+    if (messages_.show({english() ? "Fit" : "Anpassen", report, MessageService::Buttons::YesNo,
+                        MessageService::Icon::Question}) != MessageService::Answer::Yes)
+        return;
+    for (int law = 0; law < 4; ++law) {
+        if (!fits[law])
+            continue;
+        field_(QString::fromLatin1(lawFields[law].first))->setText(numberText(fits[law]->a, 2));
+        field_(QString::fromLatin1(lawFields[law].second))->setText(numberText(fits[law]->c, 2));
+    }
+}
+
+bool TestResultsTab::eventFilter(QObject* watched, QEvent* event)
+{
+    // Ctrl+V on the grid pastes spreadsheet rows, not just one cell's text.
+    if (watched == grid_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        paste(QApplication::clipboard()->text().toStdString());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
