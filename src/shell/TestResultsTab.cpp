@@ -50,6 +50,10 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
     for (int column = 0; column < columns; ++column)
         grid_->horizontalHeaderItem(column)->setToolTip(tips[column]);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Numbers stand right-aligned, also in the cells the user types into.
+    auto* number = new QTableWidgetItem;
+    number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid_->setItemPrototype(number);
     grid_->installEventFilter(this);
 
     const auto button = [this](const char* name, const QString& text, auto action) {
@@ -81,6 +85,13 @@ void TestResultsTab::warn(const std::string& text) const
 {
     messages_.show({english() ? "Test results" : "Versuchswerte", text, MessageService::Buttons::Ok,
                     MessageService::Icon::Warning});
+}
+
+QTableWidgetItem* TestResultsTab::cellItem(const QString& text) const
+{
+    QTableWidgetItem* item = grid_->itemPrototype()->clone();
+    item->setText(text);
+    return item;
 }
 
 QString TestResultsTab::numberText(double value, int decimals) const
@@ -121,10 +132,10 @@ void TestResultsTab::setPoints(const std::vector<ShearTestPoint>& points)
 {
     grid_->clearContents();
     for (std::size_t row = 0; row < points.size() && row < TestPoints::maximum; ++row) {
-        grid_->setItem(static_cast<int>(row), 0, new QTableWidgetItem(numberText(points[row].sigma)));
+        grid_->setItem(static_cast<int>(row), 0, cellItem(numberText(points[row].sigma)));
         for (int law = 0; law < 4; ++law) {
             if (points[row].tau[law])
-                grid_->setItem(static_cast<int>(row), law + 1, new QTableWidgetItem(numberText(*points[row].tau[law])));
+                grid_->setItem(static_cast<int>(row), law + 1, cellItem(numberText(*points[row].tau[law])));
         }
     }
 }
@@ -149,7 +160,7 @@ bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn
         for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
             const auto& value = table.rows[row][column];
             grid_->setItem(firstRow + static_cast<int>(row), firstColumn + static_cast<int>(column),
-                           new QTableWidgetItem(value ? numberText(*value) : QString()));
+                           cellItem(value ? numberText(*value) : QString()));
         }
     }
     return true;

@@ -11,6 +11,7 @@
 class MessageService;
 class QLineEdit;
 class QTableWidget;
+class QTableWidgetItem;
 
 // The input form's tab of shear-test results: a grid of up to 20 tests (σ', and τ of the
 // contact's and the soil's peak and residual strength), filled by typing, by pasting rows
@@ -46,6 +47,7 @@ private:
     bool english() const { return language_ == 1; }
     void warn(const std::string& text) const;
     QString numberText(double value, int decimals = -1) const;
+    QTableWidgetItem* cellItem(const QString& text) const;
     // The text as rows starting at the cell (row, column), in place of the whole grid with
     // replace; nothing is changed when the text is refused.
     bool fill(const std::string& text, int row, int column, bool replace);

@@ -1,6 +1,7 @@
 #include "TestSession.h"
 #include "data/RecordCopy.h"
 #include "data/TestPoints.h"
+#include "input/ProjectFile.h"
 #include "platform/Recordset.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,7 @@ TEST_F(TestPointsTest, ExportAndImportCarryThePointsWithTheirRecord)
     EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(db, other, {4}, session.messages_), 1);
     ASSERT_TRUE(TestPoints::exists(*other));
     EXPECT_EQ(TestPoints::read(other, 2), points);  // under the record's new identifier
+    EXPECT_EQ(ProjectFile::problem(otherPath.string(), true), "");  // still a project file to every check
 
     // And back into a project that has the table: the points arrive once, with the copy.
     db->execute("DELETE FROM [E1] WHERE [ID]=4");

@@ -7,6 +7,7 @@
 #include "shell/EvaluationRuns.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
+#include "shell/TestResultsTab.h"
 #include "shell/mdiSEITE1.h"
 
 #include <QApplication>
@@ -39,7 +40,9 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         shoot(window, QStringLiteral("frmMAIN-%1.png").arg(suffix));
         window.mnuNEU();
         mdiEINGABE* form = window.inputForm();
-        for (int tab = 0; tab < 3; ++tab) {
+        form->testResults()->paste("25\t15,8\t12,1\t21,5\t17,8\n50\t29,6\t24,3\t40,3\t35,2\n"
+                                   "100\t58,1\t46,4\t78,6\t67,1\n200\t110,8\t91,2\t149\t130,9\n");
+        for (int tab = 0; tab < 4; ++tab) {
             form->tabs()->setCurrentIndex(tab);
             shoot(window, QStringLiteral("mdiEINGABE-%1-tab%2.png").arg(suffix).arg(tab + 1));
         }

@@ -145,4 +145,37 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Sand'"), 1) << errors;
 }
 
+TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
+{
+    std::string script = record("Kies 0/32");
+    script.erase(script.find("panel 8\n"));
+    QProcess& module = startModule(script + await("typed") + "quit\n");
+    QString main;  // titled after the maximized form
+    for (int i = 0; i < 300 && main.isEmpty(); ++i, QThread::msleep(100))
+        main = x({"search", "--onlyvisible", "--name", "^Kalmora"}).section(u'\n', 0, 0);
+    ASSERT_FALSE(main.isEmpty());
+    std::string errors;
+    for (int i = 0; i < 300 && errors.find("KVX script: await") == std::string::npos; ++i) {
+        module.waitForReadyRead(100);
+        errors += module.readAllStandardError().toStdString();
+    }
+    // From the identification through the comment to the tab bar, over to the fourth tab,
+    // into its grid; two tests typed as a person types them, then saved with Ctrl+S.
+    type(main, "Tab");
+    type(main, "Tab");
+    for (const char* key : {"Right", "Right", "Right", "Tab"})
+        type(main, key);
+    for (const char* keys : {"2 5 Tab 1 5 comma 8 Tab 1 2 comma 1 Return", "Down Home 5 0 Tab 2 9 comma 6 Tab 2 4 Return"})
+        x(QStringList{"key", "--clearmodifiers"} + QString::fromLatin1(keys).split(u' '));
+    type(main, "ctrl+s");
+    QThread::msleep(500);
+    go("typed");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Kies 0/32'"), 1) << errors;
+    EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=25 AND [TAUF]=15.8 AND [TAUR]=12.1"), 1) << errors;
+    EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=50 AND [TAUF]=29.6 AND [TAUR]=24 AND [TAUB] IS NULL"), 1)
+        << errors;
+}
+
 }  // namespace
