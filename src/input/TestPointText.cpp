@@ -9,13 +9,13 @@ namespace TestPointText {
 
 namespace {
 
-std::string trimmed(const std::string& text)
+// Without blanks and the quotes of a CSV cell around it.
+std::string trimmed(std::string text)
 {
-    const auto first = text.find_first_not_of(" \t\r\"");
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\"");
-    return text.substr(first, last - first + 1);
+    const char* const around = " \t\r\"";
+    text.erase(text.find_last_not_of(around) + 1);  // npos + 1: all of it
+    text.erase(0, text.find_first_not_of(around));
+    return text;
 }
 
 std::vector<std::string> cells(const std::string& line, char separator)
