@@ -38,8 +38,13 @@ std::string upper(std::string text)
 
 Connection::Statement::~Statement()
 {
+    if (!onLoan_) {
+        sqlite3_finalize(statement_);
+        return;
+    }
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
+    *onLoan_ = false;
 }
 
 void Connection::Statement::bind(int position, const Variant& value)
@@ -115,6 +120,18 @@ std::string Connection::Statement::originColumn(int column) const
 {
     const char* name = sqlite3_column_origin_name(statement_, column);
     return name ? name : "";
+}
+
+std::string Connection::Statement::sourceTable() const
+{
+    std::string table;
+    for (int column = 0; column < columnCount(); ++column) {
+        const char* name = sqlite3_column_table_name(statement_, column);
+        if (!name || (column > 0 && table != name))
+            return {};
+        table = name;
+    }
+    return table;
 }
 
 Variant Connection::Statement::value(int column) const
@@ -223,7 +240,27 @@ void Connection::Savepoint::commit()
     open_ = false;
 }
 
-Connection::Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+namespace {
+
+// Appends each statement the engine starts to the trace file (its path is the context).
+int traceStatement(unsigned, void* file, void*, void* sql)
+{
+    if (std::FILE* out = std::fopen(static_cast<const std::string*>(file)->c_str(), "a")) {
+        std::fprintf(out, "%s\n", static_cast<const char*>(sql));
+        std::fclose(out);
+    }
+    return 0;
+}
+
+}  // namespace
+
+Connection::Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path))
+{
+    if (const char* file = std::getenv("TARVELO_SQL_TRACE"); file && *file) {
+        tracePath_ = file;
+        sqlite3_trace_v2(db_, SQLITE_TRACE_STMT, &traceStatement, &tracePath_);
+    }
+}
 
 Connection::~Connection()
 {
@@ -232,8 +269,8 @@ Connection::~Connection()
 
 void Connection::close()
 {
-    for (auto& [sql, statement] : statements_)
-        sqlite3_finalize(statement);
+    for (auto& [sql, cached] : statements_)
+        sqlite3_finalize(cached.statement);
     statements_.clear();
     if (db_)
         sqlite3_close_v2(db_);
@@ -249,7 +286,6 @@ sqlite3* Connection::handle() const
 
 void Connection::execute(const std::string& sql)
 {
-    trace(sql);
     char* message = nullptr;
     const int code = sqlite3_exec(handle(), sql.c_str(), nullptr, nullptr, &message);
     sqlite3_free(message);
@@ -260,22 +296,30 @@ void Connection::execute(const std::string& sql)
 std::unique_ptr<Connection::Statement> Connection::prepare(const std::string& sql)
 {
     sqlite3* db = handle();
-    auto cached = statements_.find(sql);
-    if (cached == statements_.end()) {
-        if (statements_.size() >= statementCacheSize) {
-            for (auto& [text, statement] : statements_)
-                sqlite3_finalize(statement);
-            statements_.clear();
-        }
+    const auto compile = [&] {
         sqlite3_stmt* statement = nullptr;
         const int code = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
         if (code != SQLITE_OK)
             throw databaseError(db, code);
         if (!statement)  // nothing but blanks or comments
             throw VbError(VbError::SyntaxError, "empty statement");
-        cached = statements_.emplace(sql, statement).first;
+        return statement;
+    };
+    auto cached = statements_.find(sql);
+    if (cached != statements_.end() && cached->second.onLoan)
+        return std::make_unique<Statement>(compile(), nullptr);  // the same text twice at once
+    if (cached == statements_.end()) {
+        if (statements_.size() >= statementCacheSize)
+            std::erase_if(statements_, [](auto& entry) {
+                if (entry.second.onLoan)
+                    return false;
+                sqlite3_finalize(entry.second.statement);
+                return true;
+            });
+        cached = statements_.emplace(sql, Cached{compile(), false}).first;
     }
-    return std::make_unique<Statement>(cached->second);
+    cached->second.onLoan = true;
+    return std::make_unique<Statement>(cached->second.statement, &cached->second.onLoan);
 }
 
 long long Connection::lastInsertRowid() const
@@ -295,13 +339,3 @@ std::string Connection::escaped(const std::string& text)
     return result;
 }
 
-void Connection::trace(const std::string& sql)
-{
-    const char* file = std::getenv("TARVELO_SQL_TRACE");
-    if (!file || !*file)
-        return;
-    if (std::FILE* out = std::fopen(file, "a")) {
-        std::fprintf(out, "%s\n", sql.c_str());
-        std::fclose(out);
-    }
-}

@@ -14,10 +14,11 @@ struct sqlite3_stmt;
 // not exist is an error: a connection never creates a database.
 class Connection {
 public:
-    // A prepared statement on loan from the connection's cache; reset when released.
+    // A prepared statement on loan from the connection's cache, reset and given back when
+    // released; a statement nobody else may share is its own and finalized instead.
     class Statement {
     public:
-        explicit Statement(sqlite3_stmt* statement) : statement_(statement) {}
+        Statement(sqlite3_stmt* statement, bool* onLoan) : statement_(statement), onLoan_(onLoan) {}
         Statement(const Statement&) = delete;
         Statement& operator=(const Statement&) = delete;
         ~Statement();
@@ -30,12 +31,16 @@ public:
         std::string declaredType(int column) const;
         // The table column a result column comes from; empty for computed columns.
         std::string originColumn(int column) const;
+        // The table all result columns come from; empty when they come from several or
+        // are computed.
+        std::string sourceTable() const;
         Variant value(int column) const;  // the stored value in its natural type
         long long rowid(int column) const;
         sqlite3_stmt* handle() const { return statement_; }
 
     private:
         sqlite3_stmt* statement_;
+        bool* onLoan_;  // the cache's mark while lent out; null for a statement of its own
     };
 
     // How commits reach the file. Files that others share (project and suite databases,
@@ -84,14 +89,19 @@ public:
     // value can end the literal early and change the statement.
     static std::string escaped(const std::string& text);
 
-    // Appends a statement to the file named by TARVELO_SQL_TRACE, when it is set.
-    static void trace(const std::string& sql);
-
 private:
     Connection(sqlite3* db, std::string path);
     sqlite3* handle() const;
 
     sqlite3* db_;
     std::string path_;
-    std::map<std::string, sqlite3_stmt*> statements_;
+    struct Cached {
+        sqlite3_stmt* statement;
+        bool onLoan;
+    };
+    // Prepared statements by their text; one lent out is never finalized under its borrower.
+    std::map<std::string, Cached> statements_;
+    // TARVELO_SQL_TRACE when the connection was opened: the file every statement the
+    // engine starts is appended to.
+    std::string tracePath_;
 };

@@ -17,36 +17,6 @@ std::string upper(const std::string& text)
     return result;
 }
 
-// The table of a plain single-table SELECT, or "" when the statement cannot be updated.
-std::string updatableTable(const std::string& sql)
-{
-    const std::string text = upper(sql);
-    if (text.rfind("SELECT ", 0) != 0)
-        return {};
-    auto at = text.find(" FROM ");
-    if (at == std::string::npos)
-        return {};
-    at += 6;
-    while (at < text.size() && text[at] == ' ')
-        ++at;
-    std::string table;
-    std::size_t end = at;
-    if (at < text.size() && text[at] == '[') {
-        end = text.find(']', at);
-        if (end == std::string::npos)
-            return {};
-        table = sql.substr(at + 1, end - at - 1);
-        ++end;
-    } else {
-        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
-            ++end;
-        table = sql.substr(at, end - at);
-    }
-    const std::string rest = text.substr(end);
-    const bool plainTail = rest.empty() || rest.rfind(" WHERE", 0) == 0 || rest.rfind(" ORDER", 0) == 0;
-    return plainTail ? table : std::string();
-}
-
 std::string bracketed(const std::string& name)
 {
     return "[" + name + "]";
@@ -57,20 +27,19 @@ std::string bracketed(const std::string& name)
 Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& sql)
     : connection_(std::move(connection))
 {
-    Connection::trace(sql);
     Connection& db = this->connection();
-    table_ = updatableTable(sql);
-    std::unique_ptr<Connection::Statement> statement;
+    std::unique_ptr<Connection::Statement> statement = db.prepare(sql);
+    // Rows of one table can be written back: their identity travels along as a hidden
+    // first column. Where the table has no such identity (a join), the rows only read.
+    table_ = sql.rfind("SELECT ", 0) == 0 ? statement->sourceTable() : std::string();
     if (!table_.empty()) {
-        // The row identity travels along as a hidden first column, so rows can be written back.
         try {
-            statement = db.prepare("SELECT _rowid_," + sql.substr(7));
+            auto withRowid = db.prepare("SELECT _rowid_," + sql.substr(7));
+            statement = std::move(withRowid);
         } catch (const VbError&) {
             table_.clear();
         }
     }
-    if (!statement)
-        statement = db.prepare(sql);
 
     const int first = table_.empty() ? 0 : 1;
     for (int column = first; column < statement->columnCount(); ++column)
