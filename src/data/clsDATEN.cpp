@@ -308,7 +308,7 @@ bool clsDATEN::readRows(const std::string& SPV, const Auswahl& auswahl, const St
 {
     ErrorTrap trap(messages(), dataErrorTitle,
                    "Werte der Spalte " + SPV + " der Tabelle " + ETABELLE + " können nicht aus der Spalte " + SPV +
-                       " eingelesen werden!\nVB-Fehler: ");
+                       " eingelesen werden!\n" + ErrorPrefix::engine);
     std::unique_ptr<Recordset> rows;
     if (!trap.attempt([&] { rows = DT(SPV, auswahl); }) || !rows)
         return false;  // nothing to read from
@@ -493,13 +493,8 @@ bool clsDATEN::LOESCHEN(const Auswahl& auswahl)
     return completed;
 }
 
-// Control transfers: each member reads or sets one property; storing and reading go
+// Control transfers: each member reads or sets a control's text; storing and reading go
 // through the single-value routines and their messages.
-
-Variant clsDATEN::selectedItem(const Controls::ListBox& list)
-{
-    return list.ListIndex() >= 0 ? Variant(list.List(list.ListIndex())) : Variant();
-}
 
 bool clsDATEN::readControl(const std::string& SPV, const Auswahl& auswahl,
                            const std::function<void(const Variant&)>& apply)
@@ -511,99 +506,22 @@ bool clsDATEN::readControl(const std::string& SPV, const Auswahl& auswahl,
     return true;
 }
 
-bool clsDATEN::DFTC(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl) { return writeValue(SPV, chkX.Value(), auswahl); }
-bool clsDATEN::DFTCV(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl) { return writeValue(SPV, chkX.Value(), auswahl); }
-bool clsDATEN::DFTCC(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl) { return writeValue(SPV, chkX.Caption(), auswahl); }
-bool clsDATEN::DFTI(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl) { return writeValue(SPV, selectedItem(lstX), auswahl); }
-bool clsDATEN::DFTIS(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl) { return writeValue(SPV, selectedItem(lstX), auswahl); }
-bool clsDATEN::DFTIL(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl) { return writeValue(SPV, lstX.ListIndex(), auswahl); }
-bool clsDATEN::DFTL(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl) { return writeValue(SPV, lblX.Caption(), auswahl); }
-bool clsDATEN::DFTLC(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl) { return writeValue(SPV, lblX.Caption(), auswahl); }
-bool clsDATEN::DFTLI(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl) { return writeValue(SPV, lblX.Index(), auswahl); }
-bool clsDATEN::DFTM(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl) { return writeValue(SPV, cboX.Text(), auswahl); }
-bool clsDATEN::DFTMT(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl) { return writeValue(SPV, cboX.Text(), auswahl); }
-bool clsDATEN::DFTML(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl) { return writeValue(SPV, cboX.ListIndex(), auswahl); }
-bool clsDATEN::DFTMS(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl) { return writeValue(SPV, selectedItem(cboX), auswahl); }
-bool clsDATEN::DFTO(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl) { return writeValue(SPV, optX.Value(), auswahl); }
-bool clsDATEN::DFTOV(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl) { return writeValue(SPV, optX.Value(), auswahl); }
-bool clsDATEN::DFTOC(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl) { return writeValue(SPV, optX.Caption(), auswahl); }
-bool clsDATEN::DFTT(const std::string& SPV, const Controls::TextBox& txtX, const Auswahl& auswahl) { return writeValue(SPV, txtX.Text(), auswahl); }
-bool clsDATEN::DFTTT(const std::string& SPV, const Controls::TextBox& txtX, const Auswahl& auswahl) { return writeValue(SPV, txtX.Text(), auswahl); }
+bool clsDATEN::DFTTT(const std::string& SPV, const Controls::TextBox& txtX, const Auswahl& auswahl)
+{
+    return writeValue(SPV, txtX.Text(), auswahl);
+}
 
-bool clsDATEN::DTFC(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl)
+bool clsDATEN::DFTMT(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl)
 {
-    return readControl(SPV, auswahl, [&](const Variant& v) { chkX.setValue(v.toInteger()); });
+    return writeValue(SPV, cboX.Text(), auswahl);
 }
-bool clsDATEN::DTFCV(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl) { return DTFC(SPV, chkX, auswahl); }
-bool clsDATEN::DTFCC(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl)
+
+bool clsDATEN::DTFTT(const std::string& SPV, Controls::TextBox& txtX, const Auswahl& auswahl)
 {
-    return readControl(SPV, auswahl, [&](const Variant& v) { chkX.setCaption(v.toText()); });
+    return readControl(SPV, auswahl, [&](const Variant& v) { txtX.setText(v.toText()); });
 }
-bool clsDATEN::DTFI(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) { lstX.AddItem(v.toText()); });
-}
-bool clsDATEN::DTFIS(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl) { return DTFI(SPV, lstX, auswahl); }
-bool clsDATEN::DTFIL(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) {
-        if (lstX.ListCount() > 0)
-            lstX.setListIndex(v.toInteger());
-    });
-}
-bool clsDATEN::DTFL(const std::string& SPV, Controls::Label& lblX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) { lblX.setCaption(v.toText()); });
-}
-bool clsDATEN::DTFLC(const std::string& SPV, Controls::Label& lblX, const Auswahl& auswahl) { return DTFL(SPV, lblX, auswahl); }
+
 bool clsDATEN::DTFM(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl)
 {
     return readControl(SPV, auswahl, [&](const Variant& v) { cboX.setText(v.toText()); });
 }
-bool clsDATEN::DTFMS(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl) { return DTFI(SPV, cboX, auswahl); }
-bool clsDATEN::DTFML(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl) { return DTFIL(SPV, cboX, auswahl); }
-bool clsDATEN::DTFMT(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl)
-{
-    // Element 2 of its set selects the matching entry; any other combo box takes the text.
-    return readControl(SPV, auswahl, [&](const Variant& v) {
-        const std::string text = v.toText();
-        if (cboX.Index() != 2) {
-            cboX.setText(text);
-            return;
-        }
-        for (int16_t i = 0; i < cboX.ListCount(); ++i) {
-            if (cboX.List(i) == text) {
-                cboX.setListIndex(i);
-                return;
-            }
-        }
-    });
-}
-bool clsDATEN::DTFMM(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl)
-{
-    ErrorTrap trap(messages(), dataErrorTitle,
-                   "Werte der Spalte " + SPV + " der Tabelle " + ETABELLE + " eingelesen werden!\nVB-Fehler: ");
-    return trap.run({[&] {
-        std::unique_ptr<Recordset> rows = DT(SPV, auswahl);
-        for (; !rows->isEOF(); rows->moveNext()) {
-            const Variant value = rows->field(SPV);
-            if (!value.isNull())
-                cboX.AddItem(value.toText());
-        }
-        rows->close();
-    }});
-}
-bool clsDATEN::DTFO(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) { optX.setValue(v.toBoolean()); });
-}
-bool clsDATEN::DTFOV(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl) { return DTFO(SPV, optX, auswahl); }
-bool clsDATEN::DTFOC(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) { optX.setCaption(v.toText()); });
-}
-bool clsDATEN::DTFT(const std::string& SPV, Controls::TextBox& txtX, const Auswahl& auswahl)
-{
-    return readControl(SPV, auswahl, [&](const Variant& v) { txtX.setText(v.toText()); });
-}
-bool clsDATEN::DTFTT(const std::string& SPV, Controls::TextBox& txtX, const Auswahl& auswahl) { return DTFT(SPV, txtX, auswahl); }

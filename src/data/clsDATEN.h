@@ -88,46 +88,14 @@ public:
     bool DTVV(const std::string& SPV, Variant& W, const Auswahl& auswahl = {});
     bool DTVVF(const std::string& SPV, std::vector<Variant>& W, const Auswahl& auswahl = {});
 
-    // Form to table: a property of a control into the value column.
-    bool DFTC(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DFTCV(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DFTCC(const std::string& SPV, const Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DFTI(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DFTIS(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DFTIL(const std::string& SPV, const Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DFTL(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl = {});
-    bool DFTLC(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl = {});
-    bool DFTLI(const std::string& SPV, const Controls::Label& lblX, const Auswahl& auswahl = {});
-    bool DFTM(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DFTMT(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DFTML(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DFTMS(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DFTO(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DFTOV(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DFTOC(const std::string& SPV, const Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DFTT(const std::string& SPV, const Controls::TextBox& txtX, const Auswahl& auswahl = {});
+    // Form to table: the text of a text box or of a combo box into the value column.
     bool DFTTT(const std::string& SPV, const Controls::TextBox& txtX, const Auswahl& auswahl = {});
+    bool DFTMT(const std::string& SPV, const Controls::ComboBox& cboX, const Auswahl& auswahl = {});
 
-    // Table to form: the value column into a property of a control; a stored null or a
-    // missing row arrives as the empty value (empty text, 0, false).
-    bool DTFC(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DTFCV(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DTFCC(const std::string& SPV, Controls::CheckBox& chkX, const Auswahl& auswahl = {});
-    bool DTFI(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DTFIS(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DTFIL(const std::string& SPV, Controls::ListBox& lstX, const Auswahl& auswahl = {});
-    bool DTFL(const std::string& SPV, Controls::Label& lblX, const Auswahl& auswahl = {});
-    bool DTFLC(const std::string& SPV, Controls::Label& lblX, const Auswahl& auswahl = {});
-    bool DTFM(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DTFMS(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DTFML(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DTFMT(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DTFMM(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
-    bool DTFO(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DTFOV(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DTFOC(const std::string& SPV, Controls::OptionButton& optX, const Auswahl& auswahl = {});
-    bool DTFT(const std::string& SPV, Controls::TextBox& txtX, const Auswahl& auswahl = {});
+    // Table to form: the value column into the text of a text box or a combo box; a stored
+    // null or a missing row arrives as empty text.
     bool DTFTT(const std::string& SPV, Controls::TextBox& txtX, const Auswahl& auswahl = {});
+    bool DTFM(const std::string& SPV, Controls::ComboBox& cboX, const Auswahl& auswahl = {});
 
     // Extent of the last given index column within the rows fixed by the others.
     void Index(int16_t& MINI, int16_t& MAXI, int16_t& AN, const Auswahl& auswahl);
@@ -153,7 +121,6 @@ private:
     bool readRows(const std::string& SPV, const Auswahl& auswahl, const Store& store);
     // Reads one value and hands it to the control.
     bool readControl(const std::string& SPV, const Auswahl& auswahl, const std::function<void(const Variant&)>& apply);
-    static Variant selectedItem(const Controls::ListBox& list);
     template <typename T>
     void countIndex(T& MINI, T& MAXI, T& AN, const Auswahl& auswahl, const std::string& title,
                     T (*convert)(const Variant&));

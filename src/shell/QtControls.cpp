@@ -13,31 +13,6 @@ void QtTextBox::setText(const std::string& text)
     edit_.setText(QString::fromStdString(text));
 }
 
-int16_t QtComboBox::ListCount() const
-{
-    return static_cast<int16_t>(combo_.count());
-}
-
-std::string QtComboBox::List(int16_t index) const
-{
-    return combo_.itemText(index).toStdString();
-}
-
-void QtComboBox::AddItem(const std::string& item)
-{
-    combo_.addItem(QString::fromStdString(item));
-}
-
-int16_t QtComboBox::ListIndex() const
-{
-    return static_cast<int16_t>(combo_.currentIndex());
-}
-
-void QtComboBox::setListIndex(int16_t index)
-{
-    combo_.setCurrentIndex(index);
-}
-
 std::string QtComboBox::Text() const
 {
     return combo_.currentText().toStdString();
