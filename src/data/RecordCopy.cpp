@@ -57,7 +57,7 @@ int RecordCopy::DATENSATZKOPIEREN(const std::shared_ptr<Connection>& source, con
                                   const std::vector<int32_t>& ids, MessageService& messages)
 {
     int copied = 0;
-    ErrorTrap trap(messages, "Export/Import", "VB-Error: ");
+    ErrorTrap trap(messages, "Export/Import", ErrorPrefix::window);
     for (int32_t id : ids) {
         if (id == 0)
             continue;  // the placeholder of an empty project

@@ -51,7 +51,7 @@ void clsTABELLE::EOBJEKT(Surface& surface)
 
 void clsTABELLE::LINIENEINSTELLUNGEN(int16_t LINIENART, float& LINIENBREITE, int32_t FARBE)
 {
-    FontSettings::lines(target_, pixelsX_, messages_, "VB-Fehler ", LINIENART, LINIENBREITE, FARBE);
+    FontSettings::lines(target_, pixelsX_, messages_, ErrorPrefix::tableLines, LINIENART, LINIENBREITE, FARBE);
 }
 
 void clsTABELLE::LINIENEINSTELLUNGEN(int LINIENART, double LINIENBREITE, long FARBE)

@@ -19,7 +19,7 @@ Surface& bound(Surface* target)
 void FontSettings::apply(Surface* target, Slots& fonts, MessageService& messages, const std::string& name,
                          int16_t size, int16_t bold, int16_t underline, int16_t italic, int32_t colour)
 {
-    ErrorTrap(messages, "Schrifteinstellungen", "VB-Fehler:").run({
+    ErrorTrap(messages, "Schrifteinstellungen", ErrorPrefix::engineShort).run({
         [&] { bound(target).font.name = name.empty() ? "Arial" : name; },
         [&] { bound(target).font.size = size < 1 ? 8 : size; },
         [&] {

@@ -41,12 +41,12 @@ clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
 ErrorTrap clsGRAFIK::trap(const std::string& title) const
 {
     const bool shortPrefix = title == "Schrifteinstellungen" || title == "Skalen";
-    return ErrorTrap(session_.messages(), title, shortPrefix ? "VB-Fehler:" : "VB-Fehler: ");
+    return ErrorTrap(session_.messages(), title, shortPrefix ? ErrorPrefix::engineShort : ErrorPrefix::engine);
 }
 
 ErrorTrap clsGRAFIK::longTrap(const std::string& title) const
 {
-    return ErrorTrap(session_.messages(), title, "VB-Fehler: \nFehlerNr. ");
+    return ErrorTrap(session_.messages(), title, ErrorPrefix::numbered);
 }
 
 Surface& clsGRAFIK::target() const
@@ -163,7 +163,7 @@ void clsGRAFIK::KOORDTRANSINV(float XP, float YP, float& X, float& Y, int16_t SK
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t& LINIENART, float& LINIENBREITE, int32_t& FARBE)
 {
-    FontSettings::lines(target_, pixelsX_, session_.messages(), "VB-Fehler: ", LINIENART, LINIENBREITE, FARBE);
+    FontSettings::lines(target_, pixelsX_, session_.messages(), ErrorPrefix::engine, LINIENART, LINIENBREITE, FARBE);
 }
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int LINIENART, double LINIENBREITE, long FARBE)

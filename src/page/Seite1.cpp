@@ -96,7 +96,7 @@ int Seite1::panelForKey(char key, bool control, bool alt)
 
 ErrorTrap Seite1::trap(const std::string& title)
 {
-    return ErrorTrap(session_.messages(), title, "VB-Error: ");
+    return ErrorTrap(session_.messages(), title, ErrorPrefix::window);
 }
 
 Surface& Seite1::target(int figure, int16_t OBJ)

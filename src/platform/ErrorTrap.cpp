@@ -1,5 +1,7 @@
 #include "ErrorTrap.h"
 
+#include <optional>
+
 #include "VbError.h"
 
 ErrorTrap::ErrorTrap(MessageService& messages, std::string title, std::string prefix)
@@ -24,35 +26,31 @@ ErrorTrap::Step ErrorTrap::creating(Step step)
         } catch (const VbError& error) {
             throw CreationFailed{error};
         } catch (const std::exception& error) {
-            throw CreationFailed{VbError(51, error.what())};
+            throw CreationFailed{VbError(VbError::InternalError, error.what())};
         }
     };
 }
 
 bool ErrorTrap::attempt(const Step& step)
 {
-    long number = 0;
-    std::string description;
+    std::optional<VbError> failure;
     bool final = false;
     try {
         step();
         return true;
     } catch (const Leave&) {
         return false;
-    } catch (const CreationFailed& failure) {
-        number = failure.error.number();
-        description = failure.error.description();
+    } catch (const CreationFailed& creation) {
+        failure = creation.error;
         final = true;
     } catch (const VbError& error) {
-        number = error.number();
-        description = error.description();
+        failure = error;
     } catch (const std::exception& error) {
         // Anything else is a fault of ours, still reported instead of ending the program.
-        number = 51;
-        description = error.what();
+        failure = VbError(VbError::InternalError, error.what());
     }
-    const MessageService::Message message{title_, prefix_ + std::to_string(number) + "\n" + description,
-                                          MessageService::Buttons::OkCancel, MessageService::Icon::Warning};
+    const MessageService::Message message{title_, failure->message(prefix_), MessageService::Buttons::OkCancel,
+                                          MessageService::Icon::Warning};
     cancelled_ = messages_.show(message) == MessageService::Answer::Cancel;
     return !cancelled_ && !final;
 }

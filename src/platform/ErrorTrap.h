@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageService.h"
+#include "VbError.h"
 
 #include <functional>
 #include <initializer_list>
@@ -21,7 +22,7 @@ public:
     // that was never made.
     static Step creating(Step step);
 
-    ErrorTrap(MessageService& messages, std::string title, std::string prefix = "VB-Fehler: ");
+    ErrorTrap(MessageService& messages, std::string title, std::string prefix = ErrorPrefix::engine);
 
     // Runs one step; returns false when it failed and the user chose Cancel, or it left.
     bool attempt(const Step& step);

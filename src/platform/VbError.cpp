@@ -43,3 +43,8 @@ VbError VbError::of(Number number)
     return VbError(number, german ? "Anwendungs- oder objektdefinierter Fehler"
                                   : "Application-defined or object-defined error");
 }
+
+std::string VbError::message(const std::string& prefix) const
+{
+    return prefix + std::to_string(number_) + "\n" + description_;
+}

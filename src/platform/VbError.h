@@ -3,8 +3,18 @@
 #include <stdexcept>
 #include <string>
 
+// The words the program's messages put before an error number, each as its messages
+// have always read.
+namespace ErrorPrefix {
+inline constexpr const char* window = "VB-Error: ";               // windows and their commands
+inline constexpr const char* engine = "VB-Fehler: ";              // drawing engine and data layer
+inline constexpr const char* engineShort = "VB-Fehler:";          // font settings, short drawing steps
+inline constexpr const char* tableLines = "VB-Fehler ";           // line settings of tables
+inline constexpr const char* numbered = "VB-Fehler: \nFehlerNr. ";  // long drawing steps
+}  // namespace ErrorPrefix
+
 // A run-time error with the classic error number and its description, as the
-// program's messages show them ("VB-Fehler: " + number + line break + description).
+// program's messages show them (prefix + number + line break + description).
 class VbError : public std::runtime_error {
 public:
     // The classic numbers the program relies on.
@@ -13,12 +23,15 @@ public:
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
         TypeMismatch = 13,
+        InternalError = 51,
         ObjectNotSet = 91,
+        InvalidPropertyValue = 380,
         InvalidUseOfNull = 94,
         ItemNotFound = 3265,
         NoCurrentRecord = 3021,
         NotUpdatable = 3251,
         ObjectClosed = 3704,
+        DialogCancelled = 32755,  // the user cancelled a common dialog
         // Errors reported by the database engine.
         DatabaseError = -2147467259,
         SyntaxError = -2147217900,
@@ -30,6 +43,9 @@ public:
 
     long number() const { return number_; }
     const std::string& description() const { return description_; }
+
+    // The one form of an error message: prefix, number, line break, description.
+    std::string message(const std::string& prefix) const;
 
     // Errors with their standard description in the session language.
     static VbError of(Number number);

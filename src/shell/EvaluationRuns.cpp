@@ -12,6 +12,7 @@
 #include "shell/frmKONTEXT.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiAUTOSTART.h"
+#include "shell/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,8 +36,8 @@ void EvaluationRuns::mnuAUSWERTEN()
 {
     SessionContext& session = window_.session();
     const auto enable = [this](const char* name, bool on) { window_.action(QString::fromLatin1(name))->setEnabled(on); };
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), "VB-Error: ").run({[&] {
+    const WaitCursor wait;
+    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), ErrorPrefix::window).run({[&] {
         Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true");
         const long n = selected.recordCount();
         const int32_t id = n == 1 ? selected.field("ID").toLong() : 0;
@@ -60,7 +61,6 @@ void EvaluationRuns::mnuAUSWERTEN()
         state.close();
         enable("mnuNEUBERECHNEN", true);
     }});
-    QApplication::restoreOverrideCursor();
 }
 
 bool EvaluationRuns::showPage()
@@ -112,7 +112,7 @@ void EvaluationRuns::finish()
 
 void EvaluationRuns::mnuBERECHNEN()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     window_.setEnabled(false);
     window_.startScreen()->pgbBERECHNEN()->show();
     yield();
@@ -122,7 +122,6 @@ void EvaluationRuns::mnuBERECHNEN()
         finish();
     else
         window_.startScreen()->pgbBERECHNEN()->hide();
-    QApplication::restoreOverrideCursor();
 }
 
 void EvaluationRuns::mnuNEUBERECHNEN()
@@ -131,7 +130,7 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     window_.setEnabled(false);
     window_.startScreen()->pgbBERECHNEN()->show();
     std::unique_ptr<Recordset> state;
-    ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), "VB-Error: ");
+    ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), ErrorPrefix::window);
     const bool prepared = trap.run({[&] {
             Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
             const int32_t id = selected.field("ID").toLong();
@@ -149,13 +148,12 @@ void EvaluationRuns::mnuNEUBERECHNEN()
             state->update();
         }});
     yield();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     window_.startScreen()->setValue(0);  // the calculation object binds and resets the bar
     const bool shown = prepared && state && showPage();
     window_.setEnabled(true);
     if (!shown) {
         window_.startScreen()->pgbBERECHNEN()->hide();
-        QApplication::restoreOverrideCursor();
         return;
     }
     trap.run({[&] {
@@ -164,7 +162,6 @@ void EvaluationRuns::mnuNEUBERECHNEN()
         state->close();
     }});
     finish();
-    QApplication::restoreOverrideCursor();
 }
 
 void EvaluationRuns::panelClick(int panel)
@@ -189,10 +186,9 @@ void EvaluationRuns::openContext()
         window_.session().SPRACHE(), page.state().header, page.state().numbering, page.page().backColor,
         page.box(11).backColor,
         [view](bool header, bool numbering, uint32_t pageColour, uint32_t pictureColour) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const WaitCursor wait;
             view->page().KONTEXT(header, numbering, pageColour, pictureColour);
             view->refresh();
-            QApplication::restoreOverrideCursor();
         },
         {}, &window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -12,6 +12,7 @@
 #include "shell/frmMAIN.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiSEITE1.h"
+#include "shell/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,7 +86,7 @@ void PageTools::drucken()
         }
     });
     if (!printed)
-        throw VbError(32755, "Cancel was selected.");
+        throw VbError(VbError::DialogCancelled, "Cancel was selected.");
 }
 
 void PageTools::kopie()
@@ -105,10 +106,9 @@ void PageTools::kopie()
     const std::optional<fs::path> file = target(folder, *name + ".bmp", "KOPIE");
     if (!file)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     QWidget* active = window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : &window_;
     const bool saved = active->grab().toImage().save(QString::fromStdString(file->string()), "BMP");
-    QApplication::restoreOverrideCursor();
     if (!saved)
         throw VbError(VbError::DatabaseError, "The screen copy could not be written to " + folder.string());
 }
@@ -119,10 +119,9 @@ void PageTools::word()
     mdiSEITE1* view = activePage();
     if (!view)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QTextDocument document;
     QTextCursor cursor(&document);
-    for (int figure = 11; figure <= 17; ++figure) {
+    for (const WaitCursor wait; int figure : {11, 12, 13, 14, 15, 16, 17}) {
         auto* box = view->findChild<QWidget*>(QStringLiteral("picBILD%1").arg(figure));
         if (!box || !box->isVisible())
             continue;
@@ -135,7 +134,6 @@ void PageTools::word()
         cursor.insertImage(image);
         cursor.insertBlock();
     }
-    QApplication::restoreOverrideCursor();
     const std::optional<fs::path> file =
         target(projectFolder(), window_.panel(6)->text().toStdString() + "-Seite1.odt", "Word");
     if (!file)
@@ -171,7 +169,7 @@ std::optional<fs::path> PageTools::target(const fs::path& folder, const std::str
 
 void PageTools::schliessen()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     for (QMdiSubWindow* window : window_.mdiArea()->subWindowList()) {
         if (window->widget() != static_cast<QWidget*>(window_.startScreen()))
             CloseThroughCommand::close(window);
@@ -180,5 +178,4 @@ void PageTools::schliessen()
         window_.panel(number)->setVisible(false);
     window_.menu(QStringLiteral("mnuDATEI"))->menuAction()->setEnabled(true);
     window_.menu(QStringLiteral("mnuEXTRAS"))->menuAction()->setEnabled(true);
-    QApplication::restoreOverrideCursor();
 }

@@ -11,6 +11,7 @@
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/frmMAIN.h"
+#include "shell/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+
+#include <optional>
 
 bool RecordCommands::english() const
 {
@@ -90,12 +93,11 @@ void RecordCommands::mnuOEFFNEN()
         if (rows.recordCount() == 1) {
             const int32_t id = rows.field("ID").toLong();
             rows.close();
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const WaitCursor wait;
             showInputForm();
             window_.DATENSATZANZEIGE();
             form_->OEFFNEN(id);
             setInputState(true);
-            QApplication::restoreOverrideCursor();
             return;
         }
         const bool none = rows.recordCount() == 0;
@@ -141,7 +143,7 @@ void RecordCommands::mnuLOESCHEN()
     const std::string title = window_.caption(QStringLiteral("mnuLOESCHEN")).toStdString();
     if (!select(QStringLiteral("L")))
         return;
-    ErrorTrap(window_.session().messages(), title, "VB-Error: ").run({[&] {
+    ErrorTrap(window_.session().messages(), title, ErrorPrefix::window).run({[&] {
         Recordset rows(window_.session().cnnX(), "SELECT * FROM [E1] WHERE [AKT]=true");
         for (; !rows.isEOF(); rows.moveNext()) {
             const std::string ken = rows.field("KEN").text();
@@ -180,6 +182,7 @@ void RecordCommands::saveInputForm()
     // The record is written as a whole or not at all: a refused value leaves the old one.
     struct Refused {};
     bool saved = false;
+    std::optional<WaitCursor> wait;
     try {
         inTransaction([&] {
             auto db = window_.session().cnnX();
@@ -201,7 +204,7 @@ void RecordCommands::saveInputForm()
                 if (!newest.isEOF())
                     id = newest.field("ID").toLong() + 1;
             }
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            wait.emplace();
             if (!form_->OK(id))
                 throw Refused{};
             Recordset others(db, "SELECT * FROM [E1] WHERE [KEN]<>'" + Connection::escaped(ken) + "' AND [AKT]=true");
@@ -215,7 +218,7 @@ void RecordCommands::saveInputForm()
     } catch (const Refused&) {
         saved = false;
     } catch (const VbError& error) {
-        messages.show({title, "VB-Error: " + std::to_string(error.number()) + "\n" + error.description(),
+        messages.show({title, error.message(ErrorPrefix::window),
                        MessageService::Buttons::Ok, MessageService::Icon::Warning});
         saved = false;
     }
@@ -224,5 +227,4 @@ void RecordCommands::saveInputForm()
         window_.session().GEAENDERT = true;
         closeInputForm();
     }
-    QApplication::restoreOverrideCursor();
 }

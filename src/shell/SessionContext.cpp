@@ -96,7 +96,7 @@ bool SessionContext::start()
         // A session that did not start leaves the suite as it found it: the frame program
         // has the user again, and no lock stays behind.
         if (adminWritten_)
-            ErrorTrap(environment_.messages, code, "VB-Error: ").attempt([&] { handAdminBack(); });
+            ErrorTrap(environment_.messages, code, ErrorPrefix::window).attempt([&] { handAdminBack(); });
         cnnX_.reset();
         locks_.release();
     }
@@ -105,7 +105,7 @@ bool SessionContext::start()
 
 bool SessionContext::startSteps()
 {
-    ErrorTrap trap(environment_.messages, code, "VB-Error: ");
+    ErrorTrap trap(environment_.messages, code, ErrorPrefix::window);
     const auto warn = [this](const std::string& english, const std::string& german) {
         message(text(english, german), MessageService::Buttons::Ok, MessageService::Icon::Warning);
     };
@@ -365,7 +365,7 @@ void SessionContext::handAdminBack()
 
 void SessionContext::end()
 {
-    ErrorTrap trap(environment_.messages, code, "VB-Error: ");
+    ErrorTrap trap(environment_.messages, code, ErrorPrefix::window);
     trap.run({
         [&] { handAdminBack(); },
         [&] {

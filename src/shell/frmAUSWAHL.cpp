@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "shell/DialogButtons.h"
+#include "shell/WaitCursor.h"
 
 frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, QWidget* parent)
     : QDialog(parent), session_(session), mode_(mode), english_(language == 1), list_(new QListWidget(this)),
@@ -48,9 +49,9 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
 
 void frmAUSWAHL::load()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     loading_ = true;
-    ErrorTrap(session_.messages(), windowTitle().toStdString(), "VB-Error: ").run({[&] {
+    ErrorTrap(session_.messages(), windowTitle().toStdString(), ErrorPrefix::window).run({[&] {
         Recordset rows(session_.cnnX(), "SELECT * FROM [E1] WHERE ID>0 ORDER BY [KEN]");
         for (; !rows.isEOF(); rows.moveNext()) {
             list_->addItem(QString::fromStdString(rows.field("KEN").text()));
@@ -65,7 +66,6 @@ void frmAUSWAHL::load()
         rows.close();
     }});
     loading_ = false;
-    QApplication::restoreOverrideCursor();
 }
 
 void frmAUSWAHL::itemClicked(int index)
@@ -105,8 +105,8 @@ void frmAUSWAHL::itemClicked(int index)
 
 void frmAUSWAHL::cmdOK()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ErrorTrap(session_.messages(), windowTitle().toStdString(), "VB-Error: ").run({[&] {
+    const WaitCursor wait;
+    ErrorTrap(session_.messages(), windowTitle().toStdString(), ErrorPrefix::window).run({[&] {
         // Items and rows are paired by the record identifier.
         Recordset rows(session_.cnnX(), "SELECT [ID],[AKT] FROM [E1] WHERE ID>0 ORDER BY [KEN]");
         for (; !rows.isEOF(); rows.moveNext()) {
@@ -122,7 +122,6 @@ void frmAUSWAHL::cmdOK()
         rows.close();
     }});
     Tag = QStringLiteral("OK");
-    QApplication::restoreOverrideCursor();
     accept();
 }
 

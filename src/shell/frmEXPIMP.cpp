@@ -7,6 +7,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
 #include "shell/SessionContext.h"
+#include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +28,7 @@ namespace fs = std::filesystem;
 frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     : QDialog(parent), session_(session), english_(session.SPRACHE() == 1)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     setObjectName(QStringLiteral("frmEXPIMP"));
     setProperty("HelpContextID", 14);
     setWindowTitle(QStringLiteral("Export/Import"));
@@ -102,7 +103,6 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     setSizeGripEnabled(true);
     resize(900, 600);
     fill(session_.cnnX(), imported_);
-    QApplication::restoreOverrideCursor();
 }
 
 frmEXPIMP::~frmEXPIMP() = default;
@@ -110,7 +110,7 @@ frmEXPIMP::~frmEXPIMP() = default;
 void frmEXPIMP::fill(const std::shared_ptr<Connection>& connection, QListWidget* list)
 {
     list->clear();
-    ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").attempt([&] {
+    ErrorTrap(session_.messages(), "Export/Import", ErrorPrefix::window).attempt([&] {
         for (const RecordCopy::Entry& entry : RecordCopy::LISTEFUELLEN(connection)) {
             auto* item = new QListWidgetItem(QString::fromStdString(entry.text), list);
             item->setData(Qt::UserRole, entry.id);
@@ -142,8 +142,8 @@ void frmEXPIMP::folderChanged(const QString& folder)
         return warn(SessionLocks::refusal(*lock, english_));
     externalLock_ = std::move(lock);
     externalName_ = fs::path(folder.toStdString()).filename().string();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ErrorTrap(session_.messages(), "Export/Import", "VB-Error: ").run({
+    const WaitCursor wait;
+    ErrorTrap(session_.messages(), "Export/Import", ErrorPrefix::window).run({
         [&] {
             opened_ = true;
             externalProject_ = Connection::open(
@@ -155,7 +155,6 @@ void frmEXPIMP::folderChanged(const QString& folder)
                               QString::fromStdString(fs::path(folder.toStdString()).filename().string()));
         },
     });
-    QApplication::restoreOverrideCursor();
 }
 
 void frmEXPIMP::warn(const std::string& text)
@@ -178,9 +177,10 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
     }
     if (ids.empty() || !from || !to)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int copied = RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
-    QApplication::restoreOverrideCursor();
+    const int copied = [&] {
+        const WaitCursor wait;
+        return RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
+    }();
     const std::string project = to == session_.cnnX() ? session_.PROJEKT() : externalName_;
     session_.messages().show({"Export/Import",
                               english_ ? std::to_string(copied) + " records copied to " + project + "."

@@ -20,6 +20,7 @@
 #include "shell/frmINFO.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiEINGABE.h"
+#include "shell/WaitCursor.h"
 
 #include <QLineEdit>
 #include <QComboBox>
@@ -40,6 +41,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -212,7 +214,7 @@ void frmMAIN::createActions()
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path, title = std::string(title)] {
             // A document no viewer opens is said, with where it lies.
-            ErrorTrap(session_.messages(), title, "VB-Error: ").attempt([&] {
+            ErrorTrap(session_.messages(), title, ErrorPrefix::window).attempt([&] {
                 if (!open_(path))
                     throw VbError(VbError::DatabaseError, (english() ? "The document could not be opened: "
                                                                      : "Das Dokument konnte nicht geöffnet werden: ") +
@@ -345,8 +347,9 @@ void frmMAIN::DATENSATZANZEIGE()
 bool frmMAIN::mnuSPEICHERN()
 {
     bool saved = false;
+    std::optional<WaitCursor> wait;
     const std::string title = caption(QStringLiteral("mnuSPEICHERN")).toStdString();
-    ErrorTrap trap(session_.messages(), title, "VB-Error: ");
+    ErrorTrap trap(session_.messages(), title, ErrorPrefix::window);
     trap.run({
         [&] {
             // Offer to compact a working copy above 10 MB first.
@@ -365,7 +368,7 @@ bool frmMAIN::mnuSPEICHERN()
             }
         },
         [&] {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            wait.emplace();
             // Saved as a separate file, the work is safe as well; cancelled, it is not.
             saved = session_.save(title) != SessionContext::SaveOutcome::Cancelled;
         },
@@ -375,7 +378,6 @@ bool frmMAIN::mnuSPEICHERN()
                 session_.GEAENDERT = false;
         },
     });
-    QApplication::restoreOverrideCursor();
     return saved;
 }
 
@@ -469,7 +471,7 @@ void frmMAIN::panelClick(int number)
         records_->closeInputForm();
     if (number < 10 || number > 15)
         return;
-    // A cancelled print dialog (32755) and error 380 end a page tool without a word.
+    // A cancelled print dialog and an invalid property value end a page tool without a word.
     try {
         switch (number) {
         case 10: tools_->anzeigen(); break;
@@ -480,10 +482,9 @@ void frmMAIN::panelClick(int number)
         default: break;
         }
     } catch (const VbError& error) {
-        if (error.number() != 32755 && error.number() != 380)
-            ErrorTrap(session_.messages(), "KVX", "VB-Error: ").attempt([&] { throw error; });
+        if (error.number() != VbError::DialogCancelled && error.number() != VbError::InvalidPropertyValue)
+            ErrorTrap(session_.messages(), "KVX", ErrorPrefix::window).attempt([&] { throw error; });
     }
-    QApplication::restoreOverrideCursor();
     panel(number)->setFrameShadow(QFrame::Raised);
 }
 
@@ -547,8 +548,8 @@ void frmMAIN::mnuFRAGEZEICHEN()
 void frmMAIN::mnuKOMPRIMIEREN()
 {
     const std::string title = caption(QStringLiteral("mnuKOMPRIMIEREN")).toStdString();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ErrorTrap(session_.messages(), title, "VB-Error: ").run({[&] {
+    const WaitCursor wait;
+    ErrorTrap(session_.messages(), title, ErrorPrefix::window).run({[&] {
         const SessionContext::Compaction sizes = session_.compact();
         const bool english = session_.SPRACHE() == 1;
         const std::string reduction = vb::singleText(sizes.reduction);
@@ -558,6 +559,5 @@ void frmMAIN::mnuKOMPRIMIEREN()
                                           : "Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
                                   MessageService::Buttons::Ok, MessageService::Icon::Information});
     }});
-    QApplication::restoreOverrideCursor();
 }
 

@@ -272,7 +272,7 @@ bool mdiEINGABE::OK(int32_t AKTID)
     clsDATEN e1(session_), e2(session_);
     e2.ETABELLE = "E2";
     bool saved = false;
-    ErrorTrap(session_.messages(), "OK", "VB-Error: ").run({[&] {
+    ErrorTrap(session_.messages(), "OK", ErrorPrefix::window).run({[&] {
         e1.ESPIDW = AKTID;
         if (!e1.DFTTT("KEN", QtTextBox(*field("txtKEN"))))
             return;
@@ -307,7 +307,7 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
 {
     clsDATEN e1(session_), e2(session_);
     e2.ETABELLE = "E2";
-    ErrorTrap(session_.messages(), "KVX", "VB-Error: ").run({[&] {
+    ErrorTrap(session_.messages(), "KVX", ErrorPrefix::window).run({[&] {
         e1.ESPIDW = AKTID;
         QtTextBox ken(*field("txtKEN")), kom(*field("txtKOM"));
         if (!e1.DTFTT("KEN", ken))

@@ -3,6 +3,7 @@
 #include "page/Seite1.h"
 #include "platform/RasterSurface.h"
 #include "shell/PictureBox.h"
+#include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -112,11 +113,10 @@ void mdiSEITE1::setZoom(double zoom)
     if (std::abs(zoom - zoom_) < 1e-9)
         return;
     zoom_ = zoom;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     page_.ZOOM(baseDpi_ * zoom_);
     layoutSheet();
     refresh();
-    QApplication::restoreOverrideCursor();
 }
 
 void mdiSEITE1::fitWidth()

@@ -1,0 +1,13 @@
+#include "WaitCursor.h"
+
+#include <QApplication>
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
