@@ -2,9 +2,11 @@
 // then shows the main window. Without a row in the suite's administration table (or
 // stand-alone, from a folder whose path contains "source") it says why and ends.
 // With TARVELO_SCRIPT naming a file, the program runs that script instead of a person.
+#include "platform/EventLoop.h"
 #include "platform/Locale.h"
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
+#include "platform/VbError.h"
 #include "shell/QtMessages.h"
 #include "shell/QtTexts.h"
 #include "shell/ScriptRunner.h"
@@ -34,7 +36,7 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
             if (messages)
-                messages->show({"KVX", std::string("VB-Error: 51\n") + error.what(), MessageService::Buttons::Ok,
+                messages->show({"KVX", VbError(VbError::InternalError, error.what()).message(ErrorPrefix::window), MessageService::Buttons::Ok,
                                 MessageService::Icon::Warning});
             return false;
         }
@@ -50,6 +52,9 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
     KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
+    // Long runs yield at fixed points: windows repaint (the progress bar moves), while the
+    // user's clicks and keys wait until the run is over.
+    EventLoop::setYieldHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     std::unique_ptr<ScriptRunner> script;
     if (const QString path = qEnvironmentVariable("TARVELO_SCRIPT"); !path.isEmpty()) {
         QFile file(path);

@@ -112,7 +112,8 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
     QProcess& module = startModule(record("Sand") + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\n" + await("page") +
                                    "trigger mnuNEU\n" + await("form") + "quit\n");
     const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty());
+    ASSERT_FALSE(main.isEmpty()) << x({"search", "--name", "."}).toStdString() << " | "
+                                 << module.readAllStandardError().toStdString() << " state " << module.state();
     // Ctrl+W on a fresh page, without a click: the page goes into a document ("Word").
     const fs::path document = root / "PROJEKTE" / "P1" / "Sand-Seite1.odt";
     for (int i = 0; i < 100 && !fs::exists(document); ++i) {
@@ -153,7 +154,8 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     QString main;  // titled after the maximized form
     for (int i = 0; i < 300 && main.isEmpty(); ++i, QThread::msleep(100))
         main = x({"search", "--onlyvisible", "--name", "^Kalmora"}).section(u'\n', 0, 0);
-    ASSERT_FALSE(main.isEmpty());
+    ASSERT_FALSE(main.isEmpty()) << x({"search", "--name", "."}).toStdString() << " | "
+                                 << module.readAllStandardError().toStdString() << " state " << module.state();
     std::string errors;
     for (int i = 0; i < 300 && errors.find("KVX script: await") == std::string::npos; ++i) {
         module.waitForReadyRead(100);
