@@ -36,8 +36,8 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
             if (messages)
-                messages->show({"KVX", VbError(VbError::InternalError, error.what()).message(ErrorPrefix::window), MessageService::Buttons::Ok,
-                                MessageService::Icon::Warning});
+                messages->show({"KVX", VbError(VbError::InternalError, error.what()).message(ErrorPrefix::window),
+                                MessageService::Buttons::Ok, MessageService::Icon::Warning});
             return false;
         }
     }
@@ -68,13 +68,12 @@ int main(int argc, char** argv)
     app.messages = &messages;
     const Locale locale = Locale::system();
     QtTexts::install(locale.SPRACHE);
-    SessionContext session({QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); },
-                            locale, settings, messages});
+    SessionContext session(
+        {QCoreApplication::applicationDirPath().toStdString(), [] { return loginName(); }, locale, settings, messages});
     if (!session.start())
         return 1;
-    frmMAIN window(session, [](const std::string& program) {
-        QProcess::startDetached(QString::fromStdString(program), {});
-    });
+    frmMAIN window(session,
+                   [](const std::string& program) { QProcess::startDetached(QString::fromStdString(program), {}); });
     dialogs.setOwner(&window);
     window.showMaximized();
     if (script)

@@ -2,8 +2,8 @@
 
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Locale.h"
 #include "platform/EventLoop.h"
+#include "platform/Locale.h"
 #include "platform/Recordset.h"
 #include "platform/Session.h"
 #include "platform/VbError.h"
@@ -30,10 +30,8 @@ std::string filterText(const Variant& value)
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, value.toDouble()).ptr;
         return std::string(buffer, end);
     }
-    case Variant::Type::Boolean:
-        return value.toBoolean() ? "true" : "false";
-    default:
-        return value.text();
+    case Variant::Type::Boolean: return value.toBoolean() ? "true" : "false";
+    default: return value.text();
     }
 }
 
@@ -91,9 +89,8 @@ void clsDATEN::EMDB(const std::string& name, bool& BOMDB)
             if (!std::filesystem::exists(path, ignored))
                 return;
             // Success is reported only when the database really opened.
-            connection_ = Connection::open("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path +
-                                               ";Persist Security Info=False",
-                                           30);
+            connection_ = Connection::open(
+                "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path + ";Persist Security Info=False", 30);
             BOMDB = true;
         },
     });
@@ -121,15 +118,15 @@ std::string clsDATEN::statement(const std::string& SPV, const Auswahl& auswahl) 
     if (!ESPID.empty())
         conditions = " WHERE [" + ESPID + "] = " + std::to_string(ESPIDW);
     if (auswahl.SPI1W)
-        conditions += (conditions.empty() ? " WHERE " : " AND ") + std::string(" [") + auswahl.SPI1 + "]=" +
-                      filterText(*auswahl.SPI1W);
+        conditions += (conditions.empty() ? " WHERE " : " AND ") + std::string(" [") + auswahl.SPI1 +
+                      "]=" + filterText(*auswahl.SPI1W);
     if (auswahl.SPI2W)
         conditions += " AND [" + auswahl.SPI2 + "]=" + filterText(*auswahl.SPI2W);
     if (auswahl.SPI3W)
         conditions += " AND [" + auswahl.SPI3 + "]=" + filterText(*auswahl.SPI3W);
     if (!ESPK1.empty())
-        conditions += (conditions.empty() ? " WHERE " : " AND ") + bracketed(ESPK1) + " ='" +
-                      Connection::escaped(ESPK1W) + "'";
+        conditions +=
+            (conditions.empty() ? " WHERE " : " AND ") + bracketed(ESPK1) + " ='" + Connection::escaped(ESPK1W) + "'";
     if (!ESPK2.empty())
         conditions += " AND [" + ESPK2 + "] ='" + Connection::escaped(ESPK2W) + "'";
     if (!ESPK3.empty())
@@ -223,10 +220,10 @@ bool clsDATEN::writeValue(const std::string& SPV, const Variant& W, const Auswah
 {
     if (WERTESCHREIBEN(SPV, {W}, auswahl))
         return true;
-    messages().show({dataErrorTitle,
-                     "Wert " + W.text() + " kann nicht in die Spalte " + SPV + " der Tabelle " + ETABELLE +
-                         " gespeichert werden!",
-                     MessageService::Buttons::Ok, MessageService::Icon::Warning});
+    messages().show(
+        {dataErrorTitle,
+         "Wert " + W.text() + " kann nicht in die Spalte " + SPV + " der Tabelle " + ETABELLE + " gespeichert werden!",
+         MessageService::Buttons::Ok, MessageService::Icon::Warning});
     return false;
 }
 
@@ -240,14 +237,38 @@ bool clsDATEN::writeArray(const std::string& SPV, const std::vector<Variant>& W,
     return false;
 }
 
-bool clsDATEN::DVTA(const std::string& SPV, VbDate W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTB(const std::string& SPV, bool W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTT(const std::string& SPV, const std::string& W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTI(const std::string& SPV, int16_t W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTL(const std::string& SPV, int32_t W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTS(const std::string& SPV, float W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTD(const std::string& SPV, double W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
-bool clsDATEN::DVTV(const std::string& SPV, const Variant& W, const Auswahl& auswahl) { return writeValue(SPV, W, auswahl); }
+bool clsDATEN::DVTA(const std::string& SPV, VbDate W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTB(const std::string& SPV, bool W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTT(const std::string& SPV, const std::string& W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTI(const std::string& SPV, int16_t W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTL(const std::string& SPV, int32_t W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTS(const std::string& SPV, float W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTD(const std::string& SPV, double W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
+bool clsDATEN::DVTV(const std::string& SPV, const Variant& W, const Auswahl& auswahl)
+{
+    return writeValue(SPV, W, auswahl);
+}
 
 bool clsDATEN::DVTIF(const std::string& SPV, const std::vector<int16_t>& W, const Auswahl& auswahl)
 {
@@ -291,13 +312,34 @@ bool clsDATEN::readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (V
     return true;
 }
 
-bool clsDATEN::DTVA(const std::string& SPV, VbDate& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toDate); }
-bool clsDATEN::DTVB(const std::string& SPV, bool& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toBoolean); }
-bool clsDATEN::DTVT(const std::string& SPV, std::string& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toText); }
-bool clsDATEN::DTVI(const std::string& SPV, int16_t& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toInteger); }
-bool clsDATEN::DTVL(const std::string& SPV, int32_t& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toLong); }
-bool clsDATEN::DTVS(const std::string& SPV, float& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toSingle); }
-bool clsDATEN::DTVD(const std::string& SPV, double& W, const Auswahl& auswahl) { return readAs(SPV, W, auswahl, &Variant::toDouble); }
+bool clsDATEN::DTVA(const std::string& SPV, VbDate& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toDate);
+}
+bool clsDATEN::DTVB(const std::string& SPV, bool& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toBoolean);
+}
+bool clsDATEN::DTVT(const std::string& SPV, std::string& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toText);
+}
+bool clsDATEN::DTVI(const std::string& SPV, int16_t& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toInteger);
+}
+bool clsDATEN::DTVL(const std::string& SPV, int32_t& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toLong);
+}
+bool clsDATEN::DTVS(const std::string& SPV, float& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toSingle);
+}
+bool clsDATEN::DTVD(const std::string& SPV, double& W, const Auswahl& auswahl)
+{
+    return readAs(SPV, W, auswahl, &Variant::toDouble);
+}
 
 bool clsDATEN::DTVV(const std::string& SPV, Variant& W, const Auswahl& auswahl)
 {
@@ -357,13 +399,15 @@ bool clsDATEN::DTVVF(const std::string& SPV, std::vector<Variant>& W, const Ausw
 
 std::string clsDATEN::indexStatement(const Auswahl& auswahl) const
 {
-    const auto value = [](const std::optional<Variant>& filter) { return filter ? filterText(*filter) : std::string(); };
+    const auto value = [](const std::optional<Variant>& filter) {
+        return filter ? filterText(*filter) : std::string();
+    };
     std::string column;
     std::string conditions;
     if (!auswahl.SPI3.empty()) {
         column = auswahl.SPI3;
-        conditions = " WHERE [" + auswahl.SPI1 + "]=" + value(auswahl.SPI1W) + " AND [" + auswahl.SPI2 + "]=" +
-                     value(auswahl.SPI2W);
+        conditions = " WHERE [" + auswahl.SPI1 + "]=" + value(auswahl.SPI1W) + " AND [" + auswahl.SPI2 +
+                     "]=" + value(auswahl.SPI2W);
     } else if (!auswahl.SPI2.empty()) {
         column = auswahl.SPI2;
         conditions = " WHERE [" + auswahl.SPI1 + "]=" + value(auswahl.SPI1W);
@@ -371,8 +415,8 @@ std::string clsDATEN::indexStatement(const Auswahl& auswahl) const
         column = auswahl.SPI1;
     }
     if (!ESPK1.empty()) {
-        conditions += (conditions.empty() ? " WHERE " : " AND ") + bracketed(ESPK1) + " ='" +
-                      Connection::escaped(ESPK1W) + "'";
+        conditions +=
+            (conditions.empty() ? " WHERE " : " AND ") + bracketed(ESPK1) + " ='" + Connection::escaped(ESPK1W) + "'";
         const std::pair<const std::string*, const std::string*> laterKeys[] = {{&ESPK2, &ESPK2W}, {&ESPK3, &ESPK3W}};
         for (const auto& [name, keyValue] : laterKeys) {
             if (!name->empty())

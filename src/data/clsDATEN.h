@@ -30,8 +30,7 @@ public:
                 std::optional<Variant> spi2w = {}, std::string spi3 = {}, std::optional<Variant> spi3w = {})
             : SPI1(std::move(spi1)), SPI1W(std::move(spi1w)), SPI2(std::move(spi2)), SPI2W(std::move(spi2w)),
               SPI3(std::move(spi3)), SPI3W(std::move(spi3w))
-        {
-        }
+        {}
 
         std::string SPI1;
         std::optional<Variant> SPI1W;

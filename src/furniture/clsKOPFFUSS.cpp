@@ -79,75 +79,78 @@ void clsKOPFFUSS::KOPFFUSSZEILE()
     const auto width = [this](const std::string& text) { return static_cast<float>(target().textWidth(text)); };
     const auto height = [this](const std::string& text) { return static_cast<float>(target().textHeight(text)); };
     const std::string page = std::to_string(SEITE) + "/" + std::to_string(SEITENANZAHL);
-    ErrorTrap(messages_, "Kopffuß-Zeile").run({
-        [&] {
-            W = static_cast<float>(frame_ ? frame_->scaleWidth() : target().scaleWidth());
-            H = static_cast<float>(frame_ ? frame_->scaleHeight() : target().scaleHeight());
-        },
-        [&] {
-            const bool one = identifications_.size() == 1;
-            if (english)
-                label_ = one ? "File" : "Files";
-            else if (german)
-                label_ = one ? "Datensatz" : "Datensätze";
-        },
-        [&] {
-            font(10, 0);
-            available = W - left_ - right_ - width(label_);
-        },
-        [&] {
-            identification_ = identifications_.empty() ? std::string() : identifications_.front();
-            for (std::size_t i = 1; i < identifications_.size(); ++i) {
-                if (width(identification_ + identifications_[i] + ",") > available) {
-                    identification_ += ", ...";
-                    break;
+    ErrorTrap(messages_, "Kopffuß-Zeile")
+        .run({
+            [&] {
+                W = static_cast<float>(frame_ ? frame_->scaleWidth() : target().scaleWidth());
+                H = static_cast<float>(frame_ ? frame_->scaleHeight() : target().scaleHeight());
+            },
+            [&] {
+                const bool one = identifications_.size() == 1;
+                if (english)
+                    label_ = one ? "File" : "Files";
+                else if (german)
+                    label_ = one ? "Datensatz" : "Datensätze";
+            },
+            [&] {
+                font(10, 0);
+                available = W - left_ - right_ - width(label_);
+            },
+            [&] {
+                identification_ = identifications_.empty() ? std::string() : identifications_.front();
+                for (std::size_t i = 1; i < identifications_.size(); ++i) {
+                    if (width(identification_ + identifications_[i] + ",") > available) {
+                        identification_ += ", ...";
+                        break;
+                    }
+                    identification_ += ", " + identifications_[i];
                 }
-                identification_ += ", " + identifications_[i];
-            }
-        },
-        [&] {
-            font(16, -1);
-            text(left_, top_, UEBERSCHRIFT, 0, 0);
-            h1 = height(UEBERSCHRIFT);
-        },
-        [&] {
-            font(10, 0);
-            if (!identification_.empty())
-                text(left_, top_ + 9 / mmY_, label_ + " " + identification_, 0, 0);
-            h2 = height(identification_);
-        },
-        [&] {
-            if (!KOMMENTAR.empty())
-                text(left_, top_ + 9 / mmY_ + 1.5f * h2, KOMMENTAR, 0, 0);
-        },
-        [&] {
-            const std::string project = (english ? "Project " : "Projekt ") + PROJEKT;
-            projectX = W - right_ - width(project);
-            projectY = top_ + h1 - h2;
-            text(projectX, projectY, project, 0, 0);
-        },
-        [&] {
-            if (EBOKFS == 0)
-                return;
-            const float x = projectX - width(std::string(15, ' ') + "Seite " + page);
-            text(x, projectY, (english ? "Page " : "Seite ") + page, 0, 0);
-        },
-        [&] {
-            font(7, 0);
-            const std::string developer = (english ? "Program developed by " : "Programmentwicklung: ") + PROGRAMMIERER;
-            blockX = W - right_ - std::max(width(developer), width(COPYRIGHT));
-            footY = H - bottom_;
-            h3 = height(PROGRAMMIERER);
-            text(blockX, footY, developer, 0, 2);
-            text(blockX, footY + h3, COPYRIGHT, 0, 2);
-        },
-        [&] {
-            const float middle = (W + left_ - right_) / 2;
-            text(middle, footY, vb::dateText(VbDate{std::floor(DATUM.serial)}), 1, 2);
-            const double fraction = UHRZEIT.serial - std::floor(UHRZEIT.serial);
-            const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::lround(fraction * 86400000)) % 86400000);
-            text(middle, footY + h3, time.toString(QStringLiteral("hh:mm")).toStdString(), 1, 2);
-        },
-        [&] { text(left_, footY, (english ? "Project Manager: " : "Bearbeiter: ") + BEARBEITER, 0, 2); },
-    });
+            },
+            [&] {
+                font(16, -1);
+                text(left_, top_, UEBERSCHRIFT, 0, 0);
+                h1 = height(UEBERSCHRIFT);
+            },
+            [&] {
+                font(10, 0);
+                if (!identification_.empty())
+                    text(left_, top_ + 9 / mmY_, label_ + " " + identification_, 0, 0);
+                h2 = height(identification_);
+            },
+            [&] {
+                if (!KOMMENTAR.empty())
+                    text(left_, top_ + 9 / mmY_ + 1.5f * h2, KOMMENTAR, 0, 0);
+            },
+            [&] {
+                const std::string project = (english ? "Project " : "Projekt ") + PROJEKT;
+                projectX = W - right_ - width(project);
+                projectY = top_ + h1 - h2;
+                text(projectX, projectY, project, 0, 0);
+            },
+            [&] {
+                if (EBOKFS == 0)
+                    return;
+                const float x = projectX - width(std::string(15, ' ') + "Seite " + page);
+                text(x, projectY, (english ? "Page " : "Seite ") + page, 0, 0);
+            },
+            [&] {
+                font(7, 0);
+                const std::string developer =
+                    (english ? "Program developed by " : "Programmentwicklung: ") + PROGRAMMIERER;
+                blockX = W - right_ - std::max(width(developer), width(COPYRIGHT));
+                footY = H - bottom_;
+                h3 = height(PROGRAMMIERER);
+                text(blockX, footY, developer, 0, 2);
+                text(blockX, footY + h3, COPYRIGHT, 0, 2);
+            },
+            [&] {
+                const float middle = (W + left_ - right_) / 2;
+                text(middle, footY, vb::dateText(VbDate{std::floor(DATUM.serial)}), 1, 2);
+                const double fraction = UHRZEIT.serial - std::floor(UHRZEIT.serial);
+                const QTime time =
+                    QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::lround(fraction * 86400000)) % 86400000);
+                text(middle, footY + h3, time.toString(QStringLiteral("hh:mm")).toStdString(), 1, 2);
+            },
+            [&] { text(left_, footY, (english ? "Project Manager: " : "Bearbeiter: ") + BEARBEITER, 0, 2); },
+        });
 }

@@ -158,17 +158,12 @@ void clsTABELLE::drawCell(const Variant& value, int column, float x, float w, fl
         drawSymbol(value.toInteger(), x + w / 2, y - EZH / 2);
         return;
     }
-    const std::string shown = !format.empty() && value.isNumeric() && !value.isEmpty()
-                                  ? vb::format(value.toDouble(), format)
-                                  : value.text();
+    const std::string shown =
+        !format.empty() && value.isNumeric() && !value.isEmpty() ? vb::format(value.toDouble(), format) : value.text();
     const int16_t alignment = entry<int16_t>(ELA, column, 0);
     switch (alignment) {
-    case 1:
-        text(x + w / 2, y - 1, shown, 1, 1);
-        break;
-    case 2:
-        text(x + w - 1.5f, y - 1, shown, 2, 1);
-        break;
+    case 1: text(x + w / 2, y - 1, shown, 1, 1); break;
+    case 2: text(x + w - 1.5f, y - 1, shown, 2, 1); break;
     case 3: {
         // Decimal points of a column on one line near its centre.
         const std::string& separator = Locale::current().DEZIMALPUNKT;
@@ -182,9 +177,7 @@ void clsTABELLE::drawCell(const Variant& value, int column, float x, float w, fl
         text(static_cast<float>(x + w / 2 - wp - d), y - 1, shown, 0, 1);
         break;
     }
-    default:
-        text(x + 1.5f, y - 1, shown, 0, 1);
-        break;
+    default: text(x + 1.5f, y - 1, shown, 0, 1); break;
     }
 }
 
@@ -194,8 +187,8 @@ void clsTABELLE::drawSymbol(int number, float x, float y)
         int shape;  // a point symbol; 8 a single point, 9 a star
         int red, green, blue;
     };
-    static const Look looks[] = {{6, 0, 0, 255},   {7, 0, 255, 0},   {2, 0, 255, 255}, {3, 255, 0, 0},
-                                 {4, 255, 0, 255}, {5, 0, 180, 0},   {0, 0, 0, 0},     {8, 0, 0, 0}};
+    static const Look looks[] = {{6, 0, 0, 255},   {7, 0, 255, 0}, {2, 0, 255, 255}, {3, 255, 0, 0},
+                                 {4, 255, 0, 255}, {5, 0, 180, 0}, {0, 0, 0, 0},     {8, 0, 0, 0}};
     if (number == 6)
         return;
     const Look look = number >= 0 && number <= 7 ? looks[number] : Look{9, 0, 0, 180};
@@ -270,6 +263,6 @@ void clsTABELLE::TITEL(const std::string& TXT)
 
 void clsTABELLE::FUSSNOTE(const std::string& TXT, int16_t ZEILE)
 {
-    text(EXDL + ERL + 1.5f, EYDO + ERO + headerHeight_ + bodyHeight_ + footHeight_ + ERZ + 1.5f + ZEILE * EZH * EZA, TXT,
-         0, 0);
+    text(EXDL + ERL + 1.5f, EYDO + ERO + headerHeight_ + bodyHeight_ + footHeight_ + ERZ + 1.5f + ZEILE * EZH * EZA,
+         TXT, 0, 0);
 }

@@ -29,15 +29,15 @@ public:
 
     float EXDL = 0, EYDO = 0;
     float ERO = 2.5f, ERU = 2.5f, ERL = 2.5f;
-    float ERZ = 1.5f;  // space between a frame and the first or last text line
-    float EZA = 1;     // line spacing factor
-    float EZH = 0;     // text line height; measured when 0 or less
-    std::vector<int16_t> ELA;          // 0 left, 1 centre, 2 right, 3 decimal point
-    std::vector<float> ELSB;           // column widths
-    std::vector<std::string> ELFORMAT; // number pattern or "SYMBOL"
-    std::vector<int16_t> ELGIT;        // rule after a column: 0 none, 1 single, 2 double
-    std::vector<int16_t> ELGITLEER;    // header rows in which the rule after a column is left out
-    int16_t EEZ = 0, ELZ = 0;          // first and last body row drawn
+    float ERZ = 1.5f;                   // space between a frame and the first or last text line
+    float EZA = 1;                      // line spacing factor
+    float EZH = 0;                      // text line height; measured when 0 or less
+    std::vector<int16_t> ELA;           // 0 left, 1 centre, 2 right, 3 decimal point
+    std::vector<float> ELSB;            // column widths
+    std::vector<std::string> ELFORMAT;  // number pattern or "SYMBOL"
+    std::vector<int16_t> ELGIT;         // rule after a column: 0 none, 1 single, 2 double
+    std::vector<int16_t> ELGITLEER;     // header rows in which the rule after a column is left out
+    int16_t EEZ = 0, ELZ = 0;           // first and last body row drawn
 
     float HOEHE() const { return headerHeight_ + bodyHeight_; }
     float tableWidth() const { return width_; }

@@ -9,8 +9,8 @@
 
 struct AxisPainter::Side {
     bool xAxis;
-    int16_t where;       // EAXEX / EAXEY
-    int16_t logarithmic; // ESKTX / ESKTY
+    int16_t where;        // EAXEX / EAXEY
+    int16_t logarithmic;  // ESKTX / ESKTY
     const ScaleChoice::Axis& axis;
     std::string format;
     std::string title;
@@ -85,7 +85,8 @@ std::vector<AxisPainter::Label> AxisPainter::spaced(const std::vector<Label>& la
     const auto fits = [&](std::size_t stride) {
         for (std::size_t i = stride; i < labels.size(); i += stride) {
             const float room = std::abs(labels[i].p - labels[i - stride].p);
-            const double needed = (surface.textWidth(labels[i].text) + surface.textWidth(labels[i - stride].text)) / 2 + 1;
+            const double needed =
+                (surface.textWidth(labels[i].text) + surface.textWidth(labels[i - stride].text)) / 2 + 1;
             if (room < needed)
                 return false;
         }
@@ -155,7 +156,9 @@ void AxisPainter::drawSide(const Side& side)
     line(pFrom, q, pTo, q);
     const ScaleChoice::Axis& axis = side.axis;
     const std::size_t count = std::min<std::size_t>(axis.ticks.size(), axis.n + 1);
-    const auto every = [&](int intervals) { return intervals == 0 ? 0 : static_cast<int>(std::nearbyint(double(axis.n) / intervals)); };
+    const auto every = [&](int intervals) {
+        return intervals == 0 ? 0 : static_cast<int>(std::nearbyint(double(axis.n) / intervals));
+    };
     int nextGrid = 0, nextLabel = 0;
     std::vector<Label> labels;
     for (std::size_t i = 0; i < count; ++i) {

@@ -47,7 +47,9 @@ void EngineeringSymbols::KREIS(float XMP, float YMP, float RP, float AL1, float 
                            full ? 0 : std::fmod(to, twoPi));
         }
         // Arrowheads along the arc: 1 at its end, 2 at its start, 3 at both.
-        const auto at = [&](double angle) { return std::pair{x + radius * std::cos(angle), y - radius * std::sin(angle)}; };
+        const auto at = [&](double angle) {
+            return std::pair{x + radius * std::cos(angle), y - radius * std::sin(angle)};
+        };
         const double step = radius > 0 ? 2.5 / radius : 0;
         if (LAGEPFEIL == 1 || LAGEPFEIL == 3) {
             const auto [tx, ty] = at(AL2 - step);
@@ -96,7 +98,8 @@ void EngineeringSymbols::KOTENDREIECK(float PX, float PY, float DH, float RIWI, 
     figure_.trap("Kotendreieck").run({[&] {
         const double turn = RIWI * degrees;
         const auto turned = [&](double dx, double dy) {
-            return std::pair{PX + dx * std::cos(turn) + dy * std::sin(turn), PY - dx * std::sin(turn) + dy * std::cos(turn)};
+            return std::pair{PX + dx * std::cos(turn) + dy * std::sin(turn),
+                             PY - dx * std::sin(turn) + dy * std::cos(turn)};
         };
         const double height = DH * 0.866;
         const auto [lx, ly] = turned(-DH / 2, -height);

@@ -10,8 +10,7 @@
 
 FormulaWriter::FormulaWriter(Surface& target, FontSlots& fonts, MessageService& messages, std::string title)
     : target_(target), fonts_(fonts), messages_(messages), title_(std::move(title))
-{
-}
+{}
 
 void FormulaWriter::write(float X, float Y, std::string& text, int16_t AL, int16_t ARX, int16_t ARY,
                           const std::optional<Bounds>& clip)
@@ -21,68 +20,69 @@ void FormulaWriter::write(float X, float Y, std::string& text, int16_t AL, int16
     double h = 0;
     float x0 = 0;
     float y0 = 0;
-    ErrorTrap(messages_, title_).run({
-        [&] { a = AL * 0.017453292; },
-        [&] { fonts_[0] = target_.font; },
-        [&] { text = FormulaText::scientific(QString::fromStdString(text)).toStdString(); },
-        [&] {
-            const std::string plain = FormulaText::withoutTags(QString::fromStdString(text)).toStdString();
-            w = target_.textWidth(plain);
-            h = target_.textHeight(plain);
-        },
-        [&] {
-            if (!clip)
-                return;
-            // The whole text must stay inside: shrink the bounds by its extent.
-            const double c = std::cos(a);
-            double left = clip->left, right = clip->right, top = clip->top, bottom = clip->bottom;
-            if (ARX == 0)
-                right -= w * c;
-            else if (ARX == 1)
-                left += w * c / 2, right -= w * c / 2;
-            else if (ARX == 2)
-                left += w * c;
-            if (ARY == 0)
-                bottom -= h * c;
-            else if (ARY == 1)
-                top += h * c / 2, bottom -= h * c / 2;
-            else if (ARY == 2)
-                top += h * c;
-            if (!(left < X && X < right && top < Y && Y < bottom))
-                throw ErrorTrap::Leave();
-        },
-        [&] {
-            x0 = X;
-            y0 = Y;
-            if (ARX == 1)
-                x0 = X - w * std::cos(a) / 2, y0 = Y + w * std::sin(a) / 2;
-            else if (ARX == 2)
-                x0 = X - w * std::cos(a), y0 = Y + w * std::sin(a);
-            if (ARY == 1)
-                x0 -= h * std::sin(a) / 2, y0 -= h * std::cos(a) / 2;
-            else if (ARY == 2)
-                x0 -= h * std::sin(a), y0 -= h * std::cos(a);
-        },
-        [&] {
-            // Runs before a broken tag are drawn, then the tag's error is reported.
-            std::vector<FormulaText::Run> runs;
-            std::optional<VbError> broken;
-            try {
-                FormulaText::runs(QString::fromStdString(text), &runs);
-            } catch (const VbError& error) {
-                broken = error;
-            }
-            int previousSlot = 0;
-            for (const FormulaText::Run& run : runs)
-                drawRun(run.code, run.text, x0, y0, a, AL, previousSlot);
-            if (broken)
-                throw *broken;
-        },
-    });
+    ErrorTrap(messages_, title_)
+        .run({
+            [&] { a = AL * 0.017453292; },
+            [&] { fonts_[0] = target_.font; },
+            [&] { text = FormulaText::scientific(QString::fromStdString(text)).toStdString(); },
+            [&] {
+                const std::string plain = FormulaText::withoutTags(QString::fromStdString(text)).toStdString();
+                w = target_.textWidth(plain);
+                h = target_.textHeight(plain);
+            },
+            [&] {
+                if (!clip)
+                    return;
+                // The whole text must stay inside: shrink the bounds by its extent.
+                const double c = std::cos(a);
+                double left = clip->left, right = clip->right, top = clip->top, bottom = clip->bottom;
+                if (ARX == 0)
+                    right -= w * c;
+                else if (ARX == 1)
+                    left += w * c / 2, right -= w * c / 2;
+                else if (ARX == 2)
+                    left += w * c;
+                if (ARY == 0)
+                    bottom -= h * c;
+                else if (ARY == 1)
+                    top += h * c / 2, bottom -= h * c / 2;
+                else if (ARY == 2)
+                    top += h * c;
+                if (!(left < X && X < right && top < Y && Y < bottom))
+                    throw ErrorTrap::Leave();
+            },
+            [&] {
+                x0 = X;
+                y0 = Y;
+                if (ARX == 1)
+                    x0 = X - w * std::cos(a) / 2, y0 = Y + w * std::sin(a) / 2;
+                else if (ARX == 2)
+                    x0 = X - w * std::cos(a), y0 = Y + w * std::sin(a);
+                if (ARY == 1)
+                    x0 -= h * std::sin(a) / 2, y0 -= h * std::cos(a) / 2;
+                else if (ARY == 2)
+                    x0 -= h * std::sin(a), y0 -= h * std::cos(a);
+            },
+            [&] {
+                // Runs before a broken tag are drawn, then the tag's error is reported.
+                std::vector<FormulaText::Run> runs;
+                std::optional<VbError> broken;
+                try {
+                    FormulaText::runs(QString::fromStdString(text), &runs);
+                } catch (const VbError& error) {
+                    broken = error;
+                }
+                int previousSlot = 0;
+                for (const FormulaText::Run& run : runs)
+                    drawRun(run.code, run.text, x0, y0, a, AL, previousSlot);
+                if (broken)
+                    throw *broken;
+            },
+        });
 }
 
 void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, float& y0, double angle, int16_t AL,
-                        int& previousSlot)
+                            int& previousSlot)
 {
     Surface& surface = target_;
     int slot = previousSlot;
@@ -136,4 +136,3 @@ void FormulaWriter::drawRun(const QString& code, const QString& run, float& x0, 
     if (slot >= 0)
         previousSlot = slot;
 }
-

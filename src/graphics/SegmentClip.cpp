@@ -10,8 +10,8 @@ std::optional<SegmentClip::Segment> SegmentClip::clip(const Edges& a, float X1, 
         std::swap(X1, X2);
         std::swap(Y1, Y2);
     }
-    const bool allLeft = X1 < a.left && X2 < a.left, allRight = X1 > a.right && X2 > a.right;
-    const bool allAbove = Y1 < a.top && Y2 < a.top, allBelow = Y1 > a.bottom && Y2 > a.bottom;
+    const bool allLeft = X1 < a.left && X2<a.left, allRight = X1> a.right && X2 > a.right;
+    const bool allAbove = Y1 < a.top && Y2<a.top, allBelow = Y1> a.bottom && Y2 > a.bottom;
     if (allLeft || allRight || allAbove || allBelow)
         return std::nullopt;
     const auto inside = [&](float x, float y) { return x >= a.left && x <= a.right && y >= a.top && y <= a.bottom; };

@@ -131,34 +131,36 @@ void clsGRAFIK::setLimits(float xmin, float xmax, float ymin, float ymax, float 
 
 void clsGRAFIK::KOORDTRANS(float X, float Y, float& XP, float& YP)
 {
-    trap("Koordinatentransformation").run({
-        [&] {
-            const float x0 = EXDL + scrollX_ + RL_;
-            XP = OX_ == 1 ? x0 + quotient(X - XMIN_, MX_) : x0 + quotient(XMAX_ - X, MX_);
-        },
-        [&] {
-            const float y0 = EYDO + scrollY_ + RO_;
-            YP = OY_ == 1 ? y0 + quotient(YMAX_ - Y, MY_) : y0 + quotient(Y - YMIN_, MY_);
-        },
-    });
+    trap("Koordinatentransformation")
+        .run({
+            [&] {
+                const float x0 = EXDL + scrollX_ + RL_;
+                XP = OX_ == 1 ? x0 + quotient(X - XMIN_, MX_) : x0 + quotient(XMAX_ - X, MX_);
+            },
+            [&] {
+                const float y0 = EYDO + scrollY_ + RO_;
+                YP = OY_ == 1 ? y0 + quotient(YMAX_ - Y, MY_) : y0 + quotient(Y - YMIN_, MY_);
+            },
+        });
 }
 
 void clsGRAFIK::KOORDTRANSINV(float XP, float YP, float& X, float& Y, int16_t SKTX, int16_t SKTY)
 {
-    trap("Inverse Koordinatentransformation").run({
-        [&] {
-            X = OX_ == 1 ? MX_ * (XP - EXDL - scrollX_ - RL_) + XMIN_ : (EXDL + scrollX_ + RL_ - XP) * MX_ + XMAX_;
-        },
-        [&] {
-            Y = OY_ == 1 ? MY_ * (RO_ + EYDO + scrollY_ - YP) + YMAX_ : (YP - EYDO - scrollY_ - RO_) * MY_ + YMIN_;
-        },
-        [&] {
-            if (SKTX == 1)
-                X = static_cast<float>(std::pow(10.0, X));
-            if (SKTY == 1)
-                Y = static_cast<float>(std::pow(10.0, Y));
-        },
-    });
+    trap("Inverse Koordinatentransformation")
+        .run({
+            [&] {
+                X = OX_ == 1 ? MX_ * (XP - EXDL - scrollX_ - RL_) + XMIN_ : (EXDL + scrollX_ + RL_ - XP) * MX_ + XMAX_;
+            },
+            [&] {
+                Y = OY_ == 1 ? MY_ * (RO_ + EYDO + scrollY_ - YP) + YMAX_ : (YP - EYDO - scrollY_ - RO_) * MY_ + YMIN_;
+            },
+            [&] {
+                if (SKTX == 1)
+                    X = static_cast<float>(std::pow(10.0, X));
+                if (SKTY == 1)
+                    Y = static_cast<float>(std::pow(10.0, Y));
+            },
+        });
 }
 
 void clsGRAFIK::LINIENEINSTELLUNGEN(int16_t& LINIENART, float& LINIENBREITE, int32_t& FARBE)
@@ -222,9 +224,10 @@ void clsGRAFIK::SKALEN(int16_t NR, const std::vector<float>& X, const std::vecto
             }
         },
         [&] {
-            const std::pair<int16_t, std::pair<const char*, float>> limits[] = {
-                {EBOXMIN, {"XMIN", XMIN_}}, {EBOXMAX, {"XMAX", XMAX_}}, {EBOYMIN, {"YMIN", YMIN_}},
-                {EBOYMAX, {"YMAX", YMAX_}}};
+            const std::pair<int16_t, std::pair<const char*, float>> limits[] = {{EBOXMIN, {"XMIN", XMIN_}},
+                                                                                {EBOXMAX, {"XMAX", XMAX_}},
+                                                                                {EBOYMIN, {"YMIN", YMIN_}},
+                                                                                {EBOYMAX, {"YMAX", YMAX_}}};
             for (const auto& [automatic, limit] : limits) {
                 if (automatic != 0)
                     g0.DVTS(limit.first, limit.second);
@@ -398,10 +401,9 @@ struct TextPlace {
     float dx, dy;
     int16_t ARX, ARY;
 };
-constexpr TextPlace textPlaces[15] = {
-    {1, 0, 0, 1},   {1, -1, 0, 2},  {0, -1, 1, 2},  {-1, -1, 2, 2}, {-1, 0, 2, 1},
-    {-1, 1, 2, 0},  {0, 1, 1, 0},   {1, 1, 0, 0},   {0, 0, 1, 1},   {2, 0, 0, 1},
-    {2, -2, 0, 2},  {0, -2, 1, 2},  {-2, -2, 2, 2}, {-2, 0, 2, 1},  {0, 2, 1, 0}};
+constexpr TextPlace textPlaces[15] = {{1, 0, 0, 1},  {1, -1, 0, 2}, {0, -1, 1, 2},  {-1, -1, 2, 2}, {-1, 0, 2, 1},
+                                      {-1, 1, 2, 0}, {0, 1, 1, 0},  {1, 1, 0, 0},   {0, 0, 1, 1},   {2, 0, 0, 1},
+                                      {2, -2, 0, 2}, {0, -2, 1, 2}, {-2, -2, 2, 2}, {-2, 0, 2, 1},  {0, 2, 1, 0}};
 
 }  // namespace
 
@@ -409,9 +411,9 @@ void clsGRAFIK::POLYGON(std::vector<float>& X, std::vector<float>& Y, int16_t PS
                         const std::string& text, int16_t LAGETEXT, int16_t LAGEPFEIL, int16_t FARBEN,
                         const std::vector<int16_t>* BOL)
 {
-    static const uint32_t colours[8] = {Surface::rgb(0, 0, 255),   Surface::rgb(0, 215, 0), Surface::rgb(0, 255, 255),
-                                        Surface::rgb(255, 0, 0),   Surface::rgb(255, 0, 255), Surface::rgb(0, 180, 0),
-                                        Surface::rgb(0, 0, 180),   Surface::rgb(0, 0, 0)};
+    static const uint32_t colours[8] = {Surface::rgb(0, 0, 255), Surface::rgb(0, 215, 0),   Surface::rgb(0, 255, 255),
+                                        Surface::rgb(255, 0, 0), Surface::rgb(255, 0, 255), Surface::rgb(0, 180, 0),
+                                        Surface::rgb(0, 0, 180), Surface::rgb(0, 0, 0)};
     uint32_t saved = 0;
     std::vector<float> xs, ys;
     trap("Polygon").run({
@@ -486,7 +488,9 @@ void clsGRAFIK::drawCurve(const std::vector<float>& xs, const std::vector<float>
     // hundreds of separate strokes as a dotted one.
     const Area area = plotArea();
     const SegmentClip::Edges edges{area.left, area.right, area.top, area.bottom};
-    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) { return LININT(a1, a2, a, b1, b2); };
+    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) {
+        return LININT(a1, a2, a, b1, b2);
+    };
     Surface& surface = target();
     surface.lineRole = Surface::LineRole::Curve;
     std::vector<QPointF> run;
@@ -517,7 +521,9 @@ void clsGRAFIK::clipSegment(float X1, float Y1, float X2, float Y2)
 {
     const Area area = plotArea();
     const SegmentClip::Edges edges{area.left, area.right, area.top, area.bottom};
-    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) { return LININT(a1, a2, a, b1, b2); };
+    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) {
+        return LININT(a1, a2, a, b1, b2);
+    };
     if (const auto segment = SegmentClip::clip(edges, X1, Y1, X2, Y2, interpolate))
         target().line(segment->x1, segment->y1, segment->x2, segment->y2);
 }

@@ -101,8 +101,7 @@ public:
                  const std::string& text = {}, int16_t LAGETEXT = 0, int16_t LAGEPFEIL = 0, int16_t FARBEN = 0,
                  const std::vector<int16_t>* BOL = nullptr);
 
-    void KREIS(float XMP, float YMP, float RP, float AL1, float AL2, int16_t LAGEPFEIL, int16_t BOKREISP,
-               int16_t KO);
+    void KREIS(float XMP, float YMP, float RP, float AL1, float AL2, int16_t LAGEPFEIL, int16_t BOKREISP, int16_t KO);
     void PFEIL(float PX1, float PY1, float PX2, float PY2);
     void GELAENDESCHRAFFUR(float X1, float Y1, float H1, int16_t ANS, float BE, int16_t KO);
     void KOTENDREIECK(float PX, float PY, float DH, float RIWI, int16_t GW, int16_t VOLL);
@@ -135,8 +134,8 @@ private:
     ErrorTrap trap(const std::string& title) const;
     ErrorTrap longTrap(const std::string& title) const;
     Surface& target() const;
-    void resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it,
-                   std::vector<float>& git, std::vector<float>& zl, float length);
+    void resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it, std::vector<float>& git,
+                   std::vector<float>& zl, float length);
     void scrollBars();
     // The polyline through the points, clipped to the plot area (BOL: which segments).
     void drawCurve(const std::vector<float>& xs, const std::vector<float>& ys, const std::vector<int16_t>* BOL);

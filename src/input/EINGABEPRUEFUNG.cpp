@@ -39,8 +39,8 @@ bool EINGABEPRUEFUNG(std::string& value, float minimum, float maximum, bool whol
     }
     if (!(number >= minimum && number <= maximum)) {
         const std::string limits = "\nMinimum: " + vb::singleText(minimum) + ", Maximum: " + vb::singleText(maximum);
-        return report("Numeric value out of preset limits:" + limits, "Zahlenwert außerhalb der vorgegeben Schranken:" + limits,
-                      MessageService::Icon::None);
+        return report("Numeric value out of preset limits:" + limits,
+                      "Zahlenwert außerhalb der vorgegeben Schranken:" + limits, MessageService::Icon::None);
     }
     if (wholeNumbers && number != std::trunc(number))
         return report("Type of value is not an integer!", "Eingegeber Wert ist keine ganze Zahl!",

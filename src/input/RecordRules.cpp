@@ -64,10 +64,11 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
                                 : "σmax = " + number(v.SIMAX) + " muss größer als σa = " + number(v.SIA) + " sein.");
     for (const auto& [column, value] : {std::pair{"SI1", v.SI1}, std::pair{"SI2", v.SI2}}) {
         if (!(value >= v.SIA && value <= v.SIMAX))
-            found.push_back(english ? label(column, true) + " = " + number(value) + " must lie between σa = " +
-                                          number(v.SIA) + " and σmax = " + number(v.SIMAX) + "."
-                                    : label(column, false) + " = " + number(value) + " muss zwischen σa = " +
-                                          number(v.SIA) + " und σmax = " + number(v.SIMAX) + " liegen.");
+            found.push_back(
+                english ? label(column, true) + " = " + number(value) + " must lie between σa = " + number(v.SIA) +
+                              " and σmax = " + number(v.SIMAX) + "."
+                        : label(column, false) + " = " + number(value) + " muss zwischen σa = " + number(v.SIA) +
+                              " und σmax = " + number(v.SIMAX) + " liegen.");
     }
     if (!(v.N > 0))
         found.push_back(english ? "N = " + std::to_string(v.N) + " must be greater than 0."
@@ -83,7 +84,8 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
                                           "° muss zwischen -90° und 90° liegen.");
     }
     // Over the stress range φ = a + c · lg(σ/σb) stays below 90° too: its ends are at σa and σmax.
-    std::vector<std::tuple<const char*, const char*, float, float>> laws = {{"A", "C", v.A, v.C}, {"AR", "CR", v.AR, v.CR}};
+    std::vector<std::tuple<const char*, const char*, float, float>> laws = {{"A", "C", v.A, v.C},
+                                                                            {"AR", "CR", v.AR, v.CR}};
     if (v.AB != 0)
         laws.insert(laws.end(), {{"AB", "CB", v.AB, v.CB}, {"ARB", "CRB", v.ARB, v.CRB}});
     const bool rangeKnown = v.SIB > 0 && v.SIA > 0 && v.SIMAX > v.SIA;
@@ -94,11 +96,11 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
         for (float sigma : {v.SIA, v.SIMAX})
             inside = inside && (!rangeKnown || std::fabs(a + c * std::log10(sigma / v.SIB)) < 90);
         if (!inside)
-            found.push_back(english ? label(aColumn, true) + " + " + label(cColumn, true) + " · lg(σ/σb) = " +
-                                          "φ must lie between -90° and 90° from σa to σmax (" + label(cColumn, true) +
-                                          " = " + number(c) + ")."
-                                    : label(aColumn, false) + " + " + label(cColumn, false) + " · lg(σ/σb) = " +
-                                          "φ muss von σa bis σmax zwischen -90° und 90° liegen (" +
+            found.push_back(english ? label(aColumn, true) + " + " + label(cColumn, true) +
+                                          " · lg(σ/σb) = " + "φ must lie between -90° and 90° from σa to σmax (" +
+                                          label(cColumn, true) + " = " + number(c) + ")."
+                                    : label(aColumn, false) + " + " + label(cColumn, false) +
+                                          " · lg(σ/σb) = " + "φ muss von σa bis σmax zwischen -90° und 90° liegen (" +
                                           label(cColumn, false) + " = " + number(c) + ").");
     }
     return found;
@@ -113,11 +115,13 @@ std::string RecordRules::formProblem(const std::map<std::string, std::string>& t
     Values values;
     values.KEN = text("KEN");
     float n = 0;
-    const std::pair<const char*, float*> fields[] = {
-        {"SIB", &values.SIB}, {"A", &values.A},     {"C", &values.C},     {"AR", &values.AR},
-        {"CR", &values.CR},   {"AB", &values.AB},   {"CB", &values.CB},   {"ARB", &values.ARB},
-        {"CRB", &values.CRB}, {"SIA", &values.SIA}, {"SIMAX", &values.SIMAX}, {"SI1", &values.SI1},
-        {"SI2", &values.SI2}, {"N", &n}};
+    const std::pair<const char*, float*> fields[] = {{"SIB", &values.SIB},     {"A", &values.A},
+                                                     {"C", &values.C},         {"AR", &values.AR},
+                                                     {"CR", &values.CR},       {"AB", &values.AB},
+                                                     {"CB", &values.CB},       {"ARB", &values.ARB},
+                                                     {"CRB", &values.CRB},     {"SIA", &values.SIA},
+                                                     {"SIMAX", &values.SIMAX}, {"SI1", &values.SI1},
+                                                     {"SI2", &values.SI2},     {"N", &n}};
     // Fields a record cannot do without; the others stand for 0 when empty.
     const std::set<std::string> required = {"SIB", "A", "SIA", "SIMAX", "SI1", "SI2", "N"};
     for (const auto& [column, target] : fields) {
@@ -133,13 +137,13 @@ std::string RecordRules::formProblem(const std::map<std::string, std::string>& t
                 throw VbError::of(VbError::TypeMismatch);
             *target = number.toSingle();
         } catch (const VbError&) {
-            return label(column, english) + (english ? ": Type of value is not numeric!"
-                                                     : ": Eingegeber Wert ist kein gültiges Zahlenformat!");
+            return label(column, english) +
+                   (english ? ": Type of value is not numeric!" : ": Eingegeber Wert ist kein gültiges Zahlenformat!");
         }
     }
     if (n != std::trunc(n) || std::fabs(n) > 32767)
-        return label("N", english) + (english ? ": Type of value is not an integer!"
-                                              : ": Eingegeber Wert ist keine ganze Zahl!");
+        return label("N", english) +
+               (english ? ": Type of value is not an integer!" : ": Eingegeber Wert ist keine ganze Zahl!");
     values.N = static_cast<int32_t>(n);
     const std::vector<std::string> found = problems(values, english);
     return found.empty() ? std::string() : found.front();

@@ -4,8 +4,7 @@
 
 SessionLocks::SessionLocks(MessageService& messages, bool english, std::string title)
     : messages_(messages), english_(english), title_(std::move(title))
-{
-}
+{}
 
 void SessionLocks::say(const std::string& text, bool warning)
 {
@@ -30,8 +29,8 @@ std::unique_ptr<LockFile> SessionLocks::take(const std::string& lockPath, const 
 bool SessionLocks::takeWorkingCopy(const std::string& lockPath, const std::string& user, const std::string& project)
 {
     workingCopy_ = take(lockPath, user, project, [this](const LockFile::Holder& other) {
-        return english_ ? title_ + " is already running for " + other.user + ", project " + other.project +
-                              ", since " + other.sinceText() + "."
+        return english_ ? title_ + " is already running for " + other.user + ", project " + other.project + ", since " +
+                              other.sinceText() + "."
                         : title_ + " läuft bereits für " + other.user + ", Projekt " + other.project + ", seit " +
                               other.sinceText() + ".";
     });
@@ -48,7 +47,8 @@ bool SessionLocks::takeProject(const std::string& lockPath, const std::string& u
         return english_ ? "Project " + project + " was opened by " + other.user + " on " + other.host + " since " +
                               other.sinceText() + ", and that session ended without closing it. Its lock is taken over."
                         : "Projekt " + project + " war seit " + other.sinceText() + " von " + other.user + " auf " +
-                              other.host + " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
+                              other.host +
+                              " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
                               "übernommen.";
     };
     project_ = take(lockPath, user, project, held, stale);

@@ -24,9 +24,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 13").run({
         ErrorTrap::creating([&] {
-            g = &page_.skeleton(13, OBJ, XDL, YDO,
-                                {{"MYMX", 0.0f}},
-                                {{"MX", 0.0f}, {"MY", 0.0f}});
+            g = &page_.skeleton(13, OBJ, XDL, YDO, {{"MYMX", 0.0f}}, {{"MX", 0.0f}, {"MY", 0.0f}});
             if (OBJ != 0) {
                 g->ELX(s.figure(11).ELX());
                 g->ELY(58.5f);
@@ -37,10 +35,9 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
             g->EAXEX = 1;
             g->ESKTX = 1;
             // The classic limits, reaching down to a thousandth and up to a thousand times σb.
-            g->ELXMIN = {0.001f, 0.002f, 0.005f, 0.01f, 0.05f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f,
-                         0.9f,   1,      1.1f,   1.2f,  1.3f,  1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2,    3,
-                         4,      5,      6,      7,     8,     9,    10,   20,   40,   50,   60,   70,   80,
-                         90,     100,    200,    500,   1000};
+            g->ELXMIN = {0.001f, 0.002f, 0.005f, 0.01f, 0.05f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1,
+                         1.1f,   1.2f,   1.3f,   1.4f,  1.5f,  1.6f, 1.7f, 1.8f, 1.9f, 2,    3,    4,    5,    6,    7,
+                         8,      9,      10,     20,    40,    50,   60,   70,   80,   90,   100,  200,  500,  1000};
             g->ELXIT = {10};
             g->ELXGIT({1});
             g->ETEXTX = "{g,1}s'/{g,1}s{t,1}b [-]";
@@ -94,10 +91,13 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 14").run({
         ErrorTrap::creating([&] {
-            g = &page_.skeleton(14, OBJ, XDL, YDO,
-                                {{"MYMX", 0.0f}},
-                                {{"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX13}, {"XMIN", s.XMIN13},
-                                 {"YMAX", s.YMAX13}, {"YMIN", s.YMIN13}});
+            g = &page_.skeleton(14, OBJ, XDL, YDO, {{"MYMX", 0.0f}},
+                                {{"MX", 0.0f},
+                                 {"MY", 0.0f},
+                                 {"XMAX", s.XMAX13},
+                                 {"XMIN", s.XMIN13},
+                                 {"YMAX", s.YMAX13},
+                                 {"YMIN", s.YMIN13}});
             if (OBJ != 0) {
                 g->ELX(s.figure(11).ELX());
                 g->ELY(s.figure(13).ELY());

@@ -17,8 +17,7 @@ std::string Problem::text(int language) const
     case ReferenceStress:
         return english ? "The reference stress σb must be greater than 0."
                        : "Die Bezugsspannung σb muss größer als 0 sein.";
-    case TooFew:
-        break;
+    case TooFew: break;
     }
     return english ? "The fit needs at least two test results with different normal stresses σ'."
                    : "Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.";

@@ -7,10 +7,10 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
-#include <optional>
 #include <cstdint>
 #include <memory>
+#include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 

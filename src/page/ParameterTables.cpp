@@ -109,15 +109,13 @@ clsTABELLE::Cells ParameterTables::mohrHeader() const
 {
     const PageState& s = page_.state();
     return {Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
-            Column{"", "a, a{t,1}r", "[°]"},
-            Column{"", "c, c{t,1}r", "[°]"}};
+            Column{"", "a, a{t,1}r", "[°]"}, Column{"", "c, c{t,1}r", "[°]"}};
 }
 
 clsTABELLE::Cells ParameterTables::mohrValues() const
 {
     const PageState& s = page_.state();
-    return {Column{s.phi1, s.phir1, "", ""},
-            Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
+    return {Column{s.phi1, s.phir1, "", ""}, Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
             Column{s.C, s.CR, soil(s.CB), soil(s.CRB)}};
 }
 
@@ -180,8 +178,17 @@ void ParameterTables::BILD17D(int16_t OBJ, float XDL, float YDO)
         const clsTABELLE::Cells header = join({Column{"", "", ""}}, {mohrHeader(), coulombHeader()});
         const clsTABELLE::Cells body = join({lawNames(true)}, {mohrValues(), coulombValues(4)});
         draw(page_.target(17, OBJ),
-             {XDL, YDO, 1.5f, 7, {46, 21, 21, 21, 21, 21}, {2, 1, 1, 2, 1}, {0, 1, 1, 0, 1, 0}, {0, 1, 1, 1, 1, 1}, 8,
-              true, Layout::FitLines::Wide},
+             {XDL,
+              YDO,
+              1.5f,
+              7,
+              {46, 21, 21, 21, 21, 21},
+              {2, 1, 1, 2, 1},
+              {0, 1, 1, 0, 1, 0},
+              {0, 1, 1, 1, 1, 1},
+              8,
+              true,
+              Layout::FitLines::Wide},
              header, body);
     }});
 }

@@ -12,9 +12,9 @@ using FigureLines::blue;
 clsGRAFIK& ReductionFigures::frame(int16_t figure, int16_t OBJ, float XDL, float YDO)
 {
     PageState& s = page_.state();
-    clsGRAFIK& g = page_.skeleton(figure, OBJ, XDL, YDO,
-                                  {{"MYMX", 0.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", 1.0f}},
-                                  {{"MY", 0.0f}, {"MX", s.MX11}, {"XMAX", s.XMAX11}});
+    clsGRAFIK& g =
+        page_.skeleton(figure, OBJ, XDL, YDO, {{"MYMX", 0.0f}, {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", 1.0f}},
+                       {{"MY", 0.0f}, {"MX", s.MX11}, {"XMAX", s.XMAX11}});
     if (OBJ != 0) {
         g.ELX(s.figure(11).ELX());
         g.ELY(figure == 15 ? 48.5f : s.figure(15).ELY());

@@ -1,8 +1,8 @@
 #include "Seite1.h"
 
+#include "data/TestPoints.h"
 #include "furniture/clsKOPFFUSS.h"
 #include "input/RecordRules.h"
-#include "data/TestPoints.h"
 #include "page/FrictionAngleFigures.h"
 #include "page/ParameterTables.h"
 #include "page/ReductionFigures.h"
@@ -85,11 +85,16 @@ int Seite1::panelForKey(char key, bool control, bool alt)
     if (!control)
         return 0;
     switch (key) {
-    case 'S': case 's': return 10;
-    case 'P': case 'p': return 11;
-    case 'C': case 'c': return 12;
-    case 'W': case 'w': return 13;
-    case 'A': case 'a': return 14;
+    case 'S':
+    case 's': return 10;
+    case 'P':
+    case 'p': return 11;
+    case 'C':
+    case 'c': return 12;
+    case 'W':
+    case 'w': return 13;
+    case 'A':
+    case 'a': return 14;
     default: return 0;
     }
 }
@@ -135,8 +140,8 @@ clsGRAFIK& Seite1::skeleton(int16_t figure, int16_t OBJ, float XDL, float YDO,
     slot = std::make_unique<clsGRAFIK>(session_);
     if (state_.BONEU) {
         // Every figure's default frame: axes growing right and up, margins in millimetres.
-        writeG0(figure, {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
-                         {"RU", 11.0f}});
+        writeG0(figure,
+                {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f}});
         writeG0(figure, rebuild);
     }
     writeG0(figure, always);
@@ -216,11 +221,10 @@ bool Seite1::readRecord(std::optional<int32_t> record)
     e1.DTVT("KOM", s.KOM);
     e1.DTVI("SPR", s.SPR);
     a1.DTVB("BONEU", s.BONEU);
-    const std::pair<const char*, float*> singles[] = {{"SIB", &s.SIB}, {"A", &s.A},     {"C", &s.C},
-                                                      {"AR", &s.AR},   {"CR", &s.CR},   {"AB", &s.AB},
-                                                      {"CB", &s.CB},   {"ARB", &s.ARB}, {"CRB", &s.CRB},
-                                                      {"SIA", &s.SIA}, {"SI1", &s.SI1}, {"SI2", &s.SI2},
-                                                      {"SIMAX", &s.SIMAX}};
+    const std::pair<const char*, float*> singles[] = {
+        {"SIB", &s.SIB}, {"A", &s.A},     {"C", &s.C},        {"AR", &s.AR},   {"CR", &s.CR},
+        {"AB", &s.AB},   {"CB", &s.CB},   {"ARB", &s.ARB},    {"CRB", &s.CRB}, {"SIA", &s.SIA},
+        {"SI1", &s.SI1}, {"SI2", &s.SI2}, {"SIMAX", &s.SIMAX}};
     try {
         for (const auto& [column, value] : singles)
             e2.DTVS(column, *value);
@@ -233,8 +237,8 @@ bool Seite1::readRecord(std::optional<int32_t> record)
     }
     for (int law = 0; law < 4; ++law) {
         const auto fitted = LawFit::fit(TestPoints::of(s.points, TestPoints::Law(law)), s.SIB);
-        s.fits[law] = std::holds_alternative<LawFit::Fit>(fitted) ? std::optional(std::get<LawFit::Fit>(fitted))
-                                                                  : std::nullopt;
+        s.fits[law] =
+            std::holds_alternative<LawFit::Fit>(fitted) ? std::optional(std::get<LawFit::Fit>(fitted)) : std::nullopt;
     }
     return true;
 }
@@ -258,7 +262,8 @@ bool Seite1::drawable()
     const auto number = [](float value) { return vb::singleText(value); };
     std::string problems;
     for (const std::string& problem : RecordRules::problems(
-             {s.KEN, s.SIB, s.A, s.C, s.AR, s.CR, s.AB, s.CB, s.ARB, s.CRB, s.SIA, s.SIMAX, s.SI1, s.SI2, s.N}, !german))
+             {s.KEN, s.SIB, s.A, s.C, s.AR, s.CR, s.AB, s.CB, s.ARB, s.CRB, s.SIA, s.SIMAX, s.SI1, s.SI2, s.N},
+             !german))
         problems += "\n" + problem;
     if (!problems.empty()) {
         refuse(problems);
@@ -266,13 +271,12 @@ bool Seite1::drawable()
     }
     state_.coulomb = s.SI1 != s.SI2;
     if (!state_.coulomb)
-        session_.messages().show(
-            {"KVX",
-             german ? "σ1 und σ2 sind gleich (" + number(s.SI1) +
-                          " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen."
-                    : "σ1 and σ2 are equal (" + number(s.SI1) +
-                          " kN/m²): the Coulomb lines and their table values are left out.",
-             MessageService::Buttons::Ok, MessageService::Icon::Information});
+        session_.messages().show({"KVX",
+                                  german ? "σ1 und σ2 sind gleich (" + number(s.SI1) +
+                                               " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen."
+                                         : "σ1 and σ2 are equal (" + number(s.SI1) +
+                                               " kN/m²): the Coulomb lines and their table values are left out.",
+                                  MessageService::Buttons::Ok, MessageService::Icon::Information});
     return true;
 }
 
@@ -364,29 +368,30 @@ void Seite1::DRUCKEN(Surface& printer)
 {
     Connection::Savepoint unit(*session_.cnnX());
     printer_ = &printer;
-    trap("Drucken von Seite 1").run({
-        [&] { printer.setScaleMode(Surface::Millimetres); },
-        [&] {
-            if (state_.header)
-                SEITENKOPF(1);
-        },
-        [&] {
-            BILD11(1, 0, 10);
-            EventLoop::yield();
-            BILD12(1, 0, 10);
-            EventLoop::yield();
-            BILD13(1, 0, 28);
-            EventLoop::yield();
-            BILD14(1, 0, 28);
-            EventLoop::yield();
-            BILD15(1, 0, 215);
-            EventLoop::yield();
-            BILD16(1, 0, 215);
-            EventLoop::yield();
-            BILD17D(1, 15, 170);
-            EventLoop::yield();
-        },
-    });
+    trap("Drucken von Seite 1")
+        .run({
+            [&] { printer.setScaleMode(Surface::Millimetres); },
+            [&] {
+                if (state_.header)
+                    SEITENKOPF(1);
+            },
+            [&] {
+                BILD11(1, 0, 10);
+                EventLoop::yield();
+                BILD12(1, 0, 10);
+                EventLoop::yield();
+                BILD13(1, 0, 28);
+                EventLoop::yield();
+                BILD14(1, 0, 28);
+                EventLoop::yield();
+                BILD15(1, 0, 215);
+                EventLoop::yield();
+                BILD16(1, 0, 215);
+                EventLoop::yield();
+                BILD17D(1, 15, 170);
+                EventLoop::yield();
+            },
+        });
     printer_ = nullptr;
     drawScreenFigures();
     unit.commit();
@@ -415,12 +420,39 @@ void Seite1::drawFigure(int number, void (Figures::*draw)(int16_t, float, float)
     (Figures(*this).*draw)(OBJ, XDL, YDO);
 }
 
-void Seite1::BILD11(int16_t OBJ, float XDL, float YDO) { drawFigure(11, &ShearFigures::BILD11, OBJ, XDL, YDO); }
-void Seite1::BILD12(int16_t OBJ, float XDL, float YDO) { drawFigure(12, &ShearFigures::BILD12, OBJ, XDL, YDO); }
-void Seite1::BILD13(int16_t OBJ, float XDL, float YDO) { drawFigure(13, &FrictionAngleFigures::BILD13, OBJ, XDL, YDO); }
-void Seite1::BILD14(int16_t OBJ, float XDL, float YDO) { drawFigure(14, &FrictionAngleFigures::BILD14, OBJ, XDL, YDO); }
-void Seite1::BILD15(int16_t OBJ, float XDL, float YDO) { drawFigure(15, &ReductionFigures::BILD15, OBJ, XDL, YDO); }
-void Seite1::BILD16(int16_t OBJ, float XDL, float YDO) { drawFigure(16, &ReductionFigures::BILD16, OBJ, XDL, YDO); }
-void Seite1::BILD17(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17, OBJ, XDL, YDO); }
-void Seite1::BILD18(int16_t OBJ, float XDL, float YDO) { drawFigure(18, &ParameterTables::BILD18, OBJ, XDL, YDO); }
-void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17D, OBJ, XDL, YDO); }
+void Seite1::BILD11(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(11, &ShearFigures::BILD11, OBJ, XDL, YDO);
+}
+void Seite1::BILD12(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(12, &ShearFigures::BILD12, OBJ, XDL, YDO);
+}
+void Seite1::BILD13(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(13, &FrictionAngleFigures::BILD13, OBJ, XDL, YDO);
+}
+void Seite1::BILD14(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(14, &FrictionAngleFigures::BILD14, OBJ, XDL, YDO);
+}
+void Seite1::BILD15(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(15, &ReductionFigures::BILD15, OBJ, XDL, YDO);
+}
+void Seite1::BILD16(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(16, &ReductionFigures::BILD16, OBJ, XDL, YDO);
+}
+void Seite1::BILD17(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(17, &ParameterTables::BILD17, OBJ, XDL, YDO);
+}
+void Seite1::BILD18(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(18, &ParameterTables::BILD18, OBJ, XDL, YDO);
+}
+void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO)
+{
+    drawFigure(17, &ParameterTables::BILD17D, OBJ, XDL, YDO);
+}

@@ -35,8 +35,7 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             e2.DTVS("SIMAX", s.SIMAX);
         },
         ErrorTrap::creating([&] {
-            g = &page_.skeleton(11, OBJ, XDL, YDO,
-                                {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
+            g = &page_.skeleton(11, OBJ, XDL, YDO, {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}});
             if (OBJ != 0) {
                 g->ELX(85);
@@ -50,8 +49,8 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->ESKTX = 0;
             // The classic lists from 20 to 1000, reaching down to landfill covers (a few
             // kN/m²) and up to heap-leach liners (thousands), so the axis holds every curve.
-            g->ELXMIN = {0, 2, 4, 6, 8, 10, 20, 40, 60, 80, 100, 200, 400, 600, 800, 1000,
-                         1500, 2000, 3000, 4000, 5000, 10000};
+            g->ELXMIN = {0,   2,   4,   6,   8,    10,   20,   40,   60,   80,   100,
+                         200, 400, 600, 800, 1000, 1500, 2000, 3000, 4000, 5000, 10000};
             g->ELXDIFF.assign(g->ELXMIN.begin() + 1, g->ELXMIN.end());
             g->ELXIT = {2, 4, 3, 4, 5, 2, 4, 3, 4, 5, 4, 4, 3, 4, 5, 3, 4, 3, 4, 5, 5};
             g->ELXGIT(std::vector<float>(21, 1));
@@ -62,10 +61,9 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->EBOYMAX = s.BONEU ? -1 : 0;
             g->EAXEY = 1;
             g->ESKTY = 0;
-            g->ELYMIN = {0,  0.2f, 0.4f, 0.5f, 0.6f, 0.8f, 1,    1.1f, 1.2f, 1.4f, 1.5f, 1.6f, 1.8f,
-                         2,  3,    4,    5,    10,   15,   20,   25,   30,   35,   40,   45,   50,
-                         60, 70,   80,   90,   100,  200,  300,  400,  500,  600,  800,  1000,
-                         1500, 2000, 3000, 4000, 5000, 10000};
+            g->ELYMIN = {0,   0.2f, 0.4f, 0.5f, 0.6f, 0.8f, 1,   1.1f, 1.2f, 1.4f, 1.5f, 1.6f, 1.8f, 2,    3,
+                         4,   5,    10,   15,   20,   25,   30,  35,   40,   45,   50,   60,   70,   80,   90,
+                         100, 200,  300,  400,  500,  600,  800, 1000, 1500, 2000, 3000, 4000, 5000, 10000};
             g->ELYDIFF.assign(g->ELYMIN.begin() + 1, g->ELYMIN.end());
             g->ELYIT = {2, 4, 5, 3, 4, 5, 1, 4, 7, 5, 4, 2, 2, 3, 4, 5, 5, 3, 4, 5, 3, 7,
                         4, 3, 5, 3, 7, 4, 3, 5, 4, 3, 4, 5, 3, 4, 5, 3, 4, 3, 4, 5, 5};
@@ -78,8 +76,8 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
             if (s.hasLanguage())
-                g->TEXT(1, 1, s.text("Mohrsche und Coulombsche Bruchbedingung", "Mohr and Coulomb failure criterion"), 2,
-                        0, 0, 0);
+                g->TEXT(1, 1, s.text("Mohrsche und Coulombsche Bruchbedingung", "Mohr and Coulomb failure criterion"),
+                        2, 0, 0, 0);
             captions(11, "Kontaktscherfestigkeit", "Contact shear strength");
         },
         [&] {
@@ -148,8 +146,7 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
     clsGRAFIK* g = nullptr;
     page_.trap("Bild 12").run({
         ErrorTrap::creating([&] {
-            g = &page_.skeleton(12, OBJ, XDL, YDO,
-                                {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
+            g = &page_.skeleton(12, OBJ, XDL, YDO, {{"XMIN", 0.0f}, {"YMIN", 0.0f}},
                                 {{"MYMX", 1.0f}, {"MX", 0.0f}, {"MY", 0.0f}, {"XMAX", s.XMAX11}, {"YMAX", s.YMAX11}});
             if (OBJ != 0) {
                 g->ELX(s.figure(11).ELX());

@@ -32,8 +32,7 @@ ShearLaw::Coulomb ShearLaw::coulomb(float sigma1, float phi1, float sigma2, floa
     const double tan1 = std::tan(static_cast<double>(phi1 * degree));
     const double tan2 = std::tan(static_cast<double>(phi2 * degree));
     const float angle = static_cast<float>(std::atan((sigma2 * tan2 - sigma1 * tan1) / (sigma2 - sigma1)) / degree);
-    const float intercept =
-        static_cast<float>(sigma1 * tan1 - sigma1 * std::tan(static_cast<double>(angle * degree)));
+    const float intercept = static_cast<float>(sigma1 * tan1 - sigma1 * std::tan(static_cast<double>(angle * degree)));
     return {angle, intercept};
 }
 

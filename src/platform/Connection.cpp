@@ -52,21 +52,13 @@ void Connection::Statement::bind(int position, const Variant& value)
     int code = SQLITE_OK;
     switch (value.type()) {
     case Variant::Type::Empty:
-    case Variant::Type::Null:
-        code = sqlite3_bind_null(statement_, position);
-        break;
+    case Variant::Type::Null: code = sqlite3_bind_null(statement_, position); break;
     case Variant::Type::Integer:
-    case Variant::Type::Long:
-        code = sqlite3_bind_int64(statement_, position, value.toLong());
-        break;
-    case Variant::Type::Boolean:
-        code = sqlite3_bind_int(statement_, position, value.toBoolean() ? 1 : 0);
-        break;
+    case Variant::Type::Long: code = sqlite3_bind_int64(statement_, position, value.toLong()); break;
+    case Variant::Type::Boolean: code = sqlite3_bind_int(statement_, position, value.toBoolean() ? 1 : 0); break;
     case Variant::Type::Single:
     case Variant::Type::Double:
-    case Variant::Type::Date:
-        code = sqlite3_bind_double(statement_, position, value.toDouble());
-        break;
+    case Variant::Type::Date: code = sqlite3_bind_double(statement_, position, value.toDouble()); break;
     case Variant::Type::Text: {
         const std::string text = value.toText();
         code = sqlite3_bind_text(statement_, position, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
@@ -143,15 +135,13 @@ Variant Connection::Statement::value(int column) const
             return Variant(static_cast<int32_t>(number));
         return Variant(static_cast<double>(number));
     }
-    case SQLITE_FLOAT:
-        return Variant(sqlite3_column_double(statement_, column));
+    case SQLITE_FLOAT: return Variant(sqlite3_column_double(statement_, column));
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
         return Variant(std::string(text, sqlite3_column_bytes(statement_, column)));
     }
-    default:
-        return Variant::null();
+    default: return Variant::null();
     }
 }
 
@@ -338,4 +328,3 @@ std::string Connection::escaped(const std::string& text)
     }
     return result;
 }
-

@@ -25,7 +25,7 @@ public:
 
         void bind(int position, const Variant& value);  // positions from 1
         void bindRowid(int position, long long rowid);
-        bool step();                                    // true while a row is there
+        bool step();  // true while a row is there
         int columnCount() const;
         std::string columnName(int column) const;
         std::string declaredType(int column) const;

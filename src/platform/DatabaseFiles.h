@@ -31,8 +31,8 @@ struct Description {
     bool database = false;  // a readable SQLite database at all
     long applicationId = 0;
     std::map<std::string, std::set<std::string>> tables;  // table name -> column names
-    bool writeAheadMode = false;  // the file's header says it keeps a write-ahead log
-    bool logBeside = false;       // a "-wal" companion exists
+    bool writeAheadMode = false;                          // the file's header says it keeps a write-ahead log
+    bool logBeside = false;                               // a "-wal" companion exists
 };
 Description describe(const std::string& path, bool withLog = false);
 

@@ -6,8 +6,7 @@
 
 ErrorTrap::ErrorTrap(MessageService& messages, std::string title, std::string prefix)
     : messages_(messages), title_(std::move(title)), prefix_(std::move(prefix))
-{
-}
+{}
 
 namespace {
 

@@ -11,8 +11,7 @@ struct Locale {
     Locale() = default;
     Locale(int16_t language, std::string separator, std::string date = {})
         : SPRACHE(language), DEZIMALPUNKT(std::move(separator)), dateFormat(std::move(date))
-    {
-    }
+    {}
 
     int16_t SPRACHE = German;
     std::string DEZIMALPUNKT = ",";

@@ -28,10 +28,10 @@ public:
     };
 
     enum class Outcome {
-        Taken,            // the lock was free
-        TakenOverStale,   // a stale lock was replaced; `previous` holds who had it
-        HeldByOther,      // a live holder has it; `previous` holds who
-        Unavailable,      // the lock file cannot be made (a folder without write access); see `error`
+        Taken,           // the lock was free
+        TakenOverStale,  // a stale lock was replaced; `previous` holds who had it
+        HeldByOther,     // a live holder has it; `previous` holds who
+        Unavailable,     // the lock file cannot be made (a folder without write access); see `error`
     };
 
     explicit LockFile(std::string path);

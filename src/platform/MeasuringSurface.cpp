@@ -2,5 +2,4 @@
 
 MeasuringSurface::MeasuringSurface(double widthTwips, double heightTwips, double dpi)
     : Surface(widthTwips, heightTwips, dpi, dpi, false)
-{
-}
+{}

@@ -7,8 +7,7 @@
 
 PainterSurface::PainterSurface(double widthTwips, double heightTwips, double dpiX, double dpiY, bool printer)
     : Surface(widthTwips, heightTwips, dpiX, dpiY, printer)
-{
-}
+{}
 
 void PainterSurface::begin(QPaintDevice* device)
 {
@@ -30,8 +29,8 @@ QColor PainterSurface::qtColor(uint32_t color)
 
 void PainterSurface::applyPen(const Pen& pen)
 {
-    static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine, Qt::DashDotLine,
-                                          Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
+    static const Qt::PenStyle styles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
+                                          Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
     QPen qt(qtColor(pen.color));
     qt.setWidthF(pen.width);
     qt.setStyle(pen.style >= 0 && pen.style <= 6 ? styles[pen.style] : Qt::SolidLine);

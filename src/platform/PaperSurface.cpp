@@ -15,8 +15,8 @@ QSizeF paperTwips(QPagedPaintDevice* device)
 }  // namespace
 
 PaperSurface::PaperSurface(QPagedPaintDevice* device)
-    : PainterSurface(paperTwips(device).width(), paperTwips(device).height(),
-                     device->logicalDpiX(), device->logicalDpiY(), true),
+    : PainterSurface(paperTwips(device).width(), paperTwips(device).height(), device->logicalDpiX(),
+                     device->logicalDpiY(), true),
       device_(device)
 {
     begin(device_);

@@ -9,7 +9,8 @@
 
 ProjectSession::ProjectSession(const std::string& databaseFile, MessageService& messages, std::string programFolder,
                                const std::string& projectFolder, Connection::Journal journal)
-    : connection_(Connection::openFile(databaseFile, 30, journal)), programFolder_(std::move(programFolder)), messages_(messages)
+    : connection_(Connection::openFile(databaseFile, 30, journal)), programFolder_(std::move(programFolder)),
+      messages_(messages)
 {
     const std::filesystem::path folder =
         std::filesystem::absolute(projectFolder.empty() ? std::filesystem::path(databaseFile).parent_path()

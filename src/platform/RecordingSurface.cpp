@@ -2,8 +2,7 @@
 
 RecordingSurface::RecordingSurface(double widthTwips, double heightTwips, double dpi, bool printer)
     : Surface(widthTwips, heightTwips, dpi, dpi, printer)
-{
-}
+{}
 
 std::vector<RecordingSurface::Primitive> RecordingSurface::ofKind(Primitive::Kind kind) const
 {

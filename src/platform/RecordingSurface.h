@@ -14,7 +14,7 @@ public:
         enum Kind { Line, Box, Circle, Point, Text };
         Kind kind = Line;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends, box corners, circle centre, text corner
-        double radius = 0, start = 0, end = 0;   // circles (radius in mm)
+        double radius = 0, start = 0, end = 0;  // circles (radius in mm)
         uint32_t color = 0;
         double width = 0;  // pen width in pixels
         int style = 0;

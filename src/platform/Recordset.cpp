@@ -52,7 +52,8 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& 
             row.rowid = statement->rowid(0);
         row.values.reserve(columns_.size());
         for (std::size_t column = 0; column < columns_.size(); ++column)
-            row.values.push_back(fromStorage(statement->value(first + static_cast<int>(column)), columns_[column].type));
+            row.values.push_back(
+                fromStorage(statement->value(first + static_cast<int>(column)), columns_[column].type));
         row.changed.assign(columns_.size(), false);
         rows_.push_back(std::move(row));
     }
@@ -86,8 +87,7 @@ Variant Recordset::fromStorage(const Variant& stored, ColumnType type)
         return stored;
     const double number = stored.toDouble();
     switch (type) {
-    case ColumnType::Boolean:
-        return Variant(number != 0);
+    case ColumnType::Boolean: return Variant(number != 0);
     case ColumnType::Integer:
         return number >= INT16_MIN && number <= INT16_MAX && stored.type() == Variant::Type::Long
                    ? Variant(static_cast<int16_t>(number))
@@ -96,12 +96,9 @@ Variant Recordset::fromStorage(const Variant& stored, ColumnType type)
         // A value beyond single precision (a hand-edited file) stays as stored: taking it as
         // a single then raises the overflow instead of reading infinity.
         return std::isfinite(number) && std::fabs(number) <= FLT_MAX ? Variant(static_cast<float>(number)) : stored;
-    case ColumnType::Double:
-        return Variant(number);
-    case ColumnType::Date:
-        return Variant(VbDate{number});
-    default:
-        return stored;
+    case ColumnType::Double: return Variant(number);
+    case ColumnType::Date: return Variant(VbDate{number});
+    default: return stored;
     }
 }
 
@@ -110,22 +107,14 @@ Variant Recordset::toStorage(const Variant& value, ColumnType type)
     if (value.isNull() || value.isEmpty())
         return Variant::null();
     switch (type) {
-    case ColumnType::Boolean:
-        return Variant(value.toBoolean());
-    case ColumnType::Integer:
-        return Variant(value.toInteger());
-    case ColumnType::Long:
-        return Variant(value.toLong());
-    case ColumnType::Single:
-        return Variant(value.toSingle());
-    case ColumnType::Double:
-        return Variant(value.toDouble());
-    case ColumnType::Date:
-        return Variant(value.toDate());
-    case ColumnType::Text:
-        return Variant(value.toText());
-    case ColumnType::Other:
-        break;
+    case ColumnType::Boolean: return Variant(value.toBoolean());
+    case ColumnType::Integer: return Variant(value.toInteger());
+    case ColumnType::Long: return Variant(value.toLong());
+    case ColumnType::Single: return Variant(value.toSingle());
+    case ColumnType::Double: return Variant(value.toDouble());
+    case ColumnType::Date: return Variant(value.toDate());
+    case ColumnType::Text: return Variant(value.toText());
+    case ColumnType::Other: break;
     }
     return value;
 }

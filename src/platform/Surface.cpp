@@ -103,7 +103,8 @@ private:
         if (known == fonts_.end()) {
             if (fonts_.size() > 256)
                 fonts_.clear();
-            known = fonts_.emplace(key, Font{QFontMetricsF(Surface::qtFont(font), &metricsDevice(dpiX, dpiY)), {}}).first;
+            known =
+                fonts_.emplace(key, Font{QFontMetricsF(Surface::qtFont(font), &metricsDevice(dpiX, dpiY)), {}}).first;
         }
         return known->second;
     }
@@ -116,24 +117,17 @@ private:
 Surface::Surface(double widthTwips, double heightTwips, double dpiX, double dpiY, bool printer)
     : widthTwips_(widthTwips), heightTwips_(heightTwips), dpiX_(dpiX), dpiY_(dpiY), printer_(printer),
       scaleWidth_(widthTwips), scaleHeight_(heightTwips)
-{
-}
+{}
 
 double Surface::unitsPerTwip(int mode) const
 {
     switch (mode) {
-    case Points:
-        return 1.0 / 20;
-    case Pixels:
-        return dpiX_ / 1440;
-    case Inches:
-        return 1.0 / 1440;
-    case Millimetres:
-        return 1.0 / twipsPerMillimetre;
-    case Centimetres:
-        return 1.0 / (10 * twipsPerMillimetre);
-    default:
-        return 1;
+    case Points: return 1.0 / 20;
+    case Pixels: return dpiX_ / 1440;
+    case Inches: return 1.0 / 1440;
+    case Millimetres: return 1.0 / twipsPerMillimetre;
+    case Centimetres: return 1.0 / (10 * twipsPerMillimetre);
+    default: return 1;
     }
 }
 

@@ -50,7 +50,7 @@ public:
     // A user scale: (left, top) is the upper left corner, (right, bottom) the lower right.
     void setUserScale(double left, double top, double right, double bottom);
 
-    std::string name;        // the control or device name, for messages
+    std::string name;  // the control or device name, for messages
     uint32_t backColor = 0xFFFFFF;
     uint32_t foreColor = 0;  // 0x00BBGGRR as the classic colour values; see rgb()
     int drawStyle = 0;       // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible

@@ -11,9 +11,7 @@ MessageService::Answer TerminalMessages::show(const Message& message)
     }
     switch (message.buttons) {
     case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::No;
-    default:
-        return Answer::Ok;
+    case Buttons::YesNoCancel: return Answer::No;
+    default: return Answer::Ok;
     }
 }

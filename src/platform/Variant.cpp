@@ -84,9 +84,15 @@ const QDate& dateZero()
 VbDate dateFromText(const std::string& text)
 {
     const QString value = QString::fromStdString(trimmed(text));
-    static const char* const formats[] = {"dd.MM.yyyy hh:mm:ss", "dd.MM.yyyy hh:mm", "dd.MM.yyyy",
-                                          "yyyy-MM-dd hh:mm:ss", "yyyy-MM-dd",        "M/d/yyyy h:mm:ss AP",
-                                          "M/d/yyyy",            "hh:mm:ss",          "hh:mm"};
+    static const char* const formats[] = {"dd.MM.yyyy hh:mm:ss",
+                                          "dd.MM.yyyy hh:mm",
+                                          "dd.MM.yyyy",
+                                          "yyyy-MM-dd hh:mm:ss",
+                                          "yyyy-MM-dd",
+                                          "M/d/yyyy h:mm:ss AP",
+                                          "M/d/yyyy",
+                                          "hh:mm:ss",
+                                          "hh:mm"};
     for (const char* format : formats) {
         const QDateTime moment = QDateTime::fromString(value, QString::fromLatin1(format));
         if (moment.isValid()) {
@@ -200,7 +206,8 @@ std::string dateText(VbDate value)
     const std::string& form = Locale::current().dateFormat;
     if (days != 0 || msecs == 0)
         result = date.toString(!form.empty() ? QString::fromStdString(form)
-                                             : german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("M/d/yyyy"));
+                               : german      ? QStringLiteral("dd.MM.yyyy")
+                                             : QStringLiteral("M/d/yyyy"));
     if (msecs != 0) {
         if (!result.isEmpty())
             result += QLatin1Char(' ');
@@ -227,20 +234,15 @@ bool Variant::isNumber() const
 double Variant::toDouble() const
 {
     switch (type()) {
-    case Type::Empty:
-        return 0;
-    case Type::Null:
-        throw VbError::of(VbError::InvalidUseOfNull);
+    case Type::Empty: return 0;
+    case Type::Null: throw VbError::of(VbError::InvalidUseOfNull);
     case Type::Integer:
     case Type::Long:
     case Type::Single:
     case Type::Double:
-    case Type::Date:
-        return number_;
-    case Type::Boolean:
-        return number_ != 0 ? -1 : 0;
-    case Type::Text:
-        break;
+    case Type::Date: return number_;
+    case Type::Boolean: return number_ != 0 ? -1 : 0;
+    case Type::Text: break;
     }
     const std::optional<double> number = vb::parseNumber(text_);
     if (!number)
@@ -286,14 +288,12 @@ bool Variant::toBoolean() const
 VbDate Variant::toDate() const
 {
     switch (type()) {
-    case Type::Date:
-        return VbDate{number_};
+    case Type::Date: return VbDate{number_};
     case Type::Text:
         if (!vb::parseNumber(text_))
             return dateFromText(text_);
         break;
-    default:
-        break;
+    default: break;
     }
     return VbDate{toDouble()};
 }
@@ -301,23 +301,15 @@ VbDate Variant::toDate() const
 std::string Variant::toText() const
 {
     switch (type()) {
-    case Type::Empty:
-        return {};
-    case Type::Null:
-        throw VbError::of(VbError::InvalidUseOfNull);
+    case Type::Empty: return {};
+    case Type::Null: throw VbError::of(VbError::InvalidUseOfNull);
     case Type::Integer:
-    case Type::Long:
-        return std::to_string(static_cast<int32_t>(number_));
-    case Type::Single:
-        return vb::singleText(static_cast<float>(number_));
-    case Type::Double:
-        return vb::doubleText(number_);
-    case Type::Date:
-        return vb::dateText(VbDate{number_});
-    case Type::Text:
-        return text_;
-    case Type::Boolean:
-        return vb::booleanText(number_ != 0);
+    case Type::Long: return std::to_string(static_cast<int32_t>(number_));
+    case Type::Single: return vb::singleText(static_cast<float>(number_));
+    case Type::Double: return vb::doubleText(number_);
+    case Type::Date: return vb::dateText(VbDate{number_});
+    case Type::Text: return text_;
+    case Type::Boolean: return vb::booleanText(number_ != 0);
     }
     return {};
 }
@@ -331,15 +323,11 @@ bool Variant::isNumeric() const
 {
     switch (type()) {
     case Type::Null:
-    case Type::Date:
-        return false;
-    case Type::Text:
-        try {
-            return vb::parseNumber(text_).has_value();
+    case Type::Date: return false;
+    case Type::Text: try { return vb::parseNumber(text_).has_value();
         } catch (const VbError&) {
             return true;  // a number, only too large for any numeric type
         }
-    default:
-        return true;
+    default: return true;
     }
 }

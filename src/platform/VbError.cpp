@@ -4,8 +4,7 @@
 
 VbError::VbError(long number, std::string description)
     : std::runtime_error(description), number_(number), description_(std::move(description))
-{
-}
+{}
 
 VbError VbError::of(Number number)
 {

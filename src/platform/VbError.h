@@ -6,10 +6,10 @@
 // The words the program's messages put before an error number, each as its messages
 // have always read.
 namespace ErrorPrefix {
-inline constexpr const char* window = "VB-Error: ";               // windows and their commands
-inline constexpr const char* engine = "VB-Fehler: ";              // drawing engine and data layer
-inline constexpr const char* engineShort = "VB-Fehler:";          // font settings, short drawing steps
-inline constexpr const char* tableLines = "VB-Fehler ";           // line settings of tables
+inline constexpr const char* window = "VB-Error: ";                 // windows and their commands
+inline constexpr const char* engine = "VB-Fehler: ";                // drawing engine and data layer
+inline constexpr const char* engineShort = "VB-Fehler:";            // font settings, short drawing steps
+inline constexpr const char* tableLines = "VB-Fehler ";             // line settings of tables
 inline constexpr const char* numbered = "VB-Fehler: \nFehlerNr. ";  // long drawing steps
 }  // namespace ErrorPrefix
 

@@ -9,10 +9,10 @@
 #include "platform/Recordset.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
+#include "shell/WaitCursor.h"
 #include "shell/frmKONTEXT.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiAUTOSTART.h"
-#include "shell/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,32 +35,35 @@ void yield()
 void EvaluationRuns::mnuAUSWERTEN()
 {
     SessionContext& session = window_.session();
-    const auto enable = [this](const char* name, bool on) { window_.action(QString::fromLatin1(name))->setEnabled(on); };
+    const auto enable = [this](const char* name, bool on) {
+        window_.action(QString::fromLatin1(name))->setEnabled(on);
+    };
     const WaitCursor wait;
-    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), ErrorPrefix::window).run({[&] {
-        Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true");
-        const long n = selected.recordCount();
-        const int32_t id = n == 1 ? selected.field("ID").toLong() : 0;
-        selected.close();
-        for (const char* name : {"mnuEINGABEGRAFIK", "mnuMBERECHNEN", "mnuFBERECHNEN"})
-            enable(name, false);
-        if (n != 1) {
-            enable("mnuBERECHNEN", false);
-            enable("mnuNEUBERECHNEN", false);
-            return;
-        }
-        Recordset state(session.cnnX(), "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
-        if (state.isEOF()) {
-            state.addNew();
-            state.setField("ID", id);
-            state.setField("BONEU", true);
-            state.update();
-        }
-        state.moveFirst();
-        enable("mnuBERECHNEN", !state.field("BONEU").toBoolean());
-        state.close();
-        enable("mnuNEUBERECHNEN", true);
-    }});
+    ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), ErrorPrefix::window)
+        .run({[&] {
+            Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true");
+            const long n = selected.recordCount();
+            const int32_t id = n == 1 ? selected.field("ID").toLong() : 0;
+            selected.close();
+            for (const char* name : {"mnuEINGABEGRAFIK", "mnuMBERECHNEN", "mnuFBERECHNEN"})
+                enable(name, false);
+            if (n != 1) {
+                enable("mnuBERECHNEN", false);
+                enable("mnuNEUBERECHNEN", false);
+                return;
+            }
+            Recordset state(session.cnnX(), "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+            if (state.isEOF()) {
+                state.addNew();
+                state.setField("ID", id);
+                state.setField("BONEU", true);
+                state.update();
+            }
+            state.moveFirst();
+            enable("mnuBERECHNEN", !state.field("BONEU").toBoolean());
+            state.close();
+            enable("mnuNEUBERECHNEN", true);
+        }});
 }
 
 bool EvaluationRuns::showPage()
@@ -130,23 +133,24 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     window_.setEnabled(false);
     window_.startScreen()->pgbBERECHNEN()->show();
     std::unique_ptr<Recordset> state;
-    ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(), ErrorPrefix::window);
+    ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(),
+                   ErrorPrefix::window);
     const bool prepared = trap.run({[&] {
-            Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
-            const int32_t id = selected.field("ID").toLong();
-            selected.close();
-            // The state is replaced, never updated: the run always passes through "rebuild".
-            state = std::make_unique<Recordset>(session.cnnX(),
-                                                "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
-            if (!state->isEOF()) {
-                state->moveFirst();
-                state->deleteCurrent();
-            }
-            state->addNew();
-            state->setField("ID", id);
-            state->setField("BONEU", true);
-            state->update();
-        }});
+        Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+        const int32_t id = selected.field("ID").toLong();
+        selected.close();
+        // The state is replaced, never updated: the run always passes through "rebuild".
+        state = std::make_unique<Recordset>(session.cnnX(),
+                                            "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+        if (!state->isEOF()) {
+            state->moveFirst();
+            state->deleteCurrent();
+        }
+        state->addNew();
+        state->setField("ID", id);
+        state->setField("BONEU", true);
+        state->update();
+    }});
     yield();
     const WaitCursor wait;
     window_.startScreen()->setValue(0);  // the calculation object binds and resets the bar
@@ -176,9 +180,8 @@ void EvaluationRuns::quit()
 
 void EvaluationRuns::openContext()
 {
-    auto* view = qobject_cast<mdiSEITE1*>(window_.mdiArea()->activeSubWindow()
-                                              ? window_.mdiArea()->activeSubWindow()->widget()
-                                              : nullptr);
+    auto* view = qobject_cast<mdiSEITE1*>(
+        window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : nullptr);
     if (!view)
         return;
     Seite1& page = view->page();

@@ -15,9 +15,10 @@ HelpWindow::HelpWindow(const QString& helpFile, int context, bool english, QWidg
         browser_->setHtml(QString::fromUtf8(file.readAll()));
     const QString anchor = QString::number(context);
     const QString englishAnchor = QStringLiteral("en-") + anchor;
-    browser_->scrollToAnchor(english && browser_->toHtml().contains(QStringLiteral("\"") + englishAnchor + QStringLiteral("\""))
-                                 ? englishAnchor
-                                 : anchor);
+    browser_->scrollToAnchor(
+        english && browser_->toHtml().contains(QStringLiteral("\"") + englishAnchor + QStringLiteral("\""))
+            ? englishAnchor
+            : anchor);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
     resize(720, 560);

@@ -8,11 +8,11 @@
 #include "shell/PrintService.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
+#include "shell/WaitCursor.h"
 #include "shell/frmANZEIGEN.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiSEITE1.h"
-#include "shell/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,8 +31,7 @@ namespace fs = std::filesystem;
 
 PageTools::PageTools(frmMAIN& window, PrintService& printer, OpenDocument open)
     : window_(window), printer_(printer), open_(std::move(open))
-{
-}
+{}
 
 std::vector<QMdiSubWindow*> PageTools::pages() const
 {
@@ -99,7 +98,8 @@ void PageTools::kopie()
         throw VbError(VbError::DatabaseError, folder.string() + ": " + failed.message());
     const std::string preset = FileName::safe(window_.panel(6)->text().toStdString() + "-1");
     const std::optional<std::string> name = session.messages().input(
-        "KOPIE", (folder.string() + "/") + "Bitte bestätigen oder ändern Sie den Dateinamen. Vorgabe: " + preset + ".bmp",
+        "KOPIE",
+        (folder.string() + "/") + "Bitte bestätigen oder ändern Sie den Dateinamen. Vorgabe: " + preset + ".bmp",
         preset);
     if (!name || name->empty())
         return;
@@ -143,10 +143,9 @@ void PageTools::word()
     if (!writer.write(&document))
         throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
     const bool english = window_.session().SPRACHE() == 1;
-    window_.session().messages().show({"Word",
-                                       english ? "The page was written to " + path + "."
-                                               : "Die Seite wurde in " + path + " geschrieben.",
-                                       MessageService::Buttons::Ok, MessageService::Icon::Information});
+    window_.session().messages().show(
+        {"Word", english ? "The page was written to " + path + "." : "Die Seite wurde in " + path + " geschrieben.",
+         MessageService::Buttons::Ok, MessageService::Icon::Information});
     if (open_)
         open_(path);
 }

@@ -36,7 +36,7 @@ private:
     // The file `name` in `folder`, made safe to stand there; when it exists, only if the
     // user agrees to replace it (the question titled `title`).
     std::optional<std::filesystem::path> target(const std::filesystem::path& folder, const std::string& name,
-                                                 const std::string& title);
+                                                const std::string& title);
 
     frmMAIN& window_;
     PrintService& printer_;

@@ -23,9 +23,7 @@ MessageService::Answer QtMessages::show(const Message& message)
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
+    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     }
     if (message.help.context > 0) {
         // Help opens the topic and leaves the question open, so it is no answer of the box.
@@ -33,7 +31,8 @@ MessageService::Answer QtMessages::show(const Message& message)
         help->setObjectName(QStringLiteral("cmdHILFE"));
         QObject::disconnect(help, &QPushButton::clicked, nullptr, nullptr);
         QObject::connect(help, &QPushButton::clicked, &box, [&box, &message] {
-            HelpWindow topic(QString::fromStdString(message.help.file), message.help.context, message.help.english, &box);
+            HelpWindow topic(QString::fromStdString(message.help.file), message.help.context, message.help.english,
+                             &box);
             topic.exec();
         });
     }

@@ -3,15 +3,15 @@
 #include "data/TestPoints.h"
 #include "input/RecordRules.h"
 #include "platform/Connection.h"
-#include "shell/CloseThroughCommand.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
+#include "shell/CloseThroughCommand.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
-#include "shell/frmMAIN.h"
 #include "shell/WaitCursor.h"
+#include "shell/frmMAIN.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,7 +89,8 @@ void RecordCommands::mnuOEFFNEN()
     for (;;) {
         if (!select(QStringLiteral("O")))
             return;
-        Recordset rows(window_.session().cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
+        Recordset rows(window_.session().cnnX(),
+                       "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
         if (rows.recordCount() == 1) {
             const int32_t id = rows.field("ID").toLong();
             rows.close();
@@ -105,7 +106,8 @@ void RecordCommands::mnuOEFFNEN()
         const MessageService::Answer answer = window_.session().messages().show(
             {title,
              none ? (english() ? "There is no selected file!" : "Es gibt keinen aktuellen Datensatz!")
-                  : (english() ? "Only one file can be opened!" : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
+                  : (english() ? "Only one file can be opened!"
+                               : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
              MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
         if (answer == MessageService::Answer::Cancel)
             return;
@@ -189,11 +191,11 @@ void RecordCommands::saveInputForm()
             int32_t id = 1;
             Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
             if (!same.isEOF()) {
-                const MessageService::Answer answer = messages.show(
-                    {title,
-                     english() ? "Do you want to overwrite the file" + ken + "?"
-                               : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
-                     MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                const MessageService::Answer answer =
+                    messages.show({title,
+                                   english() ? "Do you want to overwrite the file" + ken + "?"
+                                             : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                                   MessageService::Buttons::YesNo, MessageService::Icon::Question});
                 if (answer != MessageService::Answer::Yes)
                     throw Refused{};
                 id = same.field("ID").toLong();
@@ -218,8 +220,8 @@ void RecordCommands::saveInputForm()
     } catch (const Refused&) {
         saved = false;
     } catch (const VbError& error) {
-        messages.show({title, error.message(ErrorPrefix::window),
-                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        messages.show(
+            {title, error.message(ErrorPrefix::window), MessageService::Buttons::Ok, MessageService::Icon::Warning});
         saved = false;
     }
     if (saved) {

@@ -38,8 +38,10 @@ ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
         const qsizetype space = line.indexOf(u' ');
         const QString verb = line.left(space), argument = line.mid(space + 1).toLower();
         if (verb == u"answer")
-            answers_.push_back(argument == u"yes" ? Answer::Yes : argument == u"no" ? Answer::No
-                               : argument == u"cancel" ? Answer::Cancel : Answer::Ok);
+            answers_.push_back(argument == u"yes"      ? Answer::Yes
+                               : argument == u"no"     ? Answer::No
+                               : argument == u"cancel" ? Answer::Cancel
+                                                       : Answer::Ok);
         else
             inputs_.push_back(line.mid(space + 1).toStdString());
         lines_.pop_front();
@@ -48,7 +50,8 @@ ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
 
 MessageService::Answer ScriptRunner::show(const Message& message)
 {
-    Answer answer = message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    Answer answer =
+        message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     if (!answers_.empty()) {
         answer = answers_.front();
         answers_.pop_front();
@@ -100,7 +103,10 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
     std::cerr << "KVX script: " << verb.toStdString() << " " << argument.toStdString() << "\n";
     if (verb == u"answer") {
         const QString a = argument.toLower();
-        answers_.push_back(a == u"yes" ? Answer::Yes : a == u"no" ? Answer::No : a == u"cancel" ? Answer::Cancel : Answer::Ok);
+        answers_.push_back(a == u"yes"      ? Answer::Yes
+                           : a == u"no"     ? Answer::No
+                           : a == u"cancel" ? Answer::Cancel
+                                            : Answer::Ok);
     } else if (verb == u"input") {
         inputs_.push_back(argument.toStdString());
     } else if (verb == u"select") {

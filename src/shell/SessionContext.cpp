@@ -37,8 +37,7 @@ bool exists(const std::string& path)
 SessionContext::SessionContext(Environment environment)
     : environment_(std::move(environment)),
       locks_(environment_.messages, environment_.locale.SPRACHE == Locale::English, code)
-{
-}
+{}
 
 SessionContext::~SessionContext() = default;
 
@@ -143,7 +142,8 @@ bool SessionContext::startSteps()
         }
         if (!exists(environment_.programFolder + "/" + code + ".mdb")) {
             warn(std::string("The empty database ") + code + ".mdb dosn't exist!\nKalmora has to be installed again!",
-                 std::string("Die leere Datenbank ") + code + ".mdb existiert nicht!\nKalmora muß neu installiert werden!");
+                 std::string("Die leere Datenbank ") + code +
+                     ".mdb existiert nicht!\nKalmora muß neu installiert werden!");
             return false;
         }
     }
@@ -153,10 +153,13 @@ bool SessionContext::startSteps()
     if (!trap.attempt([&] { recovered = prepareWorkingCopy(); }))
         return false;
     if (!WorkingCopy(XMDBPFAD()).writable()) {
-        warn("The working copy " + XMDBPFAD() + " cannot be written (read-only).\nThe program cannot work on it; it "
-             "is left as it is. Make it writable and start again.",
-             "Die Arbeitskopie " + XMDBPFAD() + " kann nicht geschrieben werden (schreibgeschützt).\nDas Programm "
-             "kann nicht mit ihr arbeiten; sie bleibt unverändert. Machen Sie sie beschreibbar und starten Sie erneut.");
+        warn("The working copy " + XMDBPFAD() +
+                 " cannot be written (read-only).\nThe program cannot work on it; it "
+                 "is left as it is. Make it writable and start again.",
+             "Die Arbeitskopie " + XMDBPFAD() +
+                 " kann nicht geschrieben werden (schreibgeschützt).\nDas Programm "
+                 "kann nicht mit ihr arbeiten; sie bleibt unverändert. Machen Sie sie beschreibbar und starten Sie "
+                 "erneut.");
         return false;
     }
     // Work kept from an interrupted session is not in the project yet: closing asks to save it.
@@ -219,7 +222,8 @@ bool SessionContext::prepareWorkingCopy()
                                 "the interuption?",
                                 "Programm wurde während der Ausführung unterbrochen!\nSoll die bis zum Abbruch "
                                 "vorhandenen Daten gepeichert werden?"),
-                           MessageService::Buttons::YesNo, MessageService::Icon::Question) == MessageService::Answer::Yes) {
+                           MessageService::Buttons::YesNo,
+                           MessageService::Icon::Question) == MessageService::Answer::Yes) {
             return true;
         }
     }
@@ -244,10 +248,14 @@ void SessionContext::recoverElsewhere(WorkingCopy& leftover, const WorkingCopy::
     message(written == origin.projectFile
                 ? text("The changes were saved into project " + other + ".",
                        "Die Änderungen wurden in Projekt " + other + " gespeichert.")
-                : text("Project " + other + " was changed meanwhile or is in use; the changes were saved as the "
-                       "separate file " + written + ".",
-                       "Projekt " + other + " wurde inzwischen geändert oder wird bearbeitet; die Änderungen wurden "
-                       "in der eigenen Datei " + written + " gespeichert."),
+                : text("Project " + other +
+                           " was changed meanwhile or is in use; the changes were saved as the "
+                           "separate file " +
+                           written + ".",
+                       "Projekt " + other +
+                           " wurde inzwischen geändert oder wird bearbeitet; die Änderungen wurden "
+                           "in der eigenen Datei " +
+                           written + " gespeichert."),
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
@@ -275,9 +283,11 @@ void SessionContext::setAside(WorkingCopy& leftover)
         fs::rename(leftover.path(), kept);
     }
     message(text("Program was interuped during the execution!\nIts working copy does not say which project it "
-                 "belongs to; it was kept as the file " + kept + ".",
+                 "belongs to; it was kept as the file " +
+                     kept + ".",
                  "Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie sagt nicht, zu welchem "
-                 "Projekt sie gehört; sie wurde als Datei " + kept + " aufbewahrt."),
+                 "Projekt sie gehört; sie wurde als Datei " +
+                     kept + " aufbewahrt."),
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
@@ -290,12 +300,14 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
         const MessageService::Answer answer = environment_.messages.show(
             {title,
              text("Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
-                      origin->takenAtText() + ").\nOK: keep those changes and save your working copy as the "
-                      "separate file " + fs::path(beside).filename().string() +
-                      " in the project folder.\nCancel: save nothing now.",
+                      origin->takenAtText() +
+                      ").\nOK: keep those changes and save your working copy as the "
+                      "separate file " +
+                      fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now.",
                   "Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
                       ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
-                      "eigene Datei " + fs::path(beside).filename().string() +
+                      "eigene Datei " +
+                      fs::path(beside).filename().string() +
                       " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern."),
              MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
         if (answer != MessageService::Answer::Ok)
@@ -337,7 +349,8 @@ SessionContext::Compaction SessionContext::compact()
         return static_cast<float>(std::nearbyint(bytes / unit * 10) / 10);
     };
     const float before = rounded(bytesBefore), after = rounded(workingCopyBytes());
-    const float reduction = before > 0 ? static_cast<float>(std::nearbyint((before - after) * 100 / before * 10) / 10) : 0;
+    const float reduction =
+        before > 0 ? static_cast<float>(std::nearbyint((before - after) * 100 / before * 10) / 10) : 0;
     return {before, after, reduction, unit == 1e6};
 }
 

@@ -86,8 +86,7 @@ public:
 private:
     bool english() const { return SPRACHE() == Locale::English; }
     const std::string& text(const std::string& english, const std::string& german) const;
-    MessageService::Answer message(const std::string& text, MessageService::Buttons buttons,
-                                   MessageService::Icon icon);
+    MessageService::Answer message(const std::string& text, MessageService::Buttons buttons, MessageService::Icon icon);
     bool startSteps();
     bool readAdminRow();
     // The ADMIN row's PROG back to the frame program (suite mode).

@@ -65,17 +65,17 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("cmdEINFUEGEN", english() ? QStringLiteral("Paste") : QStringLiteral("Einfügen"),
                               [this] { paste(QApplication::clipboard()->text().toStdString()); }));
-    buttons->addWidget(button("cmdCSV", english() ? QStringLiteral("Import CSV…") : QStringLiteral("CSV importieren…"),
-                              [this] {
-                                  const QString path = QFileDialog::getOpenFileName(
-                                      this, english() ? QStringLiteral("Test results") : QStringLiteral("Versuchswerte"),
-                                      {}, QStringLiteral("CSV (*.csv *.txt);;* (*)"));
-                                  if (!path.isEmpty())
-                                      importCsv(path);
-                              }));
+    buttons->addWidget(
+        button("cmdCSV", english() ? QStringLiteral("Import CSV…") : QStringLiteral("CSV importieren…"), [this] {
+            const QString path = QFileDialog::getOpenFileName(
+                this, english() ? QStringLiteral("Test results") : QStringLiteral("Versuchswerte"), {},
+                QStringLiteral("CSV (*.csv *.txt);;* (*)"));
+            if (!path.isEmpty())
+                importCsv(path);
+        }));
     buttons->addStretch();
-    buttons->addWidget(button("cmdANPASSEN", english() ? QStringLiteral("Fit") : QStringLiteral("Anpassen"),
-                              [this] { fit(); }));
+    buttons->addWidget(
+        button("cmdANPASSEN", english() ? QStringLiteral("Fit") : QStringLiteral("Anpassen"), [this] { fit(); }));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);
@@ -146,8 +146,8 @@ bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn
     std::string problem = table.problem(language_);
     if (problem.empty() && table.rows.empty())
         problem = english() ? "The text holds no test results." : "Der Text enthält keine Versuchswerte.";
-    else if (problem.empty() && (firstRow + table.rows.size() > TestPoints::maximum ||
-                                 firstColumn + table.columns() > columns))
+    else if (problem.empty() &&
+             (firstRow + table.rows.size() > TestPoints::maximum || firstColumn + table.columns() > columns))
         problem = english() ? "At most 20 test results with σ' and four strengths fit into the table."
                             : "In die Tabelle passen höchstens 20 Versuchswerte mit σ' und vier Festigkeiten.";
     if (!problem.empty()) {
@@ -187,9 +187,8 @@ void TestResultsTab::fit()
     std::string problem;
     const std::vector<ShearTestPoint> tests = points(problem);
     const std::optional<double> sigmaB = TestPointText::number(field_(QStringLiteral("txtSIB"))->text().toStdString());
-    static const char* const lawNames[2][4] = {
-        {"Kontakt", "Kontakt, Restfestigkeit", "Boden", "Boden, Restfestigkeit"},
-        {"Contact", "Contact, residual", "Soil", "Soil, residual"}};
+    static const char* const lawNames[2][4] = {{"Kontakt", "Kontakt, Restfestigkeit", "Boden", "Boden, Restfestigkeit"},
+                                               {"Contact", "Contact, residual", "Soil", "Soil, residual"}};
     std::optional<LawFit::Fit> fits[4];
     std::string report;
     for (int law = 0; law < 4 && problem.empty(); ++law) {

@@ -23,8 +23,8 @@ class TestResultsTab : public QWidget {
 public:
     using FieldLookup = std::function<QLineEdit*(const QString& name)>;
 
-    TestResultsTab(MessageService& messages, int16_t language, const std::string& decimalSeparator,
-                   FieldLookup field, QWidget* parent = nullptr);
+    TestResultsTab(MessageService& messages, int16_t language, const std::string& decimalSeparator, FieldLookup field,
+                   QWidget* parent = nullptr);
 
     // The tests in the grid; a message naming the first row that is not a test, else empty.
     std::vector<ShearTestPoint> points(std::string& problem) const;

@@ -42,7 +42,8 @@ frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
     auto* count = new QLabel(QString::number(pages_.size()), this);
     count->setObjectName(QStringLiteral("lblSEITEN1"));
     auto* form = new QFormLayout;
-    form->addRow(new QLabel(english ? QStringLiteral("Available Pages:") : QStringLiteral("Vorhandene Seiten:"), this), count);
+    form->addRow(new QLabel(english ? QStringLiteral("Available Pages:") : QStringLiteral("Vorhandene Seiten:"), this),
+                 count);
     auto* prompt = new QLabel(english ? QStringLiteral("Show Page Nr.: ") : QStringLiteral("Anzeigen: "), this);
     prompt->setObjectName(QStringLiteral("lblSEITE"));
     form->addRow(prompt, page_);

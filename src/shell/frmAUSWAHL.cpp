@@ -22,11 +22,11 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
 {
     setObjectName(QStringLiteral("frmAUSWAHL"));
     setProperty("HelpContextID", 13);
-    const QString german = mode == u"O" ? QStringLiteral("Datei/Öffnen")
+    const QString german = mode == u"O"   ? QStringLiteral("Datei/Öffnen")
                            : mode == u"L" ? QStringLiteral("Datei/Löschen")
                            : mode == u"E" ? QStringLiteral("Datei/Export Inf.system")
                                           : QStringLiteral("Datei/Auswahl");
-    const QString english = mode == u"O" ? QStringLiteral("File/Open")
+    const QString english = mode == u"O"   ? QStringLiteral("File/Open")
                             : mode == u"L" ? QStringLiteral("File/Delete")
                             : mode == u"E" ? QStringLiteral("File/Export Inf.system")
                                            : QStringLiteral("File/Select");
@@ -37,7 +37,8 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
     // A long comment wraps inside the dialog instead of widening it past the screen.
     comment_->setWordWrap(true);
     comment_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    QHBoxLayout* buttons = dialogButtons(this, english_, [this] { cmdOK(); }, [this] { cmdABBRECHEN(); });
+    QHBoxLayout* buttons = dialogButtons(
+        this, english_, [this] { cmdOK(); }, [this] { cmdABBRECHEN(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(comment_);

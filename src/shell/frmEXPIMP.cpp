@@ -33,7 +33,8 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     setProperty("HelpContextID", 14);
     setWindowTitle(QStringLiteral("Export/Import"));
     const QString project = QString::fromStdString(session.PROJEKT());
-    fraIMP_ = new QGroupBox((english_ ? QStringLiteral("Selected Projekt: ") : QStringLiteral("Aktuelles Projekt: ")) + project, this);
+    fraIMP_ = new QGroupBox(
+        (english_ ? QStringLiteral("Selected Projekt: ") : QStringLiteral("Aktuelles Projekt: ")) + project, this);
     fraIMP_->setObjectName(QStringLiteral("fraIMP"));
     fraEXP_ = new QGroupBox(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"), this);
     fraEXP_->setObjectName(QStringLiteral("fraEXP"));
@@ -64,9 +65,8 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     const QString projects = QString::fromStdString(session.PROJEKTSPFAD());
     drives_->setCurrentText(QStorageInfo(projects).rootPath());
     folders_->setRootIndex(model_->setRootPath(projects));
-    connect(drives_, &QComboBox::currentTextChanged, this, [this](const QString& root) {
-        folders_->setRootIndex(model_->setRootPath(root));
-    });
+    connect(drives_, &QComboBox::currentTextChanged, this,
+            [this](const QString& root) { folders_->setRootIndex(model_->setRootPath(root)); });
     // A folder chosen by mouse or keyboard opens.
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { folderChanged(model_->filePath(index)); });
@@ -130,7 +130,8 @@ void frmEXPIMP::folderChanged(const QString& folder)
     // project: records copied into them would be overwritten or appear in every new project.
     if (!fs::exists(candidate, ignored))
         return;
-    for (const std::string& own : {session_.XMDBPFAD(), session_.projectFile(), session_.programFolder() + "/KVX.mdb"}) {
+    for (const std::string& own :
+         {session_.XMDBPFAD(), session_.projectFile(), session_.programFolder() + "/KVX.mdb"}) {
         if (fs::equivalent(candidate, own, ignored))
             return;
     }
@@ -143,18 +144,19 @@ void frmEXPIMP::folderChanged(const QString& folder)
     externalLock_ = std::move(lock);
     externalName_ = fs::path(folder.toStdString()).filename().string();
     const WaitCursor wait;
-    ErrorTrap(session_.messages(), "Export/Import", ErrorPrefix::window).run({
-        [&] {
-            opened_ = true;
-            externalProject_ = Connection::open(
-                "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + candidate + ";Persist Security Info=False", 30);
-        },
-        [&] { fill(externalProject_, external_); },
-        [&] {
-            fraEXP_->setTitle((english_ ? QStringLiteral("Project ") : QStringLiteral("Projekt ")) +
-                              QString::fromStdString(fs::path(folder.toStdString()).filename().string()));
-        },
-    });
+    ErrorTrap(session_.messages(), "Export/Import", ErrorPrefix::window)
+        .run({
+            [&] {
+                opened_ = true;
+                externalProject_ = Connection::open(
+                    "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + candidate + ";Persist Security Info=False", 30);
+            },
+            [&] { fill(externalProject_, external_); },
+            [&] {
+                fraEXP_->setTitle((english_ ? QStringLiteral("Project ") : QStringLiteral("Projekt ")) +
+                                  QString::fromStdString(fs::path(folder.toStdString()).filename().string()));
+            },
+        });
 }
 
 void frmEXPIMP::warn(const std::string& text)

@@ -17,20 +17,23 @@ frmINFO::frmINFO(int16_t language, QWidget* parent) : QDialog(parent)
     const QStringList issuer{text(a.FIRMA1()),
                              text(a.FIRMA2()),
                              text(a.STR()) + QStringLiteral(", ") + text(a.PLZ()),
-                             (english ? QStringLiteral("Head of Found.: ") : QStringLiteral("Vorsitzender: ")) + text(a.VORSITZ()),
+                             (english ? QStringLiteral("Head of Found.: ") : QStringLiteral("Vorsitzender: ")) +
+                                 text(a.VORSITZ()),
                              (english ? QStringLiteral("Phone: ") : QStringLiteral("Telefon: ")) + text(a.TEL()),
                              QStringLiteral("Fax: ") + text(a.FAX()),
                              QStringLiteral("E-Mail: ") + text(a.EMAIL()),
                              QStringLiteral("Internet: ") + text(a.URL())};
-    const QStringList program{QStringLiteral("Kalmora"),
-                              QStringLiteral("Tarvelo"),
-                              english ? QStringLiteral("Contact shear strength between soil and construction material")
-                                      : QStringLiteral("Kontaktscherfestigkeit zwischen Boden und Bauteil"),
-                              QStringLiteral("(KVX)"),
-                              QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
-                              english ? QStringLiteral("Built with Qt and SQLite") : QStringLiteral("Erstellt mit Qt und SQLite")};
+    const QStringList program{
+        QStringLiteral("Kalmora"),
+        QStringLiteral("Tarvelo"),
+        english ? QStringLiteral("Contact shear strength between soil and construction material")
+                : QStringLiteral("Kontaktscherfestigkeit zwischen Boden und Bauteil"),
+        QStringLiteral("(KVX)"),
+        QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
+        english ? QStringLiteral("Built with Qt and SQLite") : QStringLiteral("Erstellt mit Qt und SQLite")};
     auto* blocks = new QHBoxLayout;
-    for (const auto& [name, lines] : {std::pair{QStringLiteral("lblGEO"), issuer}, {QStringLiteral("lblINFO"), program}}) {
+    for (const auto& [name, lines] :
+         {std::pair{QStringLiteral("lblGEO"), issuer}, {QStringLiteral("lblINFO"), program}}) {
         auto* column = new QVBoxLayout;
         for (int i = 0; i < lines.size(); ++i) {
             auto* line = new QLabel(lines[i], this);

@@ -48,11 +48,11 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
         connect(button, &QPushButton::clicked, this, [this, i] { cmdFARBEN(i); });
         frameLayout->addWidget(button);
     }
-    header_ = new QCheckBox(english ? QStringLiteral("draw head and foot line ") : QStringLiteral("Kopf / Fußzeile darstellen"), this);
+    header_ = new QCheckBox(
+        english ? QStringLiteral("draw head and foot line ") : QStringLiteral("Kopf / Fußzeile darstellen"), this);
     header_->setObjectName(QStringLiteral("chkBOKF"));
-    numbering_ = new QCheckBox(english ? QStringLiteral("draw page numbering ")
-                                       : QStringLiteral("Seitennummerierung darstellen"),
-                               this);
+    numbering_ = new QCheckBox(
+        english ? QStringLiteral("draw page numbering ") : QStringLiteral("Seitennummerierung darstellen"), this);
     numbering_->setObjectName(QStringLiteral("chkBOKFS"));
     header_->setChecked(header);
     numbering_->setChecked(numbering);

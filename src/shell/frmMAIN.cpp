@@ -1,30 +1,30 @@
 #include "frmMAIN.h"
 
+#include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
-#include "platform/Clock.h"
 #include "shell/AccessKeys.h"
 #include "shell/CloseThroughCommand.h"
 #include "shell/EvaluationRuns.h"
-#include "shell/RecordCommands.h"
 #include "shell/HelpWindow.h"
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
+#include "shell/RecordCommands.h"
 #include "shell/SessionContext.h"
 #include "shell/StatusPanel.h"
+#include "shell/WaitCursor.h"
 #include "shell/frmAUSWAHL.h"
 #include "shell/frmEXPIMP.h"
 #include "shell/frmINFO.h"
 #include "shell/mdiAUTOSTART.h"
 #include "shell/mdiEINGABE.h"
-#include "shell/WaitCursor.h"
 
-#include <QLineEdit>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QUrl>
 
@@ -33,11 +33,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QShortcut>
-#include <QTimer>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <cmath>
 #include <filesystem>
@@ -131,8 +131,8 @@ const PanelText panelTexts[15] = {
 
 frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* parent)
     : QMainWindow(parent), session_(session), startFrame_(std::move(startFrame)), area_(new QMdiArea(this)),
-      records_(std::make_unique<RecordCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)), printer_(ownPrinter_.get()),
-      ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
+      records_(std::make_unique<RecordCommands>(*this)), ownPrinter_(std::make_unique<QtPrintService>(this)),
+      printer_(ownPrinter_.get()), ownClock_(std::make_unique<SystemClock>()), clock_(ownClock_.get()),
       open_([](const std::string& path) {
           return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
       }),
@@ -209,8 +209,8 @@ void frmMAIN::createActions()
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &frmMAIN::mnuHILFE);
-    for (const auto& [name, file, title] : {std::tuple{"mnuREADME", "KVX.doc", "?/ReadMe"},
-                                            std::tuple{"mnuHINWEISE", "KVX_H.doc", "?/Hinweise"}}) {
+    for (const auto& [name, file, title] :
+         {std::tuple{"mnuREADME", "KVX.doc", "?/ReadMe"}, std::tuple{"mnuHINWEISE", "KVX_H.doc", "?/Hinweise"}}) {
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path, title = std::string(title)] {
             // A document no viewer opens is said, with where it lies.
@@ -358,11 +358,13 @@ bool frmMAIN::mnuSPEICHERN()
             if (rounded > 10) {
                 const bool english = session_.SPRACHE() == 1;
                 const std::string size = vb::singleText(rounded);
-                const MessageService::Answer answer = session_.messages().show({title,
-                                          english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
-                                                  : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
-                                          MessageService::Buttons::YesNo, MessageService::Icon::Question,
-                                          {session_.programFolder() + "/KVX.hlp", 34, english}});
+                const MessageService::Answer answer = session_.messages().show(
+                    {title,
+                     english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
+                             : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
+                     MessageService::Buttons::YesNo,
+                     MessageService::Icon::Question,
+                     {session_.programFolder() + "/KVX.hlp", 34, english}});
                 if (answer == MessageService::Answer::Yes)
                     mnuKOMPRIMIEREN();
             }
@@ -438,20 +440,22 @@ void frmMAIN::unload()
     unloaded_ = true;
 }
 
-
-
-
-
-
-
-
-
-
-
-void frmMAIN::mnuNEU() { records_->mnuNEU(); }
-void frmMAIN::mnuOEFFNEN() { records_->mnuOEFFNEN(); }
-void frmMAIN::mnuAUSWAHL() { records_->mnuAUSWAHL(); }
-void frmMAIN::mnuLOESCHEN() { records_->mnuLOESCHEN(); }
+void frmMAIN::mnuNEU()
+{
+    records_->mnuNEU();
+}
+void frmMAIN::mnuOEFFNEN()
+{
+    records_->mnuOEFFNEN();
+}
+void frmMAIN::mnuAUSWAHL()
+{
+    records_->mnuAUSWAHL();
+}
+void frmMAIN::mnuLOESCHEN()
+{
+    records_->mnuLOESCHEN();
+}
 
 mdiEINGABE* frmMAIN::inputForm() const
 {
@@ -518,7 +522,8 @@ void frmMAIN::showHelp(int context)
     const QString file = QString::fromStdString(session_.programFolder() + "/KVX.hlp");
     if (!QFileInfo::exists(file))
         return;
-    HelpWindow help(file, context, english(), QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+    HelpWindow help(file, context, english(),
+                    QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     help.exec();
 }
 
@@ -560,4 +565,3 @@ void frmMAIN::mnuKOMPRIMIEREN()
                                   MessageService::Buttons::Ok, MessageService::Icon::Information});
     }});
 }
-

@@ -75,9 +75,10 @@ mdiAUTOSTART::mdiAUTOSTART(int16_t language, QWidget* parent) : QWidget(parent)
                                    : QStringLiteral("Kontaktscherfestigkeit zwischen Boden und Bauteil"),
                            this);
     lblUNTERTITEL_->setStyleSheet(QStringLiteral("font: 14pt;"));
-    lblVERSION_ = label(QStringLiteral("lblVERSION"),
-                        QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
-                        this);
+    lblVERSION_ =
+        label(QStringLiteral("lblVERSION"),
+              QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
+              this);
     imgDIA_ = label(QStringLiteral("imgDIA"), {}, this);
     imgDIA_->setPixmap(illustration());
     progress_ = new QProgressBar(this);

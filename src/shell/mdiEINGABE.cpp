@@ -31,7 +31,7 @@ QString stress(const char* index)
 
 // The parameter text boxes of E2 in the order of saving; σmax comes from its drop-down
 // box after txtSIA.
-const char* const parameterFields[] = {"txtSIB", "txtA", "txtC", "txtAR", "txtCR", "txtAB", "txtCB",
+const char* const parameterFields[] = {"txtSIB", "txtA",   "txtC",   "txtAR",  "txtCR",  "txtAB", "txtCB",
                                        "txtARB", "txtCRB", "txtSIA", "txtSI1", "txtSI2", "txtN"};
 
 std::string column(const char* control)
@@ -43,8 +43,7 @@ std::string column(const char* control)
 
 mdiEINGABE::mdiEINGABE(Session& session, int16_t language, const std::string& decimalSeparator, Commands& commands,
                        QWidget* parent)
-    : QWidget(parent), session_(session), language_(language), decimalSeparator_(decimalSeparator),
-      commands_(commands)
+    : QWidget(parent), session_(session), language_(language), decimalSeparator_(decimalSeparator), commands_(commands)
 {
     setObjectName(QStringLiteral("mdiEINGABE"));
     setWindowTitle(english() ? QStringLiteral("Input") : QStringLiteral("Eingabe"));
@@ -129,16 +128,20 @@ void mdiEINGABE::createControls()
     mohrLayout->addWidget(addField("txtSIB", QStringLiteral("60")), 0, 1);
     int row = 1;
     rows(mohrLayout, row,
-         {{"txtA", QStringLiteral("a [°]")}, {"txtC", QStringLiteral("c [°]")},
-          {"txtAR", QStringLiteral("a<sub>r</sub> [°]")}, {"txtCR", QStringLiteral("c<sub>r</sub> [°]")}},
+         {{"txtA", QStringLiteral("a [°]")},
+          {"txtC", QStringLiteral("c [°]")},
+          {"txtAR", QStringLiteral("a<sub>r</sub> [°]")},
+          {"txtCR", QStringLiteral("c<sub>r</sub> [°]")}},
          mohr);
     fraBODEN_ = new QGroupBox(QStringLiteral("Boden"), mohr);
     fraBODEN_->setObjectName(QStringLiteral("fraBODEN"));
     auto* soil = new QGridLayout(fraBODEN_);
     int soilRow = 0;
     rows(soil, soilRow,
-         {{"txtAB", QStringLiteral("a [°]")}, {"txtCB", QStringLiteral("c [°]")},
-          {"txtARB", QStringLiteral("a<sub>r</sub> [°]")}, {"txtCRB", QStringLiteral("c<sub>r</sub> [°]")}},
+         {{"txtAB", QStringLiteral("a [°]")},
+          {"txtCB", QStringLiteral("c [°]")},
+          {"txtARB", QStringLiteral("a<sub>r</sub> [°]")},
+          {"txtCRB", QStringLiteral("c<sub>r</sub> [°]")}},
          fraBODEN_);
     mohrLayout->addWidget(fraBODEN_, 0, 2, 5, 2);
     mohrLayout->addWidget(label("lblSIA", stress("a"), mohr), row, 0);
@@ -163,11 +166,12 @@ void mdiEINGABE::createControls()
     cboSPR_->addItems({QStringLiteral("Englisch"), QStringLiteral("Deutsch")});
     cboSPR_->setCurrentIndex(-1);
     outputLayout->addRow(label("lblSPR", QStringLiteral("Sprache"), output), cboSPR_);
-    outputLayout->addRow(label("lblN", QStringLiteral("Unterteilungen"), output), addField("txtN", QStringLiteral("100")));
+    outputLayout->addRow(label("lblN", QStringLiteral("Unterteilungen"), output),
+                         addField("txtN", QStringLiteral("100")));
     tabs_->addTab(output, QStringLiteral("Ausgabevorgaben"));
 
-    testResults_ = new TestResultsTab(session_.messages(), language_, decimalSeparator_,
-                                      [this](const QString& name) { return field(name); }, tabs_);
+    testResults_ = new TestResultsTab(
+        session_.messages(), language_, decimalSeparator_, [this](const QString& name) { return field(name); }, tabs_);
     tabs_->addTab(testResults_, QStringLiteral("Versuchswerte"));
 
     field("txtSIB")->setToolTip(QStringLiteral("Bezugsspannung"));
@@ -220,8 +224,9 @@ bool mdiEINGABE::validate(QLineEdit* edit)
         const bool empty = edit->text().trimmed().isEmpty();
         // Limits that are no numbers cannot be checked against: the check fails as not numeric.
         if (!empty && (!lower.isNumeric() || !upper.isNumeric())) {
-            messages.show({title, english() ? "Type of value is not numeric!" : "Eingegeber Wert ist kein gültiges Zahlenformat!",
-                           MessageService::Buttons::Ok, MessageService::Icon::None});
+            messages.show(
+                {title, english() ? "Type of value is not numeric!" : "Eingegeber Wert ist kein gültiges Zahlenformat!",
+                 MessageService::Buttons::Ok, MessageService::Icon::None});
             return false;
         }
         if (!empty) {

@@ -93,7 +93,8 @@ void mdiSEITE1::createShortcuts()
         connect(shortcut, &QShortcut::activated, this, action);
     };
     for (const auto& [sequence, key] : keys) {
-        const int panel = Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
+        const int panel =
+            Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
         add(sequence, [this, panel] {
             if (panel > 0)
                 commands_.panelClick(panel);

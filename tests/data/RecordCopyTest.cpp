@@ -1,5 +1,5 @@
-#include "TestSession.h"
 #include "data/RecordCopy.h"
+#include "TestSession.h"
 #include "platform/Recordset.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,8 @@ protected:
         TestSession::makeProjectDatabase(path);
         other = Connection::openFile(path.string());
         auto db = session.cnnX();
-        db->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (4,'Sand','erster',1),(6,'Ton',NULL,0),(7,'M','',0)");
+        db->execute(
+            "INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (4,'Sand','erster',1),(6,'Ton',NULL,0),(7,'M','',0)");
         db->execute("INSERT INTO [E2] ([ID],[SIB],[A],[N]) VALUES (4,60,22.5,100),(6,60,30,50)");
         db->execute("INSERT INTO [A1] VALUES (4,0)");
         db->execute("INSERT INTO [G0] ([ID],[IDOBJEKT],[XMAX]) VALUES (4,11,100),(4,12,100)");

@@ -1,6 +1,6 @@
+#include "data/TestPoints.h"
 #include "TestSession.h"
 #include "data/RecordCopy.h"
-#include "data/TestPoints.h"
 #include "input/ProjectFile.h"
 #include "platform/Recordset.h"
 
@@ -42,7 +42,8 @@ TEST_F(TestPointsTest, AProjectGetsTheTableWithTheFirstPointsAndKeepsItsShapeBef
     EXPECT_TRUE(TestPoints::read(db, 4).empty());
     EXPECT_EQ(TestPoints::read(db, 5).size(), 1u);
 
-    EXPECT_EQ(TestPoints::of(points, TestPoints::Contact), (std::vector<std::pair<double, double>>{{25, 15.8}, {50, 29.6}}));
+    EXPECT_EQ(TestPoints::of(points, TestPoints::Contact),
+              (std::vector<std::pair<double, double>>{{25, 15.8}, {50, 29.6}}));
     EXPECT_EQ(TestPoints::of(points, TestPoints::Soil), (std::vector<std::pair<double, double>>{{100.125, 78.6}}));
 }
 
@@ -70,7 +71,7 @@ TEST_F(TestPointsTest, ExportAndImportCarryThePointsWithTheirRecord)
     EXPECT_FALSE(TestPoints::exists(*other));
     EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(db, other, {4}, session.messages_), 1);
     ASSERT_TRUE(TestPoints::exists(*other));
-    EXPECT_EQ(TestPoints::read(other, 2), points);  // under the record's new identifier
+    EXPECT_EQ(TestPoints::read(other, 2), points);                  // under the record's new identifier
     EXPECT_EQ(ProjectFile::problem(otherPath.string(), true), "");  // still a project file to every check
 
     // And back into a project that has the table: the points arrive once, with the copy.

@@ -64,7 +64,8 @@ TEST_F(clsDATENStatementTest, WithoutIdentifierAndFilterEveryRowIsSelected)
 TEST_F(clsDATENStatementTest, AnEmptyFilterTextMakesAnInvalidStatementThatRaises)
 {
     clsDATEN daten(session);
-    EXPECT_EQ(daten.statement("KEN", {"SPR", ""}), "SELECT [KEN],[ID],[SPR] FROM [E1] WHERE [ID] = 0 AND  [SPR]= ORDER BY [SPR]");
+    EXPECT_EQ(daten.statement("KEN", {"SPR", ""}),
+              "SELECT [KEN],[ID],[SPR] FROM [E1] WHERE [ID] = 0 AND  [SPR]= ORDER BY [SPR]");
     EXPECT_THROW(daten.DT("KEN", {"SPR", ""}), VbError);
 }
 
@@ -72,7 +73,8 @@ TEST_F(clsDATENStatementTest, FractionalFiltersKeepTheirDecimalPointInAGermanSes
 {
     clsDATEN daten(session);
     daten.ETABELLE = "E2";
-    EXPECT_EQ(daten.statement("N", {"SIB", 60.5f}), "SELECT [N],[ID],[SIB] FROM [E2] WHERE [ID] = 0 AND  [SIB]=60.5 ORDER BY [SIB]");
+    EXPECT_EQ(daten.statement("N", {"SIB", 60.5f}),
+              "SELECT [N],[ID],[SIB] FROM [E2] WHERE [ID] = 0 AND  [SIB]=60.5 ORDER BY [SIB]");
     EXPECT_NO_THROW(daten.DT("N", {"SIB", 60.5f}));
 }
 

@@ -1,5 +1,5 @@
-#include "ScriptedMessages.h"
 #include "furniture/clsKOPFFUSS.h"
+#include "ScriptedMessages.h"
 #include "platform/Locale.h"
 #include "platform/RecordingSurface.h"
 

@@ -1,5 +1,5 @@
-#include "ScriptedMessages.h"
 #include "furniture/clsTABELLE.h"
+#include "ScriptedMessages.h"
 #include "platform/Locale.h"
 #include "platform/RecordingSurface.h"
 #include "platform/ScrollBar.h"
@@ -92,7 +92,7 @@ TEST_F(clsTABELLETest, HeaderCellsSpanColumnsWhereTheirRulesAreLeftOut)
     const float T = 2.5f;
     const auto rules = verticals();
     ASSERT_EQ(rules.size(), 3u);
-    EXPECT_NEAR(std::get<1>(rules[0]), T, 1e-6);  // full height after the first column
+    EXPECT_NEAR(std::get<1>(rules[0]), T, 1e-6);                        // full height after the first column
     EXPECT_NEAR(std::get<1>(rules[1]), T + table.EZH + 1.5 + 1, 1e-5);  // starting below row one
     EXPECT_NEAR(std::get<1>(rules[2]), T + table.EZH + 1.5 + 1, 1e-5);
     EXPECT_NEAR(std::get<2>(rules[1]), T + table.HOEHE(), 1e-5);

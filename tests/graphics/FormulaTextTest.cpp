@@ -1,5 +1,5 @@
-#include "ErrorNumber.h"
 #include "graphics/FormulaText.h"
+#include "ErrorNumber.h"
 #include "platform/Locale.h"
 
 #include <gtest/gtest.h>

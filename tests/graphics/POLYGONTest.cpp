@@ -78,7 +78,7 @@ TEST_F(POLYGONTest, SymbolsColoursAndTextsDecorateChosenPoints)
     ASSERT_EQ(texts(), std::vector<std::string>{"A"});
     EXPECT_EQ(box.lines().front().color, Surface::rgb(255, 0, 0));
     EXPECT_EQ(box.lines().size(), 4u + 3u);  // the curve and one arrowhead at its end
-    EXPECT_EQ(box.foreColor, 0u);  // restored
+    EXPECT_EQ(box.foreColor, 0u);            // restored
 
     box.clear();
     x = {5, 15, 25, 35, 45};

@@ -1,5 +1,5 @@
-#include "ErrorNumber.h"
 #include "graphics/ScaleChoice.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -56,7 +56,7 @@ TEST_F(SymbolsTest, CirclesInsideTheAreaAreDrawnWholeAndCutOnesInPieces)
     auto circles = box.ofKind(Primitive::Circle);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[0].start, 0);
-    EXPECT_EQ(circles[0].end, 0);  // a full turn
+    EXPECT_EQ(circles[0].end, 0);               // a full turn
     EXPECT_NEAR(circles[1].radius, 0.5, 1e-6);  // the centre mark
 
     const auto pieces = CircleArc::visible({10, 80, 7, 34}, 10, 20, 5, 0, 2 * M_PI);

@@ -89,7 +89,7 @@ TEST_F(TEXTTest, AlignmentCentresAndRotatesLabelsUpwards)
     const Primitive label = box.texts()[0];
     EXPECT_EQ(label.angle, 90);
     const double pixel = 25.4 / 96;
-    EXPECT_NEAR(label.x1, 8 - h, pixel);      // standing left of the anchor
+    EXPECT_NEAR(label.x1, 8 - h, pixel);       // standing left of the anchor
     EXPECT_NEAR(label.y1, 20 + w / 2, pixel);  // starting below it, reading upwards
 }
 

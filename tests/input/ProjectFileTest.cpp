@@ -1,5 +1,5 @@
-#include "TestSession.h"
 #include "input/ProjectFile.h"
+#include "TestSession.h"
 #include "input/WorkingCopy.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Recordset.h"

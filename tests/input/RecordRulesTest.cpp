@@ -7,9 +7,9 @@ namespace {
 
 std::map<std::string, std::string> form()
 {
-    return {{"KEN", "Sand"}, {"SIB", "60"}, {"A", "22,5"}, {"C", "-2"},  {"AR", "17"}, {"CR", ""},
-            {"AB", ""},      {"CB", ""},    {"ARB", ""},   {"CRB", ""},  {"SIA", "10"}, {"SIMAX", "100"},
-            {"SI1", "10"},   {"SI2", "60"}, {"N", "100"}};
+    return {{"KEN", "Sand"}, {"SIB", "60"},    {"A", "22,5"}, {"C", "-2"},   {"AR", "17"},
+            {"CR", ""},      {"AB", ""},       {"CB", ""},    {"ARB", ""},   {"CRB", ""},
+            {"SIA", "10"},   {"SIMAX", "100"}, {"SI1", "10"}, {"SI2", "60"}, {"N", "100"}};
 }
 
 std::string problem(const std::string& column, const std::string& text, bool english = false)
@@ -38,8 +38,8 @@ TEST(RecordRulesTest, TheFormNamesTheFirstWrongFieldByItsLabel)
     // A slope that takes φ past 90° within the range: tan φ has no value there.
     EXPECT_EQ(problem("C", "3e38"), "a + c · lg(σ/σb) = φ muss von σa bis σmax zwischen -90° und 90° liegen "
                                     "(c = 3E+38).");
-    EXPECT_EQ(problem("C", "100"), "");      // φ from -55.3° at σa = 10 to 44.7° at σmax = 100
-    EXPECT_NE(problem("C", "200"), "");      // φ = -133° at σa
+    EXPECT_EQ(problem("C", "100"), "");  // φ from -55.3° at σa = 10 to 44.7° at σmax = 100
+    EXPECT_NE(problem("C", "200"), "");  // φ = -133° at σa
 }
 
 TEST(RecordRulesTest, SoilAnglesCountOnlyWithSoilValuesAndEveryProblemIsListed)

@@ -43,11 +43,11 @@ TEST(SchemaTest, TheProjectTemplateHoldsTheFourTablesWithTheirColumns)
     auto db = copyOf(session, "KVX.mdb");
     EXPECT_EQ(tables(db), (Columns{"A1", "E1", "E2", "G0"}));
     EXPECT_EQ(columns(db, "E1"), (Columns{"ID", "KEN", "KOM", "AKT", "SPR"}));
-    EXPECT_EQ(columns(db, "E2"), (Columns{"ID", "SIB", "A", "C", "AR", "CR", "AB", "CB", "ARB", "CRB", "SIA",
-                                          "SIMAX", "SI1", "SI2", "N"}));
+    EXPECT_EQ(columns(db, "E2"), (Columns{"ID", "SIB", "A", "C", "AR", "CR", "AB", "CB", "ARB", "CRB", "SIA", "SIMAX",
+                                          "SI1", "SI2", "N"}));
     EXPECT_EQ(columns(db, "A1"), (Columns{"ID", "BONEU"}));
-    EXPECT_EQ(columns(db, "G0"), (Columns{"ID", "IDOBJEKT", "OX", "OY", "RL", "RR", "RO", "RU", "XMIN", "XMAX",
-                                          "YMIN", "YMAX", "MX", "MY", "MYMX", "MSP"}));
+    EXPECT_EQ(columns(db, "G0"), (Columns{"ID", "IDOBJEKT", "OX", "OY", "RL", "RR", "RO", "RU", "XMIN", "XMAX", "YMIN",
+                                          "YMAX", "MX", "MY", "MYMX", "MSP"}));
 }
 
 TEST(SchemaTest, ColumnTypesCarryTheTransferTypes)
@@ -58,9 +58,9 @@ TEST(SchemaTest, ColumnTypesCarryTheTransferTypes)
     db->execute("INSERT INTO [E2] ([ID],[SIB],[N]) VALUES (1,60,100)");
     db->execute("INSERT INTO [G0] ([ID],[IDOBJEKT],[OX],[RL]) VALUES (1,11,1,20)");
     const std::map<std::string, Variant::Type> expected = {
-        {"E1.ID", Variant::Type::Long},     {"E1.AKT", Variant::Type::Boolean}, {"E1.SPR", Variant::Type::Integer},
-        {"E1.KEN", Variant::Type::Text},    {"E2.SIB", Variant::Type::Single},  {"E2.N", Variant::Type::Integer},
-        {"G0.IDOBJEKT", Variant::Type::Integer}, {"G0.OX", Variant::Type::Integer}, {"G0.RL", Variant::Type::Single}};
+        {"E1.ID", Variant::Type::Long},          {"E1.AKT", Variant::Type::Boolean}, {"E1.SPR", Variant::Type::Integer},
+        {"E1.KEN", Variant::Type::Text},         {"E2.SIB", Variant::Type::Single},  {"E2.N", Variant::Type::Integer},
+        {"G0.IDOBJEKT", Variant::Type::Integer}, {"G0.OX", Variant::Type::Integer},  {"G0.RL", Variant::Type::Single}};
     for (const auto& [name, type] : expected) {
         const auto dot = name.find('.');
         Recordset rows(db, "SELECT [" + name.substr(dot + 1) + "] FROM [" + name.substr(0, dot) + "]");

@@ -1,12 +1,12 @@
+#include "page/Seite1.h"
 #include "TestSession.h"
 #include "data/TestPoints.h"
 #include "data/clsDATEN.h"
-#include "page/Seite1.h"
 #include "page/ShearLaw.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
-#include "platform/Recordset.h"
 #include "platform/RecordingSurface.h"
+#include "platform/Recordset.h"
 
 #include <gtest/gtest.h>
 
@@ -384,7 +384,8 @@ TEST_F(Seite1Test, TestResultsAreMarkedInsideTheAxesAndTheirFitsNamedBelowTheTab
     // σ' = 600 lies beyond σmax = 100 and 32° above the curves: the axes take them in.
     const auto tauAt = [](double sigma, double phi) { return sigma * std::tan(phi * M_PI / 180); };
     TestPoints::write(session.cnnX(), 4,
-                      {{6, {tauAt(6, 32), tauAt(6, 26)}}, {60, {tauAt(60, 30), tauAt(60, 24)}},
+                      {{6, {tauAt(6, 32), tauAt(6, 26)}},
+                       {60, {tauAt(60, 30), tauAt(60, 24)}},
                        {600, {tauAt(600, 25), std::nullopt}}});
     page = makePage();
     ASSERT_TRUE(page->load());

@@ -1,5 +1,5 @@
-#include "TestSession.h"
 #include "platform/DatabaseFiles.h"
+#include "TestSession.h"
 #include "platform/Recordset.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "ScriptedMessages.h"
 #include "platform/ErrorTrap.h"
+#include "ScriptedMessages.h"
 #include "platform/Locale.h"
 #include "platform/VbError.h"
 

@@ -1,5 +1,5 @@
-#include "platform/FileName.h"
 #include "platform/LockFile.h"
+#include "platform/FileName.h"
 
 #include <QString>
 #include <QSysInfo>

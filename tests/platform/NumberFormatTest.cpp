@@ -1,5 +1,5 @@
-#include "platform/Locale.h"
 #include "platform/NumberFormat.h"
+#include "platform/Locale.h"
 
 #include <gtest/gtest.h>
 

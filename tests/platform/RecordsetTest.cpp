@@ -1,6 +1,6 @@
+#include "platform/Recordset.h"
 #include "TestSession.h"
 #include "platform/Locale.h"
-#include "platform/Recordset.h"
 #include "platform/VbError.h"
 
 #include "ErrorNumber.h"
@@ -31,8 +31,9 @@ protected:
 TEST_F(RecordsetTest, OpeningAMissingFileFailsAndCreatesNothing)
 {
     const std::string path = (session.root() / "nothing.mdb").string();
-    const long number = errorNumber(
-        [&] { Connection::open("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path + ";Persist Security Info=False"); });
+    const long number = errorNumber([&] {
+        Connection::open("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=" + path + ";Persist Security Info=False");
+    });
     EXPECT_EQ(number, VbError::DatabaseError);
     EXPECT_FALSE(fs::exists(path));
 }
@@ -46,7 +47,8 @@ TEST_F(RecordsetTest, AFileThatIsNoDatabaseIsRefused)
 
 TEST_F(RecordsetTest, TheDataSourceIsTakenFromTheConnectionString)
 {
-    EXPECT_EQ(Connection::dataSource("Provider=Microsoft.Jet.OLEDB.4.0; Data Source=/p/ARCHIV.mdb;Persist Security Info=False"),
+    EXPECT_EQ(Connection::dataSource(
+                  "Provider=Microsoft.Jet.OLEDB.4.0; Data Source=/p/ARCHIV.mdb;Persist Security Info=False"),
               "/p/ARCHIV.mdb");
     EXPECT_EQ(Connection::dataSource("data source=/x.mdb"), "/x.mdb");
 }

@@ -1,5 +1,5 @@
-#include "platform/Locale.h"
 #include "platform/Variant.h"
+#include "platform/Locale.h"
 #include "platform/VbError.h"
 
 #include "ErrorNumber.h"

@@ -1,10 +1,10 @@
+#include "platform/Locale.h"
+#include "shell/AccessKeys.h"
+#include "shell/QtMessages.h"
+#include "shell/QtTexts.h"
 #include "shell/frmANZEIGEN.h"
 #include "shell/frmINFO.h"
 #include "shell/frmKONTEXT.h"
-#include "shell/QtMessages.h"
-#include "shell/QtTexts.h"
-#include "shell/AccessKeys.h"
-#include "platform/Locale.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -142,8 +142,10 @@ TEST(QtMessagesTest, HelpOpensTheTopicAndLeavesTheQuestionOpen)
     });
     watchdog.start(10000);
     QtMessages messages;
-    const MessageService::Answer answer = messages.show({"Speichern", "Datenbank hat 10,5 MB erreicht!",
-                                                         MessageService::Buttons::YesNo, MessageService::Icon::Question,
+    const MessageService::Answer answer = messages.show({"Speichern",
+                                                         "Datenbank hat 10,5 MB erreicht!",
+                                                         MessageService::Buttons::YesNo,
+                                                         MessageService::Icon::Question,
                                                          {TARVELO_DATABASE_DIR "/KVX.hlp", 34, false}});
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(answer, MessageService::Answer::No);

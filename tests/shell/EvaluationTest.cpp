@@ -37,7 +37,8 @@ public:
         offered = {pages, current};
         if (cancel)
             return false;
-        auto sheet = PaperSurface::pdf(QString::fromStdString((folder_ / ("job" + std::to_string(++jobs) + ".pdf")).string()));
+        auto sheet =
+            PaperSurface::pdf(QString::fromStdString((folder_ / ("job" + std::to_string(++jobs) + ".pdf")).string()));
         const int first = from ? from : 1, last = to ? to : pages;
         for (int page = first; page <= last; ++page) {
             if (page > first)

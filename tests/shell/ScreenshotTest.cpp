@@ -1,13 +1,13 @@
 // Writes pictures of the windows for a person to look at, when TARVELO_SCREENSHOTS names
 // a folder; otherwise the test is skipped.
 #include "SuiteTree.h"
+#include "shell/EvaluationRuns.h"
 #include "shell/HelpWindow.h"
+#include "shell/TestResultsTab.h"
 #include "shell/frmAUSWAHL.h"
 #include "shell/frmEXPIMP.h"
-#include "shell/EvaluationRuns.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
-#include "shell/TestResultsTab.h"
 #include "shell/mdiSEITE1.h"
 
 #include <QApplication>
@@ -28,11 +28,13 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
 {
     if (qEnvironmentVariableIsEmpty("TARVELO_SCREENSHOTS"))
         GTEST_SKIP() << "TARVELO_SCREENSHOTS is not set";
-    for (const auto& [language, suffix] : {std::pair{Locale{Locale::German, ","}, "de"}, {Locale{Locale::English, "."}, "en"}}) {
+    for (const auto& [language, suffix] :
+         {std::pair{Locale{Locale::German, ","}, "de"}, {Locale{Locale::English, "."}, "en"}}) {
         SuiteTree tree;
         auto session = tree.session("source", language);
         ASSERT_TRUE(session->start());
-        session->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (2,'Concrete on clay','direct shear',0)");
+        session->cnnX()->execute(
+            "INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (2,'Concrete on clay','direct shear',0)");
         session->cnnX()->execute("INSERT INTO [A1] VALUES (1,0)");
         frmMAIN window(*session);
         window.resize(1100, 700);

@@ -68,7 +68,8 @@ TEST(SessionContextTest, AMissingProjectOrTemplateEndsTheProgram)
     fs::remove(tree.root / "KVX" / "KVX.mdb");
     auto english = tree.session("KVX", {Locale::English, "."});
     EXPECT_FALSE(english->start());
-    EXPECT_EQ(tree.messages.shown.back().text, "The empty database KVX.mdb dosn't exist!\nKalmora has to be installed again!");
+    EXPECT_EQ(tree.messages.shown.back().text,
+              "The empty database KVX.mdb dosn't exist!\nKalmora has to be installed again!");
     fs::remove_all(tree.root / "PROJEKTE" / "P1");
     EXPECT_FALSE(tree.session("KVX")->start());
     EXPECT_EQ(tree.messages.shown.back().text, "Projektsverzeichnis P1 existiert nicht!");
@@ -146,8 +147,8 @@ TEST(SessionContextTest, TheEndKeepsAReadOnlyWorkingCopyAndReleasesTheLocks)
 TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)
 {
     SuiteTree tree;
-    SessionContext unknown({(tree.root / "source").string(), [] { return std::string(); }, {}, tree.settings,
-                            tree.messages});
+    SessionContext unknown(
+        {(tree.root / "source").string(), [] { return std::string(); }, {}, tree.settings, tree.messages});
     EXPECT_EQ(unknown.BENUTZER(), "UNBEK.");
     auto session = tree.session("source");
     EXPECT_EQ(session->BENUTZER(), "SOMMER");

@@ -1,7 +1,7 @@
+#include "shell/TestResultsTab.h"
 #include "TestSession.h"
 #include "data/TestPoints.h"
 #include "platform/Locale.h"
-#include "shell/TestResultsTab.h"
 #include "shell/mdiEINGABE.h"
 
 #include <QApplication>
@@ -40,7 +40,10 @@ protected:
     {
         tab->grid()->setItem(row, column, new QTableWidgetItem(text));
     }
-    std::string lastMessage() const { return session.messages_.shown.empty() ? "" : session.messages_.shown.back().text; }
+    std::string lastMessage() const
+    {
+        return session.messages_.shown.empty() ? "" : session.messages_.shown.back().text;
+    }
 
     TestSession session;
     Commands commands;
@@ -104,7 +107,9 @@ TEST_F(TestResultsTabTest, ACsvFileReplacesTheGridUnlessItIsRefused)
 TEST_F(TestResultsTabTest, TheFitIsShownAndCopiedIntoTheFieldsWhenConfirmed)
 {
     // Peak 32°, 30°, 25° at σ'/σb = 0.1, 1, 10 with σb = 60: a = 29, c = −3.5.
-    const auto tau = [](double sigma, double phi) { return QString::number(sigma * std::tan(phi * M_PI / 180), 'g', 15); };
+    const auto tau = [](double sigma, double phi) {
+        return QString::number(sigma * std::tan(phi * M_PI / 180), 'g', 15);
+    };
     type(0, 0, "6");
     type(0, 1, tau(6, 32));
     type(1, 0, "60");
@@ -119,8 +124,9 @@ TEST_F(TestResultsTabTest, TheFitIsShownAndCopiedIntoTheFieldsWhenConfirmed)
 
     session.messages_.answers = {Answer::No};
     tab->fit();
-    EXPECT_NE(lastMessage().find("Kontakt: a = 29,00°, c = -3,50°, R² = 0,942, größte Abweichung 1,00° (3 Versuchswerte)"),
-              std::string::npos)
+    EXPECT_NE(
+        lastMessage().find("Kontakt: a = 29,00°, c = -3,50°, R² = 0,942, größte Abweichung 1,00° (3 Versuchswerte)"),
+        std::string::npos)
         << lastMessage();
     EXPECT_EQ(form.field("txtA")->text(), "");
     session.messages_.answers = {Answer::Yes};

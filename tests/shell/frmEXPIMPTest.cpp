@@ -1,7 +1,7 @@
+#include "shell/frmEXPIMP.h"
 #include "SuiteTree.h"
 #include "input/ProjectFile.h"
 #include "platform/LockFile.h"
-#include "shell/frmEXPIMP.h"
 
 #include <QListWidget>
 

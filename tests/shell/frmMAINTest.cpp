@@ -1,6 +1,6 @@
+#include "shell/frmMAIN.h"
 #include "SuiteTree.h"
 #include "shell/StatusPanel.h"
-#include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
 
 #include <QComboBox>
@@ -123,7 +123,7 @@ TEST_F(frmMAINTest, OverwritingAnExistingIdentificationAsksFirst)
     EXPECT_EQ(window->inputForm(), nullptr);
     EXPECT_EQ(count("SELECT [ID] FROM [E1]"), 1);
     EXPECT_FLOAT_EQ(value("SELECT [A] FROM [E2] WHERE [ID]=1").toSingle(), 30);  // kept its ID 1
-    EXPECT_EQ(count("SELECT [ID] FROM [G0]"), 0);  // the old geometry went with it
+    EXPECT_EQ(count("SELECT [ID] FROM [G0]"), 0);                                // the old geometry went with it
 }
 
 TEST_F(frmMAINTest, RecordsThatCannotBeEvaluatedOrValuesThatDoNotFitAreNotStored)
@@ -293,9 +293,9 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
     ASSERT_TRUE(english->start());
     frmMAIN englishWindow(*english);
     EXPECT_EQ(englishWindow.menu("mnuDATEI")->title(), "&File");
-    EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "Done");  // D, O, N and E are taken
+    EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "Done");        // D, O, N and E are taken
     EXPECT_EQ(englishWindow.action("mnuEXPIMP")->text(), "&Export-Import");  // no English caption
-    EXPECT_EQ(englishWindow.menu("mnuEXTRAS")->title(), "&Tools");  // every item has an access key
+    EXPECT_EQ(englishWindow.menu("mnuEXTRAS")->title(), "&Tools");           // every item has an access key
     // Within each menu no two items answer the same key.
     EXPECT_EQ(englishWindow.action("mnuSPEICHERN")->text(), "S&ave");
     EXPECT_EQ(englishWindow.action("mnuHILFE")->text(), "&Help");

@@ -1,10 +1,10 @@
+#include "shell/mdiEINGABE.h"
 #include "ScriptedMessages.h"
 #include "TestSession.h"
 #include "input/EINGABEPRUEFUNG.h"
 #include "platform/Locale.h"
 #include "platform/Recordset.h"
 #include "shell/frmAUSWAHL.h"
-#include "shell/mdiEINGABE.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -65,7 +65,8 @@ TEST_F(mdiEINGABETest, FieldChecksKeepTheFocusOnWrongValues)
     EXPECT_EQ(form.field("txtN")->text(), "1000");  // trimmed
     EXPECT_TRUE(check("txtN", ""));
     EXPECT_FALSE(check("txtN", "9"));
-    EXPECT_EQ(session.messages_.shown.back().text, "Zahlenwert außerhalb der vorgegeben Schranken:\nMinimum: 10, Maximum: 1000");
+    EXPECT_EQ(session.messages_.shown.back().text,
+              "Zahlenwert außerhalb der vorgegeben Schranken:\nMinimum: 10, Maximum: 1000");
     EXPECT_EQ(session.messages_.shown.back().title, "Unterteilungen");
     EXPECT_FALSE(check("txtN", "1001"));
     EXPECT_FALSE(check("txtN", "50,5"));
@@ -156,7 +157,7 @@ TEST_F(frmAUSWAHLTest, OpeningKeepsOneRecordSelected)
     frmAUSWAHL dialog(session, "O", 3, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Datei/Öffnen");
     EXPECT_EQ(selected(dialog), std::vector<QString>{"Auelehm"});  // the first selected in list order
-    click(dialog, 2);  // a click on another record chooses that one instead
+    click(dialog, 2);                                              // a click on another record chooses that one instead
     EXPECT_EQ(selected(dialog), std::vector<QString>{"Sand"});
     // A long comment wraps: the dialog keeps its width.
     const int width = dialog.sizeHint().width();
@@ -172,7 +173,7 @@ TEST_F(frmAUSWAHLTest, SelectingAllowsOnlyEvaluatedRecordsAndWritesTheMarks)
     frmAUSWAHL dialog(session, "A", 1, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "File/Select");
     const auto loaded = session.messages_.shown.size();  // Auelehm is marked for a rebuild
-    click(dialog, 1);                                      // Kies: never evaluated
+    click(dialog, 1);                                    // Kies: never evaluated
     EXPECT_EQ(session.messages_.shown.size(), loaded + 1);
     EXPECT_EQ(session.messages_.shown.back().text, "File Kies has to be calculated first!");
     EXPECT_EQ(selected(dialog), (std::vector<QString>{"Auelehm", "Sand"}));

@@ -1,8 +1,8 @@
+#include "shell/mdiSEITE1.h"
 #include "TestSession.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
-#include "shell/mdiSEITE1.h"
 
 #include <QTest>
 

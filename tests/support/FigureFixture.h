@@ -27,9 +27,17 @@ protected:
         const clsDATEN::Auswahl row("IDOBJEKT", figure);
         g0.DVTI("OX", 1, row);
         g0.DVTI("OY", 1, row);
-        for (const auto& [column, value] : {std::pair{"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f},
-                                            {"XMIN", xmin}, {"XMAX", xmax}, {"YMIN", ymin}, {"YMAX", ymax},
-                                            {"MX", mx}, {"MY", my}, {"MYMX", mymx}})
+        for (const auto& [column, value] : {std::pair{"RL", 10.0f},
+                                            {"RR", 5.0f},
+                                            {"RO", 7.0f},
+                                            {"RU", 11.0f},
+                                            {"XMIN", xmin},
+                                            {"XMAX", xmax},
+                                            {"YMIN", ymin},
+                                            {"YMAX", ymax},
+                                            {"MX", mx},
+                                            {"MY", my},
+                                            {"MYMX", mymx}})
             g0.DVTS(column, value, row);
     }
     float readG0(const std::string& column, int16_t figure = 11)

@@ -80,10 +80,9 @@ public:
         for (const auto& file : {pdf, csv, json})
             std::filesystem::remove(file);
         QProcess tool;
-        tool.start(QStringLiteral(KVX_SHEET), {QString::fromStdString(projectFile.string()), "--pdf",
-                                               QString::fromStdString(pdf.string()), "--csv",
-                                               QString::fromStdString(csv.string()), "--json",
-                                               QString::fromStdString(json.string())});
+        tool.start(QStringLiteral(KVX_SHEET),
+                   {QString::fromStdString(projectFile.string()), "--pdf", QString::fromStdString(pdf.string()),
+                    "--csv", QString::fromStdString(csv.string()), "--json", QString::fromStdString(json.string())});
         if (!tool.waitForFinished(60000)) {
             tool.kill();
             tool.waitForFinished();
@@ -114,8 +113,8 @@ private:
                 quoted += c == '\'' ? std::string("''") : std::string(1, c);
             return quoted + "'";
         };
-        static const char* const names[] = {"Sand", "Kies 0/32", "../../x", "M", "O'Brien", "Ton\nSchluff",
-                                            "Schluff ÄÖÜ ß", "/abs/path", "", ".hidden"};
+        static const char* const names[] = {"Sand",         "Kies 0/32",     "../../x",   "M", "O'Brien",
+                                            "Ton\nSchluff", "Schluff ÄÖÜ ß", "/abs/path", "",  ".hidden"};
         std::string ken = pick(10) == 0 ? std::string(2000, 'K') : names[pick(10)];
         const int language[] = {1, 3, 3, 1, 0, 99};
         std::ostringstream sql;
@@ -133,8 +132,8 @@ private:
     // A stored value: mostly the usual one, varied; now and then something hostile.
     std::string value(double usual)
     {
-        static const char* const hostile[] = {"NULL", "9e999", "-9e999", "1e308", "1e39", "-1e39", "0", "-60",
-                                              "1e-30", "'3x'", "''", "90", "-90", "1000000"};
+        static const char* const hostile[] = {"NULL", "9e999", "-9e999", "1e308", "1e39", "-1e39", "0",
+                                              "-60",  "1e-30", "'3x'",   "''",    "90",   "-90",   "1000000"};
         if (pick(6) == 0)
             return hostile[pick(14)];
         std::uniform_real_distribution<double> spread(0.2, 3);

@@ -7,8 +7,7 @@
 // Settings kept in memory, for tests.
 class MemorySettings : public SettingsStore {
 public:
-    std::string value(const std::string& application, const std::string& section,
-                      const std::string& key) const override
+    std::string value(const std::string& application, const std::string& section, const std::string& key) const override
     {
         const auto found = values.find(application + "/" + section + "/" + key);
         return found == values.end() ? std::string() : found->second;

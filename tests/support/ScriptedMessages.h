@@ -17,8 +17,7 @@ public:
             answers.pop_front();
             return answer;
         }
-        return message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel ? Answer::Yes
-                                                                                            : Answer::Ok;
+        return message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
 
     // Prompts answer from their own queue; with it empty they take the preset.

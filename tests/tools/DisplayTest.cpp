@@ -25,7 +25,8 @@ protected:
         int number = 0;
         do
             number = 100 + static_cast<int>(random() % 400);
-        while (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) || fs::exists("/tmp/.X" + std::to_string(number) + "-lock"));
+        while (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
+               fs::exists("/tmp/.X" + std::to_string(number) + "-lock"));
         display = QStringLiteral(":%1").arg(number);
         server.start(xvfb, {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         ASSERT_TRUE(server.waitForStarted());
@@ -58,7 +59,8 @@ protected:
     QString window(const QString& title)
     {
         for (int i = 0; i < 300; ++i) {
-            const QString found = x({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"});
+            const QString found =
+                x({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"});
             if (!found.isEmpty())
                 return found.section(u'\n', 0, 0);
             QThread::msleep(100);
@@ -167,7 +169,8 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     type(main, "Tab");
     for (const char* key : {"Right", "Right", "Right", "Tab"})
         type(main, key);
-    for (const char* keys : {"2 5 Tab 1 5 comma 8 Tab 1 2 comma 1 Return", "Down Home 5 0 Tab 2 9 comma 6 Tab 2 4 Return"})
+    for (const char* keys :
+         {"2 5 Tab 1 5 comma 8 Tab 1 2 comma 1 Return", "Down Home 5 0 Tab 2 9 comma 6 Tab 2 4 Return"})
         x(QStringList{"key", "--clearmodifiers"} + QString::fromLatin1(keys).split(u' '));
     type(main, "ctrl+s");
     QThread::msleep(500);

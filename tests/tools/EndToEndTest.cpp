@@ -14,14 +14,15 @@ TEST_F(EndToEndTest, ARecordFromEntryToPaperAndBackToTheFrameProgram)
 {
     const fs::path pdf = root / "sheet.pdf";
     const int code = module(record("Geotextil") + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\nprint " + pdf.string() +
-                             "\npanel 11\npanel 15\ntrigger mnuSPEICHERN\nquit\n");
+                            "\npanel 11\npanel 15\ntrigger mnuSPEICHERN\nquit\n");
     EXPECT_EQ(code, 0) << log;
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil' AND [ID]=1"), 1) << log;
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [A]=28.5"), 1);
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [G0] WHERE [ID]=1"), 6);
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [A1] WHERE [BONEU]=false"), 1);
     EXPECT_EQ(admin(), "KALMORA");
-    EXPECT_TRUE(fs::is_empty(root / "BENUTZER" / fs::path(fs::directory_iterator(root / "BENUTZER")->path()).filename()));
+    EXPECT_TRUE(
+        fs::is_empty(root / "BENUTZER" / fs::path(fs::directory_iterator(root / "BENUTZER")->path()).filename()));
     ASSERT_TRUE(fs::exists(pdf)) << log;
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (!pdftotext.isEmpty()) {

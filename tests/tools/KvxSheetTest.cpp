@@ -39,10 +39,7 @@ protected:
         db->execute("INSERT INTO [E2] VALUES (2,60,24,-3,14,-2,28,-4,16,-2.5,10,400,20,100,100)");
     }
     QString path(const std::string& name) const { return QString::fromStdString((session.root() / name).string()); }
-    long rows(const std::string& sql)
-    {
-        return Recordset(Connection::openFile(project.string()), sql).recordCount();
-    }
+    long rows(const std::string& sql) { return Recordset(Connection::openFile(project.string()), sql).recordCount(); }
 
     TestSession session;
     fs::path project;
@@ -52,7 +49,7 @@ TEST_F(KvxSheetTest, WritesTheSheetAndTheScreenPageWithoutTouchingTheProject)
 {
     const auto before = fs::file_size(project);
     const SheetRun run = sheet({QString::fromStdString(project.string()), "--record", "Ton", "--pdf", path("ton.pdf"),
-                           "--png", path("ton.png")});
+                                "--png", path("ton.png")});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     QFile pdf(path("ton.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -123,8 +120,9 @@ TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
     auto db = Connection::openFile(project.string());
     db->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
                 "INSERT INTO [E1] SELECT i, printf('R%03d', i), 'Serie, \"A\"', 0, 3 FROM n");
-    db->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
-                "INSERT INTO [E2] SELECT i, 60, 20 + i % 10, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60, 100 FROM n");
+    db->execute(
+        "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
+        "INSERT INTO [E2] SELECT i, 60, 20 + i % 10, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60, 100 FROM n");
     db->execute("INSERT INTO [E1] VALUES (300,'M','',0,3),(301,'Kaputt','',0,3)");
     db->execute("INSERT INTO [E2] VALUES (301,60,22,-2,17,-1.5,35,-4,32,-3,10,5,10,60,100)");
     db.reset();

@@ -107,8 +107,7 @@ TEST_F(SharedProjectTest, ASaveNeverRemovesWhatAnotherUserSavedMeanwhile)
 {
     ASSERT_EQ(frame({"choose", "P1", "Dr. Schmidt"}, "SCHMIDT"), 0);
     const fs::path go = root / "go";
-    QProcess& sommer =
-        startModule(record("Geotextil") + "await " + go.string() + "\ntrigger mnuSPEICHERN\nquit\n");
+    QProcess& sommer = startModule(record("Geotextil") + "await " + go.string() + "\ntrigger mnuSPEICHERN\nquit\n");
     ASSERT_TRUE(awaitRecord("SOMMER", "Geotextil"));
     // The lock is lost (deleted by hand, or the share does not keep it): SCHMIDT gets in and saves.
     fs::remove(root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#");

@@ -13,8 +13,7 @@ namespace fs = std::filesystem;
 
 FrameProgram::FrameProgram(std::string suiteFolder, SettingsStore& settings, std::string user)
     : suiteFolder_(std::move(suiteFolder)), settings_(settings), user_(std::move(user))
-{
-}
+{}
 
 std::string FrameProgram::databaseFolder() const
 {

@@ -51,7 +51,8 @@ int command(FrameProgram& frame, const QStringList& arguments)
         for (const std::string& project : frame.projects())
             std::cout << project << "\n";
     } else {
-        std::cerr << "usage: KALMORA [init [DB_FOLDER] | new NAME | choose NAME [EDITOR] | start NAME [EDITOR] | list]\n";
+        std::cerr
+            << "usage: KALMORA [init [DB_FOLDER] | new NAME | choose NAME [EDITOR] | start NAME [EDITOR] | list]\n";
         return 2;
     }
     return 0;

@@ -36,8 +36,15 @@ void writeFrame(Session& session, int16_t figure, float ymax)
     const clsDATEN::Auswahl row("IDOBJEKT", figure);
     g0.DVTI("OX", 1, row);
     g0.DVTI("OY", 1, row);
-    for (const auto& [column, value] : {std::pair{"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f},
-                                        {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", ymax}, {"MX", 0.0f}, {"MY", 0.0f}})
+    for (const auto& [column, value] : {std::pair{"RL", 10.0f},
+                                        {"RR", 5.0f},
+                                        {"RO", 7.0f},
+                                        {"RU", 11.0f},
+                                        {"XMIN", 0.0f},
+                                        {"YMIN", 0.0f},
+                                        {"YMAX", ymax},
+                                        {"MX", 0.0f},
+                                        {"MY", 0.0f}})
         g0.DVTS(column, value, row);
 }
 
@@ -207,7 +214,8 @@ int main(int argc, char** argv)
     ProjectSession session(database.string(), messages);
 
     // On screen: two picture boxes side by side in one image.
-    RasterSurface screen(2 * figureWidth * Surface::twipsPerMillimetre, figureHeight * Surface::twipsPerMillimetre, 144);
+    RasterSurface screen(2 * figureWidth * Surface::twipsPerMillimetre, figureHeight * Surface::twipsPerMillimetre,
+                         144);
     screen.setUserScale(0, 0, 2 * figureWidth, figureHeight);
     linearFigure(session, screen, 0, 0);
     logarithmicFigure(session, screen, figureWidth, 0);
@@ -228,7 +236,9 @@ int main(int argc, char** argv)
     parameterTable(messages, *sheet, 20, 45);
     sheet->finish();
 
-    std::cout << (out / "figure-sample.png").string() << "\n" << (out / "figure-sample.pdf").string() << "\n"
-              << (out / "furniture-sample.png").string() << "\n" << (out / "furniture-sample.pdf").string() << "\n";
+    std::cout << (out / "figure-sample.png").string() << "\n"
+              << (out / "figure-sample.pdf").string() << "\n"
+              << (out / "furniture-sample.png").string() << "\n"
+              << (out / "furniture-sample.pdf").string() << "\n";
     return 0;
 }

@@ -46,7 +46,8 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(
         QStringLiteral("Fits phi = a + c * lg(sigma'/sigma_b) to shear-test results; prints JSON."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("POINTS.csv"), QStringLiteral("columns sigma, tau and optionally tau_r"));
+    parser.addPositionalArgument(QStringLiteral("POINTS.csv"),
+                                 QStringLiteral("columns sigma, tau and optionally tau_r"));
     const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),
                                     QStringLiteral("SB"));
     parser.addOption(sigmaB);

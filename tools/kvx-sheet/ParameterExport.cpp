@@ -69,8 +69,8 @@ ParameterExport::ParameterExport(const std::string& csvPath, const std::string& 
 
 std::vector<std::string> ParameterExport::columns()
 {
-    std::vector<std::string> names = {"KEN",     "KOM",     "language", "sigma_b", "sigma_a",
-                                      "sigma_max", "sigma_1", "sigma_2", "N"};
+    std::vector<std::string> names = {"KEN",       "KOM",     "language", "sigma_b", "sigma_a",
+                                      "sigma_max", "sigma_1", "sigma_2",  "N"};
     for (const char* law : laws) {
         for (const char* value : values)
             names.push_back(std::string(law) + "_" + value);
@@ -81,8 +81,8 @@ std::vector<std::string> ParameterExport::columns()
 void ParameterExport::add(const PageState& s, const std::vector<std::vector<Variant>>& table)
 {
     // Texts first, then the numbers of the record and of its four laws.
-    std::vector<Variant> cells = {Variant(s.SIB), Variant(s.SIA), Variant(s.SIMAX), Variant(s.SI1), Variant(s.SI2),
-                                  Variant(static_cast<int32_t>(s.N))};
+    std::vector<Variant> cells = {Variant(s.SIB), Variant(s.SIA), Variant(s.SIMAX),
+                                  Variant(s.SI1), Variant(s.SI2), Variant(static_cast<int32_t>(s.N))};
     for (const std::vector<Variant>& law : table)
         cells.insert(cells.end(), law.begin(), law.end());
     const std::vector<std::string> names = columns();

@@ -55,7 +55,8 @@ std::optional<Options> parse(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("PROJECT.mdb"), QStringLiteral("the project database"));
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("the record (default: the selected one)"),
                                     QStringLiteral("KEN"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("the printed A4 sheet"), QStringLiteral("OUT.pdf"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("the printed A4 sheet"),
+                                 QStringLiteral("OUT.pdf"));
     const QCommandLineOption png(QStringLiteral("png"), QStringLiteral("the screen page"), QStringLiteral("OUT.png"));
     const QCommandLineOption inPlace(QStringLiteral("in-place"), QStringLiteral("store the evaluation in the project"));
     const QCommandLineOption dpi(QStringLiteral("dpi"), QStringLiteral("resolution of the screen page, 30 to 1200"),
@@ -67,7 +68,8 @@ std::optional<Options> parse(const QStringList& arguments)
                                   QStringLiteral("OUT.json"));
     parser.addOptions({record, pdf, png, inPlace, dpi, all, csv, json});
     // Read before the application exists, so the help names the program itself.
-    const std::string help = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kvx-sheet")).toStdString();
+    const std::string help =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kvx-sheet")).toStdString();
     if (!parser.parse(arguments)) {
         std::cerr << "kvx-sheet: " << parser.errorText().toStdString() << "\n" << help;
         return std::nullopt;
@@ -81,7 +83,8 @@ std::optional<Options> parse(const QStringList& arguments)
     bool number = false;
     options.dpi = parser.value(dpi).toDouble(&number);
     // Resolution bounds the memory of the screen page: 1200 dpi is about 0.5 GB.
-    const bool oneRecordOnly = parser.isSet(all) && (parser.isSet(record) || parser.isSet(png) || parser.isSet(inPlace));
+    const bool oneRecordOnly =
+        parser.isSet(all) && (parser.isSet(record) || parser.isSet(png) || parser.isSet(inPlace));
     if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200) || oneRecordOnly) {
         std::cerr << (positional.size() != 1 ? "kvx-sheet: one project database is needed\n"
                       : oneRecordOnly        ? "kvx-sheet: --record, --png and --in-place take one record, not --all\n"
@@ -175,8 +178,9 @@ int run(const Options& options)
     } else if (const int32_t id = recordId(session.cnnX(), options.record); id != 0) {
         records.push_back({id, options.record.value_or("")});
     } else {
-        std::cerr << "kvx-sheet: " << (options.record ? "no record with the identification " + *options.record
-                                                     : std::string("no record is selected; name one with --record"))
+        std::cerr << "kvx-sheet: "
+                  << (options.record ? "no record with the identification " + *options.record
+                                     : std::string("no record is selected; name one with --record"))
                   << "\n";
         return 1;
     }
