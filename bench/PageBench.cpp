@@ -1,5 +1,6 @@
 // Output page 1 on a project database file: loading (all figures, all G0 transfers) and
 // printing to a PDF file.
+#include "FixedClock.h"
 #include "TestSession.h"
 #include "data/clsDATEN.h"
 #include "page/Seite1.h"
@@ -11,11 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class FixedClock : public Clock {
-public:
-    VbDate now() const override { return VbDate{46363.6}; }
-};
 
 void writeRecord(TestSession& session, int16_t subdivisions)
 {

@@ -10,7 +10,7 @@
 #include "shell/QtMessages.h"
 #include "shell/QtTexts.h"
 #include "shell/ScriptRunner.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/frmMAIN.h"
 
 #include <QApplication>

@@ -76,29 +76,6 @@ Surface& Seite1::box(int figure)
     return *boxes_.at(std::min(figure, 17) - 11);
 }
 
-int Seite1::panelForKey(char key, bool control, bool alt)
-{
-    if (alt)
-        return key == 'Q' || key == 'q' ? -1 : 0;
-    if (key == 27)
-        return 15;
-    if (!control)
-        return 0;
-    switch (key) {
-    case 'S':
-    case 's': return 10;
-    case 'P':
-    case 'p': return 11;
-    case 'C':
-    case 'c': return 12;
-    case 'W':
-    case 'w': return 13;
-    case 'A':
-    case 'a': return 14;
-    default: return 0;
-    }
-}
-
 ErrorTrap Seite1::trap(const std::string& title)
 {
     return ErrorTrap(session_.messages(), title, ErrorPrefix::window);

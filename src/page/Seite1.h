@@ -65,9 +65,6 @@ public:
     QImage screenImage();
     PageState& state() { return state_; }
 
-    // Status-bar panel that a key on the page stands for, 0 for none: Esc 15, Ctrl+S 10,
-    // Ctrl+P 11, Ctrl+C 12, Ctrl+W 13, Ctrl+A 14; -1 for Alt+Q (quit the program).
-    static int panelForKey(char key, bool control, bool alt);
 
     // Box position in twips: left, top, width, height.
     struct Place {

@@ -7,7 +7,7 @@
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Recordset.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmKONTEXT.h"

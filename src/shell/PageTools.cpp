@@ -6,7 +6,7 @@
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
 #include "shell/PrintService.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmANZEIGEN.h"

@@ -8,7 +8,7 @@
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmMAIN.h"

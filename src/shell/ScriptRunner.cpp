@@ -2,7 +2,7 @@
 
 #include "platform/Connection.h"
 #include "shell/EvaluationRuns.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
 

@@ -6,7 +6,7 @@
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/WaitCursor.h"
 
 #include <QApplication>

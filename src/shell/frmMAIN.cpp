@@ -13,7 +13,7 @@
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
 #include "shell/RecordCommands.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmAUSWAHL.h"

@@ -77,31 +77,22 @@ void mdiSEITE1::layoutSheet()
 void mdiSEITE1::createShortcuts()
 {
     // The page's keys act wherever the focus is in the page, before Qt's own uses of them
-    // (Ctrl+W closes a child window, Ctrl+C copies).
-    const std::pair<QKeySequence, std::pair<char, Qt::KeyboardModifiers>> keys[] = {
-        {QKeySequence(Qt::Key_Escape), {27, Qt::NoModifier}},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), {'S', Qt::ControlModifier}},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), {'P', Qt::ControlModifier}},
-        {QKeySequence(Qt::CTRL | Qt::Key_C), {'C', Qt::ControlModifier}},
-        {QKeySequence(Qt::CTRL | Qt::Key_W), {'W', Qt::ControlModifier}},
-        {QKeySequence(Qt::CTRL | Qt::Key_A), {'A', Qt::ControlModifier}},
-        {QKeySequence(Qt::ALT | Qt::Key_Q), {'Q', Qt::AltModifier}},
-    };
+    // (Ctrl+W closes a child window, Ctrl+C copies). Each stands for a status-bar panel:
+    // Esc closes, Ctrl+S shows, Ctrl+P prints, Ctrl+C copies, Ctrl+W makes a document,
+    // Ctrl+A shows the display dialog; Alt+Q quits the program.
     const auto add = [this](const QKeySequence& sequence, auto action) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    for (const auto& [sequence, key] : keys) {
-        const int panel =
-            Seite1::panelForKey(key.first, key.second & Qt::ControlModifier, key.second & Qt::AltModifier);
-        add(sequence, [this, panel] {
-            if (panel > 0)
-                commands_.panelClick(panel);
-            else
-                commands_.quit();
-        });
-    }
+    const std::pair<QKeySequence, int> panels[] = {
+        {QKeySequence(Qt::Key_Escape), 15},       {QKeySequence(Qt::CTRL | Qt::Key_S), 10},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), 11}, {QKeySequence(Qt::CTRL | Qt::Key_C), 12},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), 13}, {QKeySequence(Qt::CTRL | Qt::Key_A), 14},
+    };
+    for (const auto& [sequence, panel] : panels)
+        add(sequence, [this, panel = panel] { commands_.panelClick(panel); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Q), [this] { commands_.quit(); });
     add(QKeySequence::ZoomIn, [this] { setZoom(zoom_ * 1.25); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { setZoom(zoom_ * 1.25); });
     add(QKeySequence::ZoomOut, [this] { setZoom(zoom_ / 1.25); });

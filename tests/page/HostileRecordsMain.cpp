@@ -2,7 +2,7 @@
 // and the sheet tool for a while; says how many were tried and prints every failing one.
 #include "HostileRecords.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <chrono>
 #include <iostream>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     Locale::setCurrent({Locale::German, ","});
     TestSession session;
     HostileRecords records(seed);

@@ -2,6 +2,7 @@
 // screen page and on A4, and the screen page of records at the edges of what the figures
 // must show. A few differing pixels (font hinting) pass; a moved line or label does not.
 // TARVELO_RENEW_REFERENCES=1 writes the references anew (look at every one before storing).
+#include "FixedClock.h"
 #include "TestSession.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
@@ -19,11 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path references = fs::path(TARVELO_SOURCE_DIR) / "tests" / "page" / "render";
-
-class FixedClock : public Clock {
-public:
-    VbDate now() const override { return VbDate{46364.4}; }  // 8 December 2026, 09:36
-};
 
 // Pixels whose colour differs clearly, as a share of the picture.
 double differingShare(const QImage& a, const QImage& b)
@@ -80,7 +76,7 @@ protected:
     }
 
     TestSession session;
-    FixedClock clock;
+    FixedClock clock{46364.4};  // 8 December 2026, 09:36
 };
 
 TEST_F(RenderCheckTest, TheDemoSheetOnScreenAndOnPaper)

@@ -1,4 +1,5 @@
 #include "page/Seite1.h"
+#include "FixedClock.h"
 #include "TestSession.h"
 #include "data/TestPoints.h"
 #include "data/clsDATEN.h"
@@ -15,11 +16,6 @@
 #include <map>
 
 namespace {
-
-class FixedClock : public Clock {
-public:
-    VbDate now() const override { return VbDate{46363.6}; }
-};
 
 class Progress : public Seite1::Progress {
 public:
@@ -407,18 +403,6 @@ TEST_F(Seite1Test, TestResultsAreMarkedInsideTheAxesAndTheirFitsNamedBelowTheTab
     page->DRUCKEN(paper);
     EXPECT_TRUE(noteWith(paper, ": Fitted to 3 test results, R² = 0.942"));
     EXPECT_TRUE(session.messages_.shown.empty());
-}
-
-TEST_F(Seite1Test, KeysStandForStatusBarPanels)
-{
-    EXPECT_EQ(Seite1::panelForKey(27, false, false), 15);
-    EXPECT_EQ(Seite1::panelForKey('S', true, false), 10);
-    EXPECT_EQ(Seite1::panelForKey('p', true, false), 11);
-    EXPECT_EQ(Seite1::panelForKey('C', true, false), 12);
-    EXPECT_EQ(Seite1::panelForKey('W', true, false), 13);
-    EXPECT_EQ(Seite1::panelForKey('A', true, false), 14);
-    EXPECT_EQ(Seite1::panelForKey('Q', false, true), -1);
-    EXPECT_EQ(Seite1::panelForKey('S', false, false), 0);
 }
 
 }  // namespace

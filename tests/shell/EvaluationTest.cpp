@@ -1,3 +1,4 @@
+#include "FixedClock.h"
 #include "SuiteTree.h"
 #include "platform/Clock.h"
 #include "platform/PaperSurface.h"
@@ -22,11 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Answer = MessageService::Answer;
-
-class FixedClock : public Clock {
-public:
-    VbDate now() const override { return VbDate{46363.5}; }
-};
 
 // Prints to PDF files, one per job, with a scripted page range (0 0: all pages).
 class PdfPrinter : public PrintService {
@@ -86,7 +82,7 @@ protected:
 
     SuiteTree tree;
     std::unique_ptr<SessionContext> session;
-    FixedClock clock;
+    FixedClock clock{46363.5};
     PdfPrinter printer{tree.root};
     std::vector<std::string> opened;
     bool viewer = true;  // whether a viewer opens the documents

@@ -1,4 +1,5 @@
 #include "shell/mdiSEITE1.h"
+#include "FixedClock.h"
 #include "TestSession.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
@@ -20,18 +21,13 @@ public:
     int quits = 0, contexts = 0, activations = 0;
 };
 
-class FixedClock : public Clock {
-public:
-    VbDate now() const override { return VbDate{46363.5}; }
-};
-
 TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
 {
     Locale::setCurrent({Locale::German, ","});
     TestSession session;
     session.cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT],[SPR]) VALUES (1,'Sand',1,3)");
     session.cnnX()->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,100,10,60,100)");
-    FixedClock clock;
+    FixedClock clock{46363.5};
     Seite1 page(session, clock);
     ASSERT_TRUE(page.load());
     Commands commands;
@@ -53,8 +49,11 @@ TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_S);
     QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier);
-    EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10, 13}));
+    EXPECT_EQ(commands.panels, (std::vector<int>{15, 11, 10, 13, 12, 14}));
     EXPECT_EQ(commands.quits, 1);
     QTest::mouseClick(const_cast<QWidget*>(box), Qt::LeftButton, {}, box->rect().center());
     EXPECT_EQ(commands.contexts, 1);

@@ -6,6 +6,7 @@
 // gets far. One run checks what must hold whatever a file holds: no crash, no hang, no
 // coordinate past every scale on a surface, at most one warning per figure, and from the
 // sheet tool an exit status of 0 with a sheet or 1 without one.
+#include "FixedClock.h"
 #include "TestSession.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
@@ -43,9 +44,7 @@ public:
     // The page on recording surfaces, then printed: the faults found, empty when none.
     std::string checkPage(TestSession& session)
     {
-        struct FixedClock : Clock {
-            VbDate now() const override { return VbDate{46363.6}; }
-        } clock;
+        const FixedClock clock;
         std::vector<RecordingSurface*> surfaces;
         session.messages_.shown.clear();
         Seite1 page(session, clock, nullptr, [&surfaces](double width, double height) {

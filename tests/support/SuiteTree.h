@@ -5,7 +5,7 @@
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Recordset.h"
-#include "shell/SessionContext.h"
+#include "input/SessionContext.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,5 +1,5 @@
-// Runs the tests with an application on the offscreen platform: fonts, text
-// measurement and the window tests need one, no window system does.
+// Runs the windows' tests with a widget application, on the offscreen platform unless
+// another is asked for.
 #include <QApplication>
 
 #include <gtest/gtest.h>
