@@ -2,6 +2,7 @@
 
 #include "graphics/FormulaWriter.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/Surface.h"
 #include "platform/VbError.h"
 
@@ -73,7 +74,7 @@ void clsKOPFFUSS::text(float x, float y, const std::string& content, int16_t ARX
 
 void clsKOPFFUSS::KOPFFUSSZEILE()
 {
-    const bool english = SPRACHE == 1, german = SPRACHE == 3;
+    const bool english = SPRACHE == Locale::English, german = SPRACHE == Locale::German;
     float W = 0, H = 0, h1 = 0, h2 = 0, h3 = 0, projectX = 0, projectY = 0, blockX = 0, footY = 0;
     float available = 0;
     const auto width = [this](const std::string& text) { return static_cast<float>(target().textWidth(text)); };

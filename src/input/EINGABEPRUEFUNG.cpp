@@ -1,5 +1,6 @@
 #include "EINGABEPRUEFUNG.h"
 
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Variant.h"
 #include "platform/VbError.h"
@@ -14,7 +15,7 @@ bool EINGABEPRUEFUNG(std::string& value, float minimum, float maximum, bool whol
     value = first == std::string::npos ? std::string() : value.substr(first, value.find_last_not_of(" \t") - first + 1);
     if (value.empty())
         return true;
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     const auto report = [&](const std::string& englishText, const std::string& germanText, MessageService::Icon icon) {
         messages.show({title, english ? englishText : germanText, MessageService::Buttons::Ok, icon});
         return false;

@@ -1,4 +1,5 @@
 #include "TestPointText.h"
+#include "platform/Locale.h"
 
 #include <algorithm>
 #include <charconv>
@@ -89,8 +90,8 @@ std::string Parsed::problem(int language) const
     if (badLine == 0)
         return {};
     const std::string line = std::to_string(badLine);
-    return language == 1 ? "Line " + line + ": \"" + badCell + "\" is not a number."
-                         : "Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.";
+    return language == Locale::English ? "Line " + line + ": \"" + badCell + "\" is not a number."
+                                       : "Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.";
 }
 
 std::size_t Parsed::columns() const

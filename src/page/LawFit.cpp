@@ -1,4 +1,5 @@
 #include "LawFit.h"
+#include "platform/Locale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,7 @@ namespace LawFit {
 
 std::string Problem::text(int language) const
 {
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     const std::string number = std::to_string(point);
     switch (kind) {
     case NotPositive:

@@ -3,6 +3,7 @@
 #include "data/TestPoints.h"
 #include "graphics/clsGRAFIK.h"
 #include "page/LawFit.h"
+#include "platform/Locale.h"
 #include "platform/VbError.h"
 
 #include <array>
@@ -64,11 +65,11 @@ struct PageState {
     std::vector<float> normalized, f, fr;
     float XMIN13 = 0, XMAX13 = 0, YMIN13 = 0, YMAX13 = 0;
 
-    bool hasLanguage() const { return SPR == 1 || SPR == 3; }
+    bool hasLanguage() const { return SPR == Locale::English || SPR == Locale::German; }
     // The language-dependent text: German for 3, English for 1, nothing for other codes.
     std::string text(const char* german, const char* english) const
     {
-        return SPR == 3 ? german : (SPR == 1 ? english : "");
+        return SPR == Locale::German ? german : (SPR == Locale::English ? english : "");
     }
 
     // Drawing objects by figure number 11 … 16.

@@ -1,6 +1,7 @@
 #include "ParameterTables.h"
 
 #include "page/Seite1.h"
+#include "platform/Locale.h"
 #include "platform/Session.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
         char r2[32];
         std::snprintf(r2, sizeof r2, "%.3f", s.fits[law]->r2);
         std::string value = r2;
-        if (s.SPR == 3)
+        if (s.SPR == Locale::German)
             std::replace(value.begin(), value.end(), '.', ',');
         const std::string n = std::to_string(s.fits[law]->n);
         if (wide && law == 2) {
@@ -98,8 +99,8 @@ void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
             line = 0;
         }
         table.FUSSNOTE(names[law].text() + ": " +
-                           (s.SPR == 3 ? "Anpassung an " + n + " Versuchswerte, R² = " + value
-                                       : "Fitted to " + n + " test results, R² = " + value),
+                           (s.SPR == Locale::German ? "Anpassung an " + n + " Versuchswerte, R² = " + value
+                                                    : "Fitted to " + n + " test results, R² = " + value),
                        line++);
     }
     table.EXDL = left;

@@ -1,12 +1,13 @@
 #include "PageTools.h"
 
+#include "input/SessionContext.h"
 #include "page/Seite1.h"
 #include "platform/FileName.h"
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
 #include "shell/PrintService.h"
-#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmANZEIGEN.h"
@@ -142,7 +143,7 @@ void PageTools::word()
     QTextDocumentWriter writer(QString::fromStdString(path), "odf");
     if (!writer.write(&document))
         throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
-    const bool english = window_.session().SPRACHE() == 1;
+    const bool english = window_.session().SPRACHE() == Locale::English;
     window_.session().messages().show(
         {"Word", english ? "The page was written to " + path + "." : "Die Seite wurde in " + path + " geschrieben.",
          MessageService::Buttons::Ok, MessageService::Icon::Information});
@@ -157,7 +158,7 @@ std::optional<fs::path> PageTools::target(const fs::path& folder, const std::str
     std::error_code ignored;
     if (!fs::exists(file, ignored))
         return file;
-    const bool english = window_.session().SPRACHE() == 1;
+    const bool english = window_.session().SPRACHE() == Locale::English;
     const MessageService::Answer answer = window_.session().messages().show(
         {title,
          english ? "The file " + file.string() + " exists already. Do you want to replace it?"

@@ -2,13 +2,14 @@
 
 #include "data/TestPoints.h"
 #include "input/RecordRules.h"
+#include "input/SessionContext.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
-#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmMAIN.h"
@@ -25,7 +26,7 @@
 
 bool RecordCommands::english() const
 {
-    return window_.session().SPRACHE() == 1;
+    return window_.session().SPRACHE() == Locale::English;
 }
 
 void RecordCommands::save()

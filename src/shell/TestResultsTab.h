@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/TestPoints.h"
+#include "platform/Locale.h"
 
 #include <QWidget>
 
@@ -44,7 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool english() const { return language_ == 1; }
+    bool english() const { return language_ == Locale::English; }
     void warn(const std::string& text) const;
     QString numberText(double value, int decimals = -1) const;
     QTableWidgetItem* cellItem(const QString& text) const;

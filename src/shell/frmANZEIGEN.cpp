@@ -11,12 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Locale.h"
 #include "shell/DialogButtons.h"
 
 frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
     : QDialog(parent), page_(new QLineEdit(this))
 {
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmANZEIGEN"));
     setWindowTitle(english ? QStringLiteral("Show") : QStringLiteral("Anzeigen"));
     // Pages in the order of their kinds, each kind in the order of the windows.

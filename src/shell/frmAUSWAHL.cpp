@@ -13,12 +13,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Locale.h"
 #include "shell/DialogButtons.h"
 #include "shell/WaitCursor.h"
 
 frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, QWidget* parent)
-    : QDialog(parent), session_(session), mode_(mode), english_(language == 1), list_(new QListWidget(this)),
-      comment_(new QLabel(this))
+    : QDialog(parent), session_(session), mode_(mode), english_(language == Locale::English),
+      list_(new QListWidget(this)), comment_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmAUSWAHL"));
     setProperty("HelpContextID", 13);

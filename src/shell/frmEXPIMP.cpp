@@ -2,11 +2,12 @@
 
 #include "data/RecordCopy.h"
 #include "input/ProjectFile.h"
+#include "input/SessionContext.h"
 #include "input/SessionLocks.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
-#include "input/SessionContext.h"
 #include "shell/WaitCursor.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@
 namespace fs = std::filesystem;
 
 frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
-    : QDialog(parent), session_(session), english_(session.SPRACHE() == 1)
+    : QDialog(parent), session_(session), english_(session.SPRACHE() == Locale::English)
 {
     const WaitCursor wait;
     setObjectName(QStringLiteral("frmEXPIMP"));

@@ -1,5 +1,6 @@
 #include "frmINFO.h"
 
+#include "platform/Locale.h"
 #include "shell/clsADRESSE.h"
 
 #include <QHBoxLayout>
@@ -9,7 +10,7 @@
 
 frmINFO::frmINFO(int16_t language, QWidget* parent) : QDialog(parent)
 {
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmINFO"));
     setWindowTitle((english ? QStringLiteral("Info of ") : QStringLiteral("Info zu ")) + QStringLiteral("KVX"));
     const clsADRESSE a;

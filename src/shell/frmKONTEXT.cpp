@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Locale.h"
 #include "shell/DialogButtons.h"
 
 namespace {
@@ -27,7 +28,7 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
                        Apply apply, ChooseColour choose, QWidget* parent)
     : QDialog(parent), colours_{pageColour, pictureColour}, apply_(std::move(apply)), choose_(std::move(choose))
 {
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmKONTEXT"));
     setWindowTitle(english ? QStringLiteral("context menue of page") : QStringLiteral("Kontextmenü Seite"));
     colourTitles_[0] = english ? QStringLiteral("color of page") : QStringLiteral("Seitenfarbe");

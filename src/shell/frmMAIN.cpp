@@ -1,8 +1,10 @@
 #include "frmMAIN.h"
 
+#include "input/SessionContext.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/VbError.h"
@@ -13,7 +15,6 @@
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
 #include "shell/RecordCommands.h"
-#include "input/SessionContext.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmAUSWAHL.h"
@@ -176,7 +177,7 @@ void frmMAIN::setOpenDocument(OpenDocument open)
 
 bool frmMAIN::english() const
 {
-    return session_.SPRACHE() == 1;
+    return session_.SPRACHE() == Locale::English;
 }
 
 void frmMAIN::createActions()
@@ -280,7 +281,7 @@ void frmMAIN::createStatusBar()
 
 void frmMAIN::applyLanguage()
 {
-    if (session_.SPRACHE() != 1)
+    if (session_.SPRACHE() != Locale::English)
         return;
     for (const MenuItem& item : menuItems) {
         if (!*item.english)
@@ -356,7 +357,7 @@ bool frmMAIN::mnuSPEICHERN()
             const double megabytes = session_.workingCopyBytes() / 1e6;
             const float rounded = static_cast<float>(std::nearbyint(megabytes * 10) / 10);
             if (rounded > 10) {
-                const bool english = session_.SPRACHE() == 1;
+                const bool english = session_.SPRACHE() == Locale::English;
                 const std::string size = vb::singleText(rounded);
                 const MessageService::Answer answer = session_.messages().show(
                     {title,
@@ -400,7 +401,7 @@ void frmMAIN::mnuBEENDEN()
 bool frmMAIN::queryUnload(bool byUser)
 {
     if (session_.GEAENDERT) {
-        const bool english = session_.SPRACHE() == 1;
+        const bool english = session_.SPRACHE() == Locale::English;
         const MessageService::Answer answer = session_.messages().show(
             {caption(QStringLiteral("mnuBEENDEN")).toStdString(),
              english ? "Do you want to save changes to project " + session_.PROJEKT() + "?"
@@ -556,7 +557,7 @@ void frmMAIN::mnuKOMPRIMIEREN()
     const WaitCursor wait;
     ErrorTrap(session_.messages(), title, ErrorPrefix::window).run({[&] {
         const SessionContext::Compaction sizes = session_.compact();
-        const bool english = session_.SPRACHE() == 1;
+        const bool english = session_.SPRACHE() == Locale::English;
         const std::string reduction = vb::singleText(sizes.reduction);
         const std::string after = vb::singleText(sizes.after) + (sizes.megabytes ? " MB" : " KB");
         session_.messages().show({title,

@@ -1,5 +1,6 @@
 #include "mdiAUTOSTART.h"
 
+#include "platform/Locale.h"
 #include "shell/clsADRESSE.h"
 
 #include <QGroupBox>
@@ -47,7 +48,7 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
 mdiAUTOSTART::mdiAUTOSTART(int16_t language, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("mdiAUTOSTART"));
-    const bool english = language == 1;
+    const bool english = language == Locale::English;
     const clsADRESSE address;
     const auto text = [](const std::string& value) { return QString::fromStdString(value); };
 

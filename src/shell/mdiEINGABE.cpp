@@ -4,6 +4,7 @@
 #include "data/clsDATEN.h"
 #include "input/EINGABEPRUEFUNG.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Session.h"
 #include "platform/Variant.h"
@@ -285,7 +286,7 @@ bool mdiEINGABE::OK(int32_t AKTID)
         if (!e1.DVTB("AKT", true))
             return;
         const int index = cboSPR_->currentIndex();
-        if (!e1.DVTI("SPR", static_cast<int16_t>(index == 0 ? 1 : (index == 1 ? 3 : 0))))
+        if (!e1.DVTI("SPR", static_cast<int16_t>(index == 0 ? Locale::English : (index == 1 ? Locale::German : 0))))
             return;
         e2.ESPIDW = AKTID;
         for (const char* name : parameterFields) {
@@ -321,8 +322,8 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
         int16_t language = 0;
         if (!e1.DTVI("SPR", language))
             return;
-        if (language == 1 || language == 3)
-            cboSPR_->setCurrentIndex(language == 1 ? 0 : 1);
+        if (language == Locale::English || language == Locale::German)
+            cboSPR_->setCurrentIndex(language == Locale::English ? 0 : 1);
         e2.ESPIDW = AKTID;
         for (const char* name : parameterFields) {
             QtTextBox text(*field(QString::fromLatin1(name)));

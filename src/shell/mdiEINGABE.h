@@ -1,3 +1,4 @@
+#include "platform/Locale.h"
 #pragma once
 
 #include <QWidget>
@@ -59,7 +60,7 @@ private:
     void createShortcuts();
     void createControls();
     void applyLanguage();
-    bool english() const { return language_ == 1; }
+    bool english() const { return language_ == Locale::English; }
 
     Session& session_;
     int16_t language_;
