@@ -14,6 +14,7 @@
 #include "platform/RasterSurface.h"
 #include "platform/TerminalMessages.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -197,14 +198,21 @@ void pageHead(MessageService& messages, Surface& page)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: figure-sample OUT_DIR\n";
-        return 2;
-    }
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws sample figures, a table and a page head and foot."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("OUT_DIR"), QStringLiteral("the folder for the PNG and PDF files"));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
+        std::cerr << parser.helpText().toStdString();
+        return 2;
+    }
     Locale::setCurrent({Locale::German, ","});
-    const fs::path out = argv[1];
+    const fs::path out = parser.positionalArguments().front().toStdString();
     fs::create_directories(out);
     const QTemporaryDir project;
     const fs::path database = fs::path(project.path().toStdString()) / "KVX.mdb";

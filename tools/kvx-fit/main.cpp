@@ -42,10 +42,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvx-fit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Fits phi = a + c * lg(sigma'/sigma_b) to shear-test results; prints JSON."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("POINTS.csv"),
                                  QStringLiteral("columns sigma, tau and optionally tau_r"));
     const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),

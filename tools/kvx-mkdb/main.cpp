@@ -1,6 +1,9 @@
 // kvx-mkdb OUT.mdb SCHEMA.sql [MORE.sql ...]
 // Writes a fresh database file from SQL scripts. Used by the build to make the empty
 // project template and the suite databases, and by the demo layout to fill example records.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -25,11 +28,22 @@ bool readFile(const char* path, std::string& text)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: kvx-mkdb OUT.mdb SCHEMA.sql [MORE.sql ...]\n");
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes a fresh database file from SQL scripts."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("OUT.mdb"), QStringLiteral("the database file to write"));
+    parser.addPositionalArgument(QStringLiteral("SCHEMA.sql"), QStringLiteral("scripts run in order"),
+                                 QStringLiteral("SCHEMA.sql [MORE.sql ...]"));
+    parser.process(app);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "%s", parser.helpText().toLocal8Bit().constData());
         return 2;
     }
-    const std::string out = argv[1];
+    const std::string out = arguments.front().toStdString();
     const std::string partial = out + ".part";
     std::remove(partial.c_str());
 
@@ -39,16 +53,17 @@ int main(int argc, char** argv)
         sqlite3_close(db);
         return 1;
     }
-    for (int i = 2; i < argc; ++i) {
+    for (const QString& script : arguments.mid(1)) {
+        const std::string path = script.toStdString();
         std::string sql;
-        if (!readFile(argv[i], sql)) {
-            std::fprintf(stderr, "kvx-mkdb: cannot read %s\n", argv[i]);
+        if (!readFile(path.c_str(), sql)) {
+            std::fprintf(stderr, "kvx-mkdb: cannot read %s\n", path.c_str());
             sqlite3_close(db);
             return 1;
         }
         char* error = nullptr;
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            std::fprintf(stderr, "kvx-mkdb: %s: %s\n", argv[i], error ? error : "unknown error");
+            std::fprintf(stderr, "kvx-mkdb: %s: %s\n", path.c_str(), error ? error : "unknown error");
             sqlite3_free(error);
             sqlite3_close(db);
             return 1;

@@ -52,6 +52,7 @@ std::optional<Options> parse(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes the design sheet of a record of a project database."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PROJECT.mdb"), QStringLiteral("the project database"));
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("the record (default: the selected one)"),
                                     QStringLiteral("KEN"));
@@ -76,6 +77,10 @@ std::optional<Options> parse(const QStringList& arguments)
     }
     if (parser.isSet(QStringLiteral("help"))) {
         std::cout << help;
+        std::exit(0);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::cout << "kvx-sheet " TARVELO_VERSION "\n";
         std::exit(0);
     }
     Options options;
