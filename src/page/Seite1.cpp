@@ -397,39 +397,15 @@ void Seite1::drawFigure(int number, void (Figures::*draw)(int16_t, float, float)
     (Figures(*this).*draw)(OBJ, XDL, YDO);
 }
 
-void Seite1::BILD11(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(11, &ShearFigures::BILD11, OBJ, XDL, YDO);
-}
-void Seite1::BILD12(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(12, &ShearFigures::BILD12, OBJ, XDL, YDO);
-}
-void Seite1::BILD13(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(13, &FrictionAngleFigures::BILD13, OBJ, XDL, YDO);
-}
-void Seite1::BILD14(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(14, &FrictionAngleFigures::BILD14, OBJ, XDL, YDO);
-}
-void Seite1::BILD15(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(15, &ReductionFigures::BILD15, OBJ, XDL, YDO);
-}
-void Seite1::BILD16(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(16, &ReductionFigures::BILD16, OBJ, XDL, YDO);
-}
-void Seite1::BILD17(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(17, &ParameterTables::BILD17, OBJ, XDL, YDO);
-}
-void Seite1::BILD18(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(18, &ParameterTables::BILD18, OBJ, XDL, YDO);
-}
-void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO)
-{
-    drawFigure(17, &ParameterTables::BILD17D, OBJ, XDL, YDO);
-}
+// One line each: a table of the figures and the procedures that draw them.
+// clang-format off
+void Seite1::BILD11(int16_t OBJ, float XDL, float YDO) { drawFigure(11, &ShearFigures::BILD11, OBJ, XDL, YDO); }
+void Seite1::BILD12(int16_t OBJ, float XDL, float YDO) { drawFigure(12, &ShearFigures::BILD12, OBJ, XDL, YDO); }
+void Seite1::BILD13(int16_t OBJ, float XDL, float YDO) { drawFigure(13, &FrictionAngleFigures::BILD13, OBJ, XDL, YDO); }
+void Seite1::BILD14(int16_t OBJ, float XDL, float YDO) { drawFigure(14, &FrictionAngleFigures::BILD14, OBJ, XDL, YDO); }
+void Seite1::BILD15(int16_t OBJ, float XDL, float YDO) { drawFigure(15, &ReductionFigures::BILD15, OBJ, XDL, YDO); }
+void Seite1::BILD16(int16_t OBJ, float XDL, float YDO) { drawFigure(16, &ReductionFigures::BILD16, OBJ, XDL, YDO); }
+void Seite1::BILD17(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17, OBJ, XDL, YDO); }
+void Seite1::BILD18(int16_t OBJ, float XDL, float YDO) { drawFigure(18, &ParameterTables::BILD18, OBJ, XDL, YDO); }
+void Seite1::BILD17D(int16_t OBJ, float XDL, float YDO) { drawFigure(17, &ParameterTables::BILD17D, OBJ, XDL, YDO); }
+// clang-format on

@@ -19,19 +19,23 @@ class VbError : public std::runtime_error {
 public:
     // The classic numbers the program relies on.
     enum Number : long {
+        // Run-time errors.
         Overflow = 6,
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
         TypeMismatch = 13,
         InternalError = 51,
+        // Objects and their properties.
         ObjectNotSet = 91,
-        InvalidPropertyValue = 380,
         InvalidUseOfNull = 94,
-        ItemNotFound = 3265,
+        InvalidPropertyValue = 380,
+        // Data access.
         NoCurrentRecord = 3021,
         NotUpdatable = 3251,
+        ItemNotFound = 3265,
         ObjectClosed = 3704,
-        DialogCancelled = 32755,  // the user cancelled a common dialog
+        // Common dialogs.
+        DialogCancelled = 32755,  // the user cancelled
         // Errors reported by the database engine.
         DatabaseError = -2147467259,
         SyntaxError = -2147217900,

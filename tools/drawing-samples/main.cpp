@@ -14,7 +14,8 @@
 #include "platform/RasterSurface.h"
 #include "platform/TerminalMessages.h"
 
-#include <QCommandLineParser>
+#include "ToolCommandLine.h"
+
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -200,12 +201,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws sample figures, a table and a page head and foot."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("OUT_DIR"), QStringLiteral("the folder for the PNG and PDF files"));
+    describeTool(parser, QStringLiteral("Draws sample figures, a table and a page head and foot."),
+                 {{QStringLiteral("OUT_DIR"), QStringLiteral("the folder for the PNG and PDF files")}});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
         std::cerr << parser.helpText().toStdString();

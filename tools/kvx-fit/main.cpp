@@ -2,11 +2,10 @@
 // Fits the strength law φ = a + c · lg(σ'/σb) to shear-test results and prints the fit
 // as one JSON object. The CSV holds σ', τ and optionally τr (kN/m²), one test a row,
 // with ';' and decimal comma or ',' and decimal point, and may start with a header.
+#include "ToolCommandLine.h"
 #include "input/TestPointText.h"
 #include "page/LawFit.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cmath>
@@ -42,14 +41,9 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvx-fit"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Fits phi = a + c * lg(sigma'/sigma_b) to shear-test results; prints JSON."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("POINTS.csv"),
-                                 QStringLiteral("columns sigma, tau and optionally tau_r"));
+    describeTool(parser, QStringLiteral("Fits phi = a + c * lg(sigma'/sigma_b) to shear-test results; prints JSON."),
+                 {{QStringLiteral("POINTS.csv"), QStringLiteral("columns sigma, tau and optionally tau_r")}});
     const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),
                                     QStringLiteral("SB"));
     parser.addOption(sigmaB);

@@ -1,8 +1,7 @@
 // kvx-mkdb OUT.mdb SCHEMA.sql [MORE.sql ...]
 // Writes a fresh database file from SQL scripts. Used by the build to make the empty
 // project template and the suite databases, and by the demo layout to fill example records.
-#include <QCommandLineParser>
-#include <QCoreApplication>
+#include "ToolCommandLine.h"
 
 #include <sqlite3.h>
 
@@ -29,14 +28,10 @@ bool readFile(const char* path, std::string& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes a fresh database file from SQL scripts."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("OUT.mdb"), QStringLiteral("the database file to write"));
-    parser.addPositionalArgument(QStringLiteral("SCHEMA.sql"), QStringLiteral("scripts run in order"),
-                                 QStringLiteral("SCHEMA.sql [MORE.sql ...]"));
+    describeTool(parser, QStringLiteral("Writes a fresh database file from SQL scripts."),
+                 {{QStringLiteral("OUT.mdb"), QStringLiteral("the database file to write")},
+                  {QStringLiteral("SCHEMA.sql [MORE.sql ...]"), QStringLiteral("scripts run in order")}});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 2) {

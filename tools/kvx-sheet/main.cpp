@@ -6,6 +6,7 @@
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
 #include "ParameterExport.h"
+#include "ToolCommandLine.h"
 #include "data/clsDATEN.h"
 #include "input/ProjectFile.h"
 #include "input/SessionLocks.h"
@@ -50,10 +51,8 @@ struct Options {
 std::optional<Options> parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes the design sheet of a record of a project database."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("PROJECT.mdb"), QStringLiteral("the project database"));
+    describeTool(parser, QStringLiteral("Writes the design sheet of a record of a project database."),
+                 {{QStringLiteral("PROJECT.mdb"), QStringLiteral("the project database")}});
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("the record (default: the selected one)"),
                                     QStringLiteral("KEN"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("the printed A4 sheet"),
