@@ -145,7 +145,7 @@ bool Seite1::load(std::optional<int32_t> record)
 {
     // The page's geometry reaches the database as one unit, not one commit per value; a
     // load that ends in an error leaves the geometry stored before it.
-    Connection::Savepoint unit(*session_.cnnX());
+    Connection::Savepoint unit(session_.cnnX());
     state_.header = state_.numbering = true;
     progress(5);
     if (!readRecord(record) || !drawable()) {
@@ -333,7 +333,7 @@ void Seite1::ZOOM(double dpi)
 
 void Seite1::redraw()
 {
-    Connection::Savepoint unit(*session_.cnnX());
+    Connection::Savepoint unit(session_.cnnX());
     page_->clear();
     if (state_.header)
         SEITENKOPF(0);
@@ -343,7 +343,7 @@ void Seite1::redraw()
 
 void Seite1::DRUCKEN(Surface& printer)
 {
-    Connection::Savepoint unit(*session_.cnnX());
+    Connection::Savepoint unit(session_.cnnX());
     printer_ = &printer;
     trap("Drucken von Seite 1")
         .run({

@@ -208,6 +208,12 @@ std::shared_ptr<Connection> Connection::copyIntoMemory(const std::string& path)
     return connection;
 }
 
+Connection::Savepoint::Savepoint(const std::shared_ptr<Connection>& connection)
+    : Savepoint(connection ? *connection : throw VbError::of(VbError::ObjectNotSet))
+{
+    keep_ = connection;
+}
+
 Connection::Savepoint::Savepoint(Connection& connection) : connection_(connection)
 {
     connection_.execute("SAVEPOINT [unit]");
@@ -255,15 +261,25 @@ Connection::Connection(sqlite3* db, std::string path) : db_(db), path_(std::move
 Connection::~Connection()
 {
     close();
+    // No borrower outlives the connection: what close() left to them goes now.
+    for (auto& [sql, cached] : statements_)
+        sqlite3_finalize(cached.statement);
 }
 
 void Connection::close()
 {
-    for (auto& [sql, cached] : statements_)
-        sqlite3_finalize(cached.statement);
-    statements_.clear();
-    if (db_)
+    // Statements on loan stay valid for their borrowers; the engine closes the file once
+    // the last of them is finalized.
+    std::erase_if(statements_, [](auto& entry) {
+        if (entry.second.onLoan)
+            return false;
+        sqlite3_finalize(entry.second.statement);
+        return true;
+    });
+    if (db_) {
+        sqlite3_trace_v2(db_, 0, nullptr, nullptr);
         sqlite3_close_v2(db_);
+    }
     db_ = nullptr;
 }
 

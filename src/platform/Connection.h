@@ -53,6 +53,8 @@ public:
     class Savepoint {
     public:
         explicit Savepoint(Connection& connection);
+        // Keeps the connection for its lifetime; none is an error (object not set).
+        explicit Savepoint(const std::shared_ptr<Connection>& connection);
         Savepoint(const Savepoint&) = delete;
         Savepoint& operator=(const Savepoint&) = delete;
         ~Savepoint();
@@ -60,6 +62,7 @@ public:
 
     private:
         Connection& connection_;
+        std::shared_ptr<Connection> keep_;
         bool open_ = true;
     };
 

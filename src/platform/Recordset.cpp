@@ -31,7 +31,11 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& 
     std::unique_ptr<Connection::Statement> statement = db.prepare(sql);
     // Rows of one table can be written back: their identity travels along as a hidden
     // first column. Where the table has no such identity (a join), the rows only read.
-    table_ = sql.rfind("SELECT ", 0) == 0 ? statement->sourceTable() : std::string();
+    // Grouped or merged rows are no rows of the table, whatever their columns' origin.
+    const std::string text = upper(sql);
+    const bool plainRows = text.rfind("SELECT ", 0) == 0 && text.find("DISTINCT") == std::string::npos &&
+                           text.find(" GROUP BY ") == std::string::npos && text.find(" UNION ") == std::string::npos;
+    table_ = plainRows ? statement->sourceTable() : std::string();
     if (!table_.empty()) {
         try {
             auto withRowid = db.prepare("SELECT _rowid_," + sql.substr(7));

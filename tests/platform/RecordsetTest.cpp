@@ -147,6 +147,13 @@ TEST_F(RecordsetTest, StatementsThatCannotBeWrittenBackRefuseUpdates)
     Recordset counted = open("SELECT count(*) AS [N] FROM [E1] WHERE [AKT]=true");
     EXPECT_EQ(counted.field("N").toLong(), 2);
     EXPECT_EQ(errorNumber([&] { counted.setField("N", 5); }), VbError::NotUpdatable);
+    // Grouped and distinct rows stand for several rows of the table, joined ones for none.
+    for (const char* sql : {"SELECT [AKT] FROM [E1] GROUP BY [AKT]", "SELECT DISTINCT [AKT] FROM [E1]",
+                            "SELECT [E1].[KEN] FROM [E1] JOIN [E1] AS [X] ON [X].[ID]=[E1].[ID]"}) {
+        Recordset merged = open(sql);
+        EXPECT_EQ(errorNumber([&] { merged.setField(merged.fieldName(0), Variant(false)); }), VbError::NotUpdatable)
+            << sql;
+    }
 }
 
 TEST_F(RecordsetTest, DatabaseErrorsCarryTheirNumbers)
