@@ -22,8 +22,10 @@ void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr
         Recordset rows(source, select + std::to_string(from));
         if (rows.isEOF())
             continue;
-        if (testPoints)
+        if (testPoints) {
             TestPoints::create(*target);
+            TestPoints::remove(*target, to);  // rows an older version left under this identifier
+        }
         Recordset copies(target, select + std::to_string(to));
         for (; !rows.isEOF(); rows.moveNext()) {
             copies.addNew();

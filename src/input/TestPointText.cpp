@@ -32,9 +32,9 @@ std::vector<std::string> cells(const std::string& line, char separator)
 }
 
 // Spreadsheet rows carry tabs; a CSV file with decimal commas separates by ';'.
-char separatorOf(const std::string& text)
+char separatorOf(const std::string& text, Source source)
 {
-    if (text.find('\t') != std::string::npos)
+    if (source == Source::Spreadsheet || text.find('\t') != std::string::npos)
         return '\t';
     return text.find(';') != std::string::npos ? ';' : ',';
 }
@@ -54,10 +54,10 @@ std::optional<double> number(const std::string& cell)
     return value;
 }
 
-Parsed parse(const std::string& text)
+Parsed parse(const std::string& text, Source source)
 {
     Parsed parsed;
-    const char separator = separatorOf(text);
+    const char separator = separatorOf(text, source);
     std::istringstream lines(text);
     std::string line;
     for (int lineNumber = 1; std::getline(lines, line); ++lineNumber) {

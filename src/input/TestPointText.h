@@ -22,7 +22,10 @@ struct Parsed {
     std::size_t columns() const;
 };
 
-Parsed parse(const std::string& text);
+// Rows of text: from a spreadsheet the cells are separated by tabs only (a line without a
+// tab is one cell, whatever its decimal comma); from a file by ';' or ','.
+enum class Source { Spreadsheet, File };
+Parsed parse(const std::string& text, Source source = Source::File);
 // A number with a decimal comma or point; nothing for an empty cell or other text.
 std::optional<double> number(const std::string& cell);
 

@@ -50,7 +50,10 @@ std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
         sxy += (x[i] - meanX) * (phi[i] - meanPhi);
         syy += (phi[i] - meanPhi) * (phi[i] - meanPhi);
     }
-    if (x.size() < 2 || !(sxx > 0))
+    // Equal stresses leave no slope to fit; sums of rounded logarithms need not be 0 then.
+    const bool oneStress = std::all_of(points.begin(), points.end(),
+                                       [&](const auto& point) { return point.first == points.front().first; });
+    if (x.size() < 2 || oneStress || !(sxx > 0))
         return Problem{Problem::TooFew};
     Fit result;
     result.n = static_cast<int>(x.size());

@@ -142,7 +142,9 @@ void TestResultsTab::setPoints(const std::vector<ShearTestPoint>& points)
 
 bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn, bool replace)
 {
-    const TestPointText::Parsed table = TestPointText::parse(text);
+    // What replaces the grid comes from a file; what goes in at a cell, from a spreadsheet.
+    const TestPointText::Parsed table =
+        TestPointText::parse(text, replace ? TestPointText::Source::File : TestPointText::Source::Spreadsheet);
     std::string problem = table.problem(language_);
     if (problem.empty() && table.rows.empty())
         problem = english() ? "The text holds no test results." : "Der Text enthält keine Versuchswerte.";

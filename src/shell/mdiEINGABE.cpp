@@ -296,8 +296,11 @@ bool mdiEINGABE::OK(int32_t AKTID)
                 return;
         }
         std::string problem;
-        TestPoints::write(session_.cnnX(), AKTID, testResults_->points(problem));
-        saved = problem.empty();
+        const std::vector<ShearTestPoint> points = testResults_->points(problem);
+        if (!problem.empty())
+            return;  // the caller has shown why before storing anything
+        TestPoints::write(session_.cnnX(), AKTID, points);
+        saved = true;
     }});
     return saved;
 }

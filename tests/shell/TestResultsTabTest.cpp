@@ -76,6 +76,13 @@ TEST_F(TestResultsTabTest, RowsPastedFromASpreadsheetWithCtrlV)
     EXPECT_EQ(cell(3, 2), "24,3");
     EXPECT_EQ(cell(0, 0), "");
 
+    // One column copied from a spreadsheet keeps its decimal commas.
+    tab->grid()->setCurrentCell(5, 1);
+    ASSERT_TRUE(tab->paste("15,8\n29,6\n"));
+    EXPECT_EQ(cell(5, 1), "15,8");
+    EXPECT_EQ(cell(6, 1), "29,6");
+    EXPECT_EQ(cell(5, 2), "");
+
     // Too many rows or a word among the numbers change nothing and say why.
     tab->grid()->setCurrentCell(19, 0);
     EXPECT_FALSE(tab->paste("1\t2\n3\t4\n"));
