@@ -28,22 +28,25 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& 
     : connection_(std::move(connection))
 {
     Connection& db = this->connection();
-    std::unique_ptr<Connection::Statement> statement = db.prepare(sql);
     // Rows of one table can be written back: their identity travels along as a hidden
-    // first column. Where the table has no such identity (a join), the rows only read.
-    // Grouped or merged rows are no rows of the table, whatever their columns' origin.
+    // first column, and every column comes from that table. Grouped or merged rows are no
+    // rows of the table; in a join the identity is ambiguous. Those rows only read.
     const std::string text = upper(sql);
     const bool plainRows = text.rfind("SELECT ", 0) == 0 && text.find("DISTINCT") == std::string::npos &&
                            text.find(" GROUP BY ") == std::string::npos && text.find(" UNION ") == std::string::npos;
-    table_ = plainRows ? statement->sourceTable() : std::string();
-    if (!table_.empty()) {
+    std::unique_ptr<Connection::Statement> statement;
+    if (plainRows) {
         try {
-            auto withRowid = db.prepare("SELECT _rowid_," + sql.substr(7));
-            statement = std::move(withRowid);
+            statement = db.prepare("SELECT _rowid_," + sql.substr(7));
+            table_ = statement->sourceTable();
         } catch (const VbError&) {
             table_.clear();
         }
+        if (table_.empty())
+            statement.reset();
     }
+    if (!statement)
+        statement = db.prepare(sql);
 
     const int first = table_.empty() ? 0 : 1;
     for (int column = first; column < statement->columnCount(); ++column)
