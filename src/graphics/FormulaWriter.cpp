@@ -36,18 +36,13 @@ void FormulaWriter::write(float X, float Y, std::string& text, int16_t AL, int16
                 // The whole text must stay inside: shrink the bounds by its extent.
                 const double c = std::cos(a);
                 double left = clip->left, right = clip->right, top = clip->top, bottom = clip->bottom;
-                if (ARX == 0)
-                    right -= w * c;
-                else if (ARX == 1)
-                    left += w * c / 2, right -= w * c / 2;
-                else if (ARX == 2)
-                    left += w * c;
-                if (ARY == 0)
-                    bottom -= h * c;
-                else if (ARY == 1)
-                    top += h * c / 2, bottom -= h * c / 2;
-                else if (ARY == 2)
-                    top += h * c;
+                // Anchored at the start (0), the middle (1) or the end (2) of its extent.
+                const auto shrink = [](int anchor, double extent, double& low, double& high) {
+                    low += anchor == 1 ? extent / 2 : (anchor == 2 ? extent : 0);
+                    high -= anchor == 1 ? extent / 2 : (anchor == 0 ? extent : 0);
+                };
+                shrink(ARX, w * c, left, right);
+                shrink(ARY, h * c, top, bottom);
                 if (!(left < X && X < right && top < Y && Y < bottom))
                     throw ErrorTrap::Leave();
             },

@@ -1,14 +1,9 @@
-// Runs the core's tests with a GUI application on the offscreen platform: fonts and text
-// measurement need one; no window, no widget.
-#include <QGuiApplication>
+// The core's tests need fonts and text measurement, no window and no widget.
+#include "RunTests.h"
 
-#include <gtest/gtest.h>
+#include <QGuiApplication>
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runTests<QGuiApplication>(argc, argv);
 }

@@ -1,14 +1,9 @@
-// Runs the windows' tests with a widget application, on the offscreen platform unless
-// another is asked for.
-#include <QApplication>
+// The windows' tests need a widget application.
+#include "RunTests.h"
 
-#include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runTests<QApplication>(argc, argv);
 }
