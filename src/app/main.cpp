@@ -52,9 +52,6 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
     KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
-    // Long runs yield at fixed points: windows repaint (the progress bar moves), while the
-    // user's clicks and keys wait until the run is over.
-    EventLoop::setYieldHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     std::unique_ptr<ScriptRunner> script;
     if (const QString path = qEnvironmentVariable("TARVELO_SCRIPT"); !path.isEmpty()) {
         QFile file(path);
@@ -76,6 +73,11 @@ int main(int argc, char** argv)
                    [](const std::string& program) { QProcess::startDetached(QString::fromStdString(program), {}); });
     dialogs.setOwner(&window);
     window.showMaximized();
+    // From now on long runs yield at fixed points: windows repaint (the progress bar
+    // moves), while the user's clicks and keys wait until the run is over. Start-up does
+    // not yield: yielding before the window existed left the program hanging without a
+    // window now and then on a busy machine.
+    EventLoop::setYieldHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     if (script)
         QTimer::singleShot(0, &window, [&] { script->run(window); });
     return app.exec();
