@@ -1,17 +1,21 @@
 #include "ScriptRunner.h"
 
+#include "input/SessionContext.h"
 #include "platform/Connection.h"
 #include "shell/EvaluationRuns.h"
-#include "input/SessionContext.h"
+#include "shell/TestResultsTab.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <iostream>
@@ -126,6 +130,14 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
             form->cboSPR()->setCurrentIndex(text.toInt());
         else if (QLineEdit* edit = form->field(field))
             edit->setText(text);
+    } else if (verb == u"paste" && window.inputForm()) {
+        // Rows as a spreadsheet copies them ("\t" between cells, "\n" between rows), pasted
+        // with Ctrl+V into the grid of test results.
+        QApplication::clipboard()->setText(QString(argument)
+                                               .replace(QStringLiteral("\\t"), QStringLiteral("\t"))
+                                               .replace(QStringLiteral("\\n"), QStringLiteral("\n")));
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        QApplication::sendEvent(window.inputForm()->testResults()->grid(), &paste);
     } else if (verb == u"panel") {
         window.panelClick(argument.toInt());
     } else if (verb == u"print") {

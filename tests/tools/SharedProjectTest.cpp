@@ -16,10 +16,13 @@ namespace {
 
 class SharedProjectTest : public SuiteProcesses {
 protected:
-    // A session of SOMMER on P1 saves a record into its working copy and is killed.
+    // A session of SOMMER on P1 saves a record with two test results into its working copy
+    // and is killed.
     void killedSessionOnP1(const std::string& ken)
     {
-        QProcess& session = startModule(record(ken) + "wait 600000\n");
+        std::string script = record(ken);
+        script.insert(script.find("panel 8\n"), "paste 25\\t15,8\\t12,1\\n50\\t29,6\\t24,3\n");
+        QProcess& session = startModule(script + "wait 600000\n");
         ASSERT_TRUE(awaitRecord("SOMMER", ken));
         kill(session);
     }
@@ -50,7 +53,11 @@ TEST_F(SharedProjectTest, AKilledSessionIsRecoveredIntoItsOwnProjectAfterASwitch
     EXPECT_NE(log.find("Die Änderungen wurden in Projekt P1 gespeichert."), std::string::npos) << log;
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [A]=28.5"), 1);
+    EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] JOIN [E1] USING ([ID]) WHERE [KEN]='Geotextil' AND "
+                          "[TAUF] IN (15.8, 29.6) AND [TAUR] IN (12.1, 24.3)"),
+              2);
     EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_EQ(count("P2", "SELECT [name] FROM [sqlite_master] WHERE [name]='E3'"), 0);
     EXPECT_TRUE(rollbackMode(projectFile("P1")));
     EXPECT_EQ(count("P1", "SELECT [name] FROM [sqlite_master] WHERE [name]='ARBEITSKOPIE'"), 0);
 }
