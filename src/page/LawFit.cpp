@@ -24,6 +24,11 @@ std::string Problem::text(int language) const
                    : "Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.";
 }
 
+double angle(double sigma, double tau)
+{
+    return std::atan(tau / sigma) * 180 / std::numbers::pi;
+}
+
 std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
 {
     if (!(sigmaB > 0))
@@ -35,7 +40,7 @@ std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
         if (!(sigma > 0) || !(tau > 0) || !std::isfinite(sigma) || !std::isfinite(tau))
             return Problem{Problem::NotPositive, static_cast<int>(i + 1)};
         x.push_back(std::log10(sigma / sigmaB));
-        phi.push_back(std::atan(tau / sigma) * 180 / std::numbers::pi);
+        phi.push_back(angle(sigma, tau));
     }
     const double n = static_cast<double>(x.size());
     double meanX = 0, meanPhi = 0;

@@ -29,6 +29,9 @@ struct Problem {
 
 using Points = std::vector<std::pair<double, double>>;  // (σ', τ) in kN/m²
 
+// The friction angle of one test in degrees: arctan(τ/σ').
+double angle(double sigma, double tau);
+
 std::variant<Fit, Problem> fit(const Points& points, double sigmaB);
 
 }  // namespace LawFit

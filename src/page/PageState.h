@@ -41,7 +41,7 @@ struct PageState {
         for (const TestPoints::Law law : laws) {
             for (const auto& [sigma, tau] : TestPoints::of(points, law)) {
                 x.push_back(static_cast<float>(angles ? sigma / SIB : sigma));
-                y.push_back(static_cast<float>(angles ? std::atan(tau / sigma) * 180 / std::numbers::pi : tau));
+                y.push_back(static_cast<float>(angles ? LawFit::angle(sigma, tau) : tau));
             }
         }
         return {x, y};

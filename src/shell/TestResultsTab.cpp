@@ -3,6 +3,7 @@
 #include "input/TestPointText.h"
 #include "page/LawFit.h"
 #include "platform/MessageService.h"
+#include "platform/NumberFormat.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -94,10 +95,9 @@ QTableWidgetItem* TestResultsTab::cellItem(const QString& text) const
     return item;
 }
 
-QString TestResultsTab::numberText(double value, int decimals) const
+QString TestResultsTab::numberText(double value) const
 {
-    QString text = decimals < 0 ? QString::number(value, 'g', 15) : QString::number(value, 'f', decimals);
-    return text.replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator_));
+    return QString::number(value, 'g', 15).replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator_));
 }
 
 std::vector<ShearTestPoint> TestResultsTab::points(std::string& problem) const
@@ -204,11 +204,10 @@ void TestResultsTab::fit()
         }
         const LawFit::Fit& fit = std::get<LawFit::Fit>(result);
         fits[law] = fit;
-        const auto number = [this](double value, int decimals) { return numberText(value, decimals).toStdString(); };
-        report += std::string(lawNames[english()][law]) + ": a = " + number(fit.a, 2) + "°, c = " + number(fit.c, 2) +
-                  "°, R² = " + number(fit.r2, 3) + (english() ? ", largest deviation " : ", größte Abweichung ") +
-                  number(fit.maxDev, 2) + "° (" + std::to_string(fit.n) +
-                  (english() ? " test results)\n" : " Versuchswerte)\n");
+        report += std::string(lawNames[english()][law]) + ": a = " + vb::format(fit.a, "#0.00") +
+                  "°, c = " + vb::format(fit.c, "#0.00") + "°, R² = " + vb::format(fit.r2, "#0.000") +
+                  (english() ? ", largest deviation " : ", größte Abweichung ") + vb::format(fit.maxDev, "#0.00") +
+                  "° (" + std::to_string(fit.n) + (english() ? " test results)\n" : " Versuchswerte)\n");
     }
     if (problem.empty() && report.empty())
         problem = english() ? "No test results have been entered." : "Es sind keine Versuchswerte eingegeben.";
@@ -223,8 +222,10 @@ void TestResultsTab::fit()
     for (int law = 0; law < 4; ++law) {
         if (!fits[law])
             continue;
-        field_(QString::fromLatin1(lawFields[law].first))->setText(numberText(fits[law]->a, 2));
-        field_(QString::fromLatin1(lawFields[law].second))->setText(numberText(fits[law]->c, 2));
+        field_(QString::fromLatin1(lawFields[law].first))
+            ->setText(QString::fromStdString(vb::format(fits[law]->a, "#0.00")));
+        field_(QString::fromLatin1(lawFields[law].second))
+            ->setText(QString::fromStdString(vb::format(fits[law]->c, "#0.00")));
     }
 }
 

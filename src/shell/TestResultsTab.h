@@ -47,7 +47,8 @@ protected:
 private:
     bool english() const { return language_ == Locale::English; }
     void warn(const std::string& text) const;
-    QString numberText(double value, int decimals = -1) const;
+    // A value as typed, with the user's decimal separator.
+    QString numberText(double value) const;
     QTableWidgetItem* cellItem(const QString& text) const;
     // The text as rows starting at the cell (row, column), in place of the whole grid with
     // replace; nothing is changed when the text is refused.
