@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "platform/Recordset.h"
 #include "platform/Session.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 
 #include <charconv>
@@ -305,9 +306,9 @@ bool clsDATEN::readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (V
     try {
         W = (value.*convert)();
     } catch (const VbError& error) {
-        const bool german = Locale::current().SPRACHE == Locale::German;
-        throw VbError(error.number(), error.description() + (german ? " (Tabelle " : " (table ") + ETABELLE +
-                                          (german ? ", Spalte " : ", column ") + SPV + ")");
+        const bool english = Locale::current().SPRACHE != Locale::German;
+        throw VbError(error.number(), error.description() + TextPair{" (Tabelle ", " (table "}.in(english) + ETABELLE +
+                                          TextPair{", Spalte ", ", column "}.in(english) + SPV + ")");
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/Locale.h"
 #include "platform/Surface.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 
 #include <QTime>
@@ -88,10 +89,9 @@ void clsKOPFFUSS::KOPFFUSSZEILE()
             },
             [&] {
                 const bool one = identifications_.size() == 1;
-                if (english)
-                    label_ = one ? "File" : "Files";
-                else if (german)
-                    label_ = one ? "Datensatz" : "Datensätze";
+                // Any other language code keeps the label as it was.
+                if (english || german)
+                    label_ = (one ? TextPair{"Datensatz", "File"} : TextPair{"Datensätze", "Files"}).in(english);
             },
             [&] {
                 font(10, 0);
@@ -123,7 +123,7 @@ void clsKOPFFUSS::KOPFFUSSZEILE()
                     text(left_, top_ + 9 / mmY_ + 1.5f * h2, KOMMENTAR, 0, 0);
             },
             [&] {
-                const std::string project = (english ? "Project " : "Projekt ") + PROJEKT;
+                const std::string project = TextPair{"Projekt ", "Project "}.in(english) + PROJEKT;
                 projectX = W - right_ - width(project);
                 projectY = top_ + h1 - h2;
                 text(projectX, projectY, project, 0, 0);
@@ -132,12 +132,12 @@ void clsKOPFFUSS::KOPFFUSSZEILE()
                 if (EBOKFS == 0)
                     return;
                 const float x = projectX - width(std::string(15, ' ') + "Seite " + page);
-                text(x, projectY, (english ? "Page " : "Seite ") + page, 0, 0);
+                text(x, projectY, TextPair{"Seite ", "Page "}.in(english) + page, 0, 0);
             },
             [&] {
                 font(7, 0);
                 const std::string developer =
-                    (english ? "Program developed by " : "Programmentwicklung: ") + PROGRAMMIERER;
+                    TextPair{"Programmentwicklung: ", "Program developed by "}.in(english) + PROGRAMMIERER;
                 blockX = W - right_ - std::max(width(developer), width(COPYRIGHT));
                 footY = H - bottom_;
                 h3 = height(PROGRAMMIERER);
@@ -152,6 +152,8 @@ void clsKOPFFUSS::KOPFFUSSZEILE()
                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::lround(fraction * 86400000)) % 86400000);
                 text(middle, footY + h3, time.toString(QStringLiteral("hh:mm")).toStdString(), 1, 2);
             },
-            [&] { text(left_, footY, (english ? "Project Manager: " : "Bearbeiter: ") + BEARBEITER, 0, 2); },
+            [&] {
+                text(left_, footY, TextPair{"Bearbeiter: ", "Project Manager: "}.in(english) + BEARBEITER, 0, 2);
+            },
         });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
+#include "platform/TextPair.h"
 #include "platform/Variant.h"
 #include "platform/VbError.h"
 
@@ -16,8 +17,8 @@ bool EINGABEPRUEFUNG(std::string& value, float minimum, float maximum, bool whol
     if (value.empty())
         return true;
     const bool english = language == Locale::English;
-    const auto report = [&](const std::string& englishText, const std::string& germanText, MessageService::Icon icon) {
-        messages.show({title, english ? englishText : germanText, MessageService::Buttons::Ok, icon});
+    const auto report = [&](const TextPair& text, MessageService::Icon icon) {
+        messages.show({title, text.in(english), MessageService::Buttons::Ok, icon});
         return false;
     };
     if (dateOnly) {
@@ -25,12 +26,13 @@ bool EINGABEPRUEFUNG(std::string& value, float minimum, float maximum, bool whol
             Variant(value).toDate();
             return true;
         } catch (const VbError&) {
-            return report("Type of value is neither date nor time!",
-                          "Eingegeber Wert ist kein gültiges Datums- oder Zeitformat!", MessageService::Icon::Warning);
+            return report({"Eingegeber Wert ist kein gültiges Datums- oder Zeitformat!",
+                           "Type of value is neither date nor time!"},
+                          MessageService::Icon::Warning);
         }
     }
     if (!Variant(value).isNumeric())
-        return report("Type of value is not numeric!", "Eingegeber Wert ist kein gültiges Zahlenformat!",
+        return report({"Eingegeber Wert ist kein gültiges Zahlenformat!", "Type of value is not numeric!"},
                       MessageService::Icon::None);
     float number = 0;
     try {
@@ -40,11 +42,12 @@ bool EINGABEPRUEFUNG(std::string& value, float minimum, float maximum, bool whol
     }
     if (!(number >= minimum && number <= maximum)) {
         const std::string limits = "\nMinimum: " + vb::singleText(minimum) + ", Maximum: " + vb::singleText(maximum);
-        return report("Numeric value out of preset limits:" + limits,
-                      "Zahlenwert außerhalb der vorgegeben Schranken:" + limits, MessageService::Icon::None);
+        return report(
+            {"Zahlenwert außerhalb der vorgegeben Schranken:" + limits, "Numeric value out of preset limits:" + limits},
+            MessageService::Icon::None);
     }
     if (wholeNumbers && number != std::trunc(number))
-        return report("Type of value is not an integer!", "Eingegeber Wert ist keine ganze Zahl!",
+        return report({"Eingegeber Wert ist keine ganze Zahl!", "Type of value is not an integer!"},
                       MessageService::Icon::None);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ProjectFile.h"
 
 #include "platform/DatabaseFiles.h"
+#include "platform/TextPair.h"
 
 #include <filesystem>
 #include <map>
@@ -46,23 +47,26 @@ std::string ProjectFile::problem(const std::string& path, bool english)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        return english ? "The project database " + path + " does not exist."
-                       : "Die Projektdatenbank " + path + " existiert nicht.";
+        return TextPair{"Die Projektdatenbank " + path + " existiert nicht.",
+                        "The project database " + path + " does not exist."}
+            .in(english);
     const DatabaseFiles::Description alone = DatabaseFiles::describe(path);
     if (!isProjectDatabase(alone))
-        return english ? path + " is not a project database of this program."
-                       : path + " ist keine Projektdatenbank dieses Programms.";
+        return TextPair{path + " ist keine Projektdatenbank dieses Programms.",
+                        path + " is not a project database of this program."}
+            .in(english);
     if (alone.logBeside) {
         // A project database keeps a rollback journal, so a log beside it comes from another
         // database (a restored backup, a killed tool). One left by an earlier version in log
         // mode is accepted when the file with the log applied is still a project database.
         if (!alone.writeAheadMode || !isProjectDatabase(DatabaseFiles::describe(path, true)))
-            return english ? "Beside the project database " + path + " lies a log (" + path +
-                                 "-wal) that does not belong to it. Nothing was changed; move the log away and "
-                                 "try again."
-                           : "Neben der Projektdatenbank " + path + " liegt ein Protokoll (" + path +
-                                 "-wal), das nicht zu ihr gehört. Es wurde nichts geändert; verschieben Sie das "
-                                 "Protokoll und versuchen Sie es erneut.";
+            return TextPair{"Neben der Projektdatenbank " + path + " liegt ein Protokoll (" + path +
+                                "-wal), das nicht zu ihr gehört. Es wurde nichts geändert; verschieben Sie das "
+                                "Protokoll und versuchen Sie es erneut.",
+                            "Beside the project database " + path + " lies a log (" + path +
+                                "-wal) that does not belong to it. Nothing was changed; move the log away and "
+                                "try again."}
+                .in(english);
     }
     return {};
 }

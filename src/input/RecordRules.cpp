@@ -1,5 +1,6 @@
 #include "RecordRules.h"
 
+#include "platform/TextPair.h"
 #include "platform/Variant.h"
 #include "platform/VbError.h"
 
@@ -18,70 +19,71 @@ std::string number(float value)
 std::string aboveZero(const std::string& column, float value, bool english)
 {
     const std::string name = RecordRules::label(column, english);
-    return english ? name + " = " + number(value) + " must be greater than 0."
-                   : name + " = " + number(value) + " muss größer als 0 sein.";
+    return name + " = " + number(value) + TextPair{" muss größer als 0 sein.", " must be greater than 0."}.in(english);
 }
 
 }  // namespace
 
 std::string RecordRules::label(const std::string& column, bool english)
 {
-    static const std::map<std::string, std::pair<const char*, const char*>> labels = {
-        {"KEN", {"File", "Datensatz"}},
+    static const std::map<std::string, TextPair> labels = {
+        {"KEN", {"Datensatz", "File"}},
         {"SIB", {"σb", "σb"}},
         {"A", {"a", "a"}},
         {"C", {"c", "c"}},
         {"AR", {"ar", "ar"}},
         {"CR", {"cr", "cr"}},
-        {"AB", {"a (soil)", "a (Boden)"}},
-        {"CB", {"c (soil)", "c (Boden)"}},
-        {"ARB", {"ar (soil)", "ar (Boden)"}},
-        {"CRB", {"cr (soil)", "cr (Boden)"}},
+        {"AB", {"a (Boden)", "a (soil)"}},
+        {"CB", {"c (Boden)", "c (soil)"}},
+        {"ARB", {"ar (Boden)", "ar (soil)"}},
+        {"CRB", {"cr (Boden)", "cr (soil)"}},
         {"SIA", {"σa", "σa"}},
         {"SIMAX", {"σmax", "σmax"}},
         {"SI1", {"σ1", "σ1"}},
         {"SI2", {"σ2", "σ2"}},
-        {"N", {"Subdivisions", "Unterteilungen"}},
+        {"N", {"Unterteilungen", "Subdivisions"}},
     };
     const auto found = labels.find(column);
     if (found == labels.end())
         return column;
-    return english ? found->second.first : found->second.second;
+    return found->second.in(english);
 }
 
 std::vector<std::string> RecordRules::problems(const Values& v, bool english)
 {
     std::vector<std::string> found;
     if (v.KEN == "M")
-        found.push_back(english ? "The identification M is reserved for the program."
-                                : "Die Kennzeichnung M ist für das Programm reserviert.");
+        found.push_back(TextPair{"Die Kennzeichnung M ist für das Programm reserviert.",
+                                 "The identification M is reserved for the program."}
+                            .in(english));
     if (!(v.SIB > 0))
         found.push_back(aboveZero("SIB", v.SIB, english));
     if (!(v.SIA > 0))
         found.push_back(aboveZero("SIA", v.SIA, english));
     if (!(v.SIMAX > v.SIA))
-        found.push_back(english ? "σmax = " + number(v.SIMAX) + " must be greater than σa = " + number(v.SIA) + "."
-                                : "σmax = " + number(v.SIMAX) + " muss größer als σa = " + number(v.SIA) + " sein.");
+        found.push_back(TextPair{"σmax = " + number(v.SIMAX) + " muss größer als σa = " + number(v.SIA) + " sein.",
+                                 "σmax = " + number(v.SIMAX) + " must be greater than σa = " + number(v.SIA) + "."}
+                            .in(english));
     for (const auto& [column, value] : {std::pair{"SI1", v.SI1}, std::pair{"SI2", v.SI2}}) {
         if (!(value >= v.SIA && value <= v.SIMAX))
             found.push_back(
-                english ? label(column, true) + " = " + number(value) + " must lie between σa = " + number(v.SIA) +
-                              " and σmax = " + number(v.SIMAX) + "."
-                        : label(column, false) + " = " + number(value) + " muss zwischen σa = " + number(v.SIA) +
-                              " und σmax = " + number(v.SIMAX) + " liegen.");
+                label(column, english) + " = " + number(value) +
+                TextPair{" muss zwischen σa = " + number(v.SIA) + " und σmax = " + number(v.SIMAX) + " liegen.",
+                         " must lie between σa = " + number(v.SIA) + " and σmax = " + number(v.SIMAX) + "."}
+                    .in(english));
     }
     if (!(v.N > 0))
-        found.push_back(english ? "N = " + std::to_string(v.N) + " must be greater than 0."
-                                : "N = " + std::to_string(v.N) + " muss größer als 0 sein.");
+        found.push_back("N = " + std::to_string(v.N) +
+                        TextPair{" muss größer als 0 sein.", " must be greater than 0."}.in(english));
     // tan φ has no value at 90°; the soil's angles count only when the soil has values.
     std::vector<std::pair<const char*, float>> angles = {{"A", v.A}, {"AR", v.AR}};
     if (v.AB != 0)
         angles.insert(angles.end(), {{"AB", v.AB}, {"ARB", v.ARB}});
     for (const auto& [column, value] : angles) {
         if (!(std::fabs(value) < 90))
-            found.push_back(english ? label(column, true) + " = " + number(value) + "° must lie between -90° and 90°."
-                                    : label(column, false) + " = " + number(value) +
-                                          "° muss zwischen -90° und 90° liegen.");
+            found.push_back(
+                label(column, english) + " = " + number(value) +
+                TextPair{"° muss zwischen -90° und 90° liegen.", "° must lie between -90° and 90°."}.in(english));
     }
     // Over the stress range φ = a + c · lg(σ/σb) stays below 90° too: its ends are at σa and σmax.
     std::vector<std::tuple<const char*, const char*, float, float>> laws = {{"A", "C", v.A, v.C},
@@ -96,12 +98,11 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
         for (float sigma : {v.SIA, v.SIMAX})
             inside = inside && (!rangeKnown || std::fabs(a + c * std::log10(sigma / v.SIB)) < 90);
         if (!inside)
-            found.push_back(english ? label(aColumn, true) + " + " + label(cColumn, true) +
-                                          " · lg(σ/σb) = " + "φ must lie between -90° and 90° from σa to σmax (" +
-                                          label(cColumn, true) + " = " + number(c) + ")."
-                                    : label(aColumn, false) + " + " + label(cColumn, false) +
-                                          " · lg(σ/σb) = " + "φ muss von σa bis σmax zwischen -90° und 90° liegen (" +
-                                          label(cColumn, false) + " = " + number(c) + ").");
+            found.push_back(label(aColumn, english) + " + " + label(cColumn, english) + " · lg(σ/σb) = φ" +
+                            TextPair{" muss von σa bis σmax zwischen -90° und 90° liegen (",
+                                     " must lie between -90° and 90° from σa to σmax ("}
+                                .in(english) +
+                            label(cColumn, english) + " = " + number(c) + ").");
     }
     return found;
 }
@@ -128,7 +129,7 @@ std::string RecordRules::formProblem(const std::map<std::string, std::string>& t
         const std::string value = text(column);
         if (value.find_first_not_of(" \t") == std::string::npos) {
             if (required.count(column))
-                return label(column, english) + (english ? ": the value is missing!" : ": Wert fehlt!");
+                return label(column, english) + TextPair{": Wert fehlt!", ": the value is missing!"}.in(english);
             continue;
         }
         try {
@@ -138,12 +139,13 @@ std::string RecordRules::formProblem(const std::map<std::string, std::string>& t
             *target = number.toSingle();
         } catch (const VbError&) {
             return label(column, english) +
-                   (english ? ": Type of value is not numeric!" : ": Eingegeber Wert ist kein gültiges Zahlenformat!");
+                   TextPair{": Eingegeber Wert ist kein gültiges Zahlenformat!", ": Type of value is not numeric!"}.in(
+                       english);
         }
     }
     if (n != std::trunc(n) || std::fabs(n) > 32767)
         return label("N", english) +
-               (english ? ": Type of value is not an integer!" : ": Eingegeber Wert ist keine ganze Zahl!");
+               TextPair{": Eingegeber Wert ist keine ganze Zahl!", ": Type of value is not an integer!"}.in(english);
     values.N = static_cast<int32_t>(n);
     const std::vector<std::string> found = problems(values, english);
     return found.empty() ? std::string() : found.front();

@@ -76,9 +76,9 @@ std::string SessionContext::projectFile() const
     return PROJEKTSPFAD_ + "/" + PROJEKT_ + "/" + code + ".mdb";
 }
 
-const std::string& SessionContext::text(const std::string& english, const std::string& german) const
+std::string SessionContext::text(const TextPair& pair) const
 {
-    return this->english() ? english : german;
+    return pair.in(english());
 }
 
 MessageService::Answer SessionContext::message(const std::string& text, MessageService::Buttons buttons,
@@ -105,8 +105,8 @@ bool SessionContext::start()
 bool SessionContext::startSteps()
 {
     ErrorTrap trap(environment_.messages, code, ErrorPrefix::window);
-    const auto warn = [this](const std::string& english, const std::string& german) {
-        message(text(english, german), MessageService::Buttons::Ok, MessageService::Icon::Warning);
+    const auto warn = [this](const TextPair& pair) {
+        message(text(pair), MessageService::Buttons::Ok, MessageService::Icon::Warning);
     };
     // Before anything is touched: one session per user and working copy.
     if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), ""))
@@ -123,27 +123,28 @@ bool SessionContext::startSteps()
         if (!trap.attempt([&] { found = readAdminRow(); }))
             return false;
         if (!found) {
-            warn(std::string("Program ") + code + " can used only via the frame program!",
-                 std::string("Programm ") + code + " kann nur über das Rahmenprogramm ausgeführt werden!");
+            warn({std::string("Programm ") + code + " kann nur über das Rahmenprogramm ausgeführt werden!",
+                  std::string("Program ") + code + " can used only via the frame program!"});
             return false;
         }
         // The project is one folder of the projects folder, never a way out of it (to the
         // program's template, say).
         if (PROJEKT_.empty() || PROJEKT_.find_first_of("/\\") != std::string::npos ||
             PROJEKT_.find("..") != std::string::npos) {
-            warn("The project name " + PROJEKT_ + " is not the name of a folder in " + PROJEKTSPFAD_ + ".",
-                 "Der Projektname " + PROJEKT_ + " ist nicht der Name eines Ordners in " + PROJEKTSPFAD_ + ".");
+            warn({"Der Projektname " + PROJEKT_ + " ist nicht der Name eines Ordners in " + PROJEKTSPFAD_ + ".",
+                  "The project name " + PROJEKT_ + " is not the name of a folder in " + PROJEKTSPFAD_ + "."});
             return false;
         }
         if (!exists(PROJEKTSPFAD_ + "/" + PROJEKT_)) {
-            warn("Project directory " + PROJEKT_ + " dosn't exist!",
-                 "Projektsverzeichnis " + PROJEKT_ + " existiert nicht!");
+            warn({"Projektsverzeichnis " + PROJEKT_ + " existiert nicht!",
+                  "Project directory " + PROJEKT_ + " dosn't exist!"});
             return false;
         }
         if (!exists(environment_.programFolder + "/" + code + ".mdb")) {
-            warn(std::string("The empty database ") + code + ".mdb dosn't exist!\nKalmora has to be installed again!",
-                 std::string("Die leere Datenbank ") + code +
-                     ".mdb existiert nicht!\nKalmora muß neu installiert werden!");
+            warn(
+                {std::string("Die leere Datenbank ") + code +
+                     ".mdb existiert nicht!\nKalmora muß neu installiert werden!",
+                 std::string("The empty database ") + code + ".mdb dosn't exist!\nKalmora has to be installed again!"});
             return false;
         }
     }
@@ -153,13 +154,13 @@ bool SessionContext::startSteps()
     if (!trap.attempt([&] { recovered = prepareWorkingCopy(); }))
         return false;
     if (!WorkingCopy(XMDBPFAD()).writable()) {
-        warn("The working copy " + XMDBPFAD() +
-                 " cannot be written (read-only).\nThe program cannot work on it; it "
-                 "is left as it is. Make it writable and start again.",
-             "Die Arbeitskopie " + XMDBPFAD() +
-                 " kann nicht geschrieben werden (schreibgeschützt).\nDas Programm "
-                 "kann nicht mit ihr arbeiten; sie bleibt unverändert. Machen Sie sie beschreibbar und starten Sie "
-                 "erneut.");
+        warn({"Die Arbeitskopie " + XMDBPFAD() +
+                  " kann nicht geschrieben werden (schreibgeschützt).\nDas Programm "
+                  "kann nicht mit ihr arbeiten; sie bleibt unverändert. Machen Sie sie beschreibbar und starten Sie "
+                  "erneut.",
+              "The working copy " + XMDBPFAD() +
+                  " cannot be written (read-only).\nThe program cannot work on it; it "
+                  "is left as it is. Make it writable and start again."});
         return false;
     }
     // Work kept from an interrupted session is not in the project yet: closing asks to save it.
@@ -218,10 +219,10 @@ bool SessionContext::prepareWorkingCopy()
             setAside(copy);
         } else if (origin->projectFile != WorkingCopy::canonical(projectFile())) {
             recoverElsewhere(copy, *origin);
-        } else if (message(text("Program was interuped during the execution!\nDo you want to save the changes till "
-                                "the interuption?",
-                                "Programm wurde während der Ausführung unterbrochen!\nSoll die bis zum Abbruch "
-                                "vorhandenen Daten gepeichert werden?"),
+        } else if (message(text({"Programm wurde während der Ausführung unterbrochen!\nSoll die bis zum Abbruch "
+                                 "vorhandenen Daten gepeichert werden?",
+                                 "Program was interuped during the execution!\nDo you want to save the changes till "
+                                 "the interuption?"}),
                            MessageService::Buttons::YesNo,
                            MessageService::Icon::Question) == MessageService::Answer::Yes) {
             return true;
@@ -235,27 +236,27 @@ void SessionContext::recoverElsewhere(WorkingCopy& leftover, const WorkingCopy::
 {
     const std::string other = origin.project();
     const MessageService::Answer answer = message(
-        text("Program was interuped during the execution!\nIts working copy belongs to project " + other + " (taken " +
-                 origin.takenAtText() + "), not to project " + PROJEKT_ +
-                 ".\nDo you want to save the changes till the interuption into project " + other + "?",
-             "Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie gehört zu Projekt " + other +
-                 " (angelegt " + origin.takenAtText() + "), nicht zu Projekt " + PROJEKT_ +
-                 ".\nSollen die bis zum Abbruch vorhandenen Daten in Projekt " + other + " gespeichert werden?"),
+        text({"Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie gehört zu Projekt " + other +
+                  " (angelegt " + origin.takenAtText() + "), nicht zu Projekt " + PROJEKT_ +
+                  ".\nSollen die bis zum Abbruch vorhandenen Daten in Projekt " + other + " gespeichert werden?",
+              "Program was interuped during the execution!\nIts working copy belongs to project " + other + " (taken " +
+                  origin.takenAtText() + "), not to project " + PROJEKT_ +
+                  ".\nDo you want to save the changes till the interuption into project " + other + "?"}),
         MessageService::Buttons::YesNo, MessageService::Icon::Question);
     if (answer != MessageService::Answer::Yes)
         return;
     const std::string written = saveIntoOrBeside(leftover, origin);
     message(written == origin.projectFile
-                ? text("The changes were saved into project " + other + ".",
-                       "Die Änderungen wurden in Projekt " + other + " gespeichert.")
-                : text("Project " + other +
-                           " was changed meanwhile or is in use; the changes were saved as the "
-                           "separate file " +
-                           written + ".",
-                       "Projekt " + other +
-                           " wurde inzwischen geändert oder wird bearbeitet; die Änderungen wurden "
-                           "in der eigenen Datei " +
-                           written + " gespeichert."),
+                ? text({"Die Änderungen wurden in Projekt " + other + " gespeichert.",
+                        "The changes were saved into project " + other + "."})
+                : text({"Projekt " + other +
+                            " wurde inzwischen geändert oder wird bearbeitet; die Änderungen wurden "
+                            "in der eigenen Datei " +
+                            written + " gespeichert.",
+                        "Project " + other +
+                            " was changed meanwhile or is in use; the changes were saved as the "
+                            "separate file " +
+                            written + "."}),
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
@@ -282,12 +283,12 @@ void SessionContext::setAside(WorkingCopy& leftover)
         kept = leftover.path() + "." + std::to_string(std::time(nullptr)) + ".unbekannt";
         fs::rename(leftover.path(), kept);
     }
-    message(text("Program was interuped during the execution!\nIts working copy does not say which project it "
-                 "belongs to; it was kept as the file " +
-                     kept + ".",
-                 "Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie sagt nicht, zu welchem "
-                 "Projekt sie gehört; sie wurde als Datei " +
-                     kept + " aufbewahrt."),
+    message(text({"Programm wurde während der Ausführung unterbrochen!\nSeine Arbeitskopie sagt nicht, zu welchem "
+                  "Projekt sie gehört; sie wurde als Datei " +
+                      kept + " aufbewahrt.",
+                  "Program was interuped during the execution!\nIts working copy does not say which project it "
+                  "belongs to; it was kept as the file " +
+                      kept + "."}),
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
@@ -299,16 +300,16 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
         const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
         const MessageService::Answer answer = environment_.messages.show(
             {title,
-             text("Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
-                      origin->takenAtText() +
-                      ").\nOK: keep those changes and save your working copy as the "
-                      "separate file " +
-                      fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now.",
-                  "Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
-                      ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
-                      "eigene Datei " +
-                      fs::path(beside).filename().string() +
-                      " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern."),
+             text({"Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
+                       ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
+                       "eigene Datei " +
+                       fs::path(beside).filename().string() +
+                       " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern.",
+                   "Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
+                       origin->takenAtText() +
+                       ").\nOK: keep those changes and save your working copy as the "
+                       "separate file " +
+                       fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now."}),
              MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
         if (answer != MessageService::Answer::Ok)
             return SaveOutcome::Cancelled;

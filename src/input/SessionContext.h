@@ -4,6 +4,7 @@
 #include "input/WorkingCopy.h"
 #include "platform/Locale.h"
 #include "platform/Session.h"
+#include "platform/TextPair.h"
 
 #include "platform/MessageService.h"
 
@@ -85,7 +86,8 @@ public:
 
 private:
     bool english() const { return SPRACHE() == Locale::English; }
-    const std::string& text(const std::string& english, const std::string& german) const;
+    // The text in the session's language.
+    std::string text(const TextPair& pair) const;
     MessageService::Answer message(const std::string& text, MessageService::Buttons buttons, MessageService::Icon icon);
     bool startSteps();
     bool readAdminRow();

@@ -1,6 +1,7 @@
 #include "SessionLocks.h"
 
 #include "platform/MessageService.h"
+#include "platform/TextPair.h"
 
 SessionLocks::SessionLocks(MessageService& messages, bool english, std::string title)
     : messages_(messages), english_(english), title_(std::move(title))
@@ -29,10 +30,11 @@ std::unique_ptr<LockFile> SessionLocks::take(const std::string& lockPath, const 
 bool SessionLocks::takeWorkingCopy(const std::string& lockPath, const std::string& user, const std::string& project)
 {
     workingCopy_ = take(lockPath, user, project, [this](const LockFile::Holder& other) {
-        return english_ ? title_ + " is already running for " + other.user + ", project " + other.project + ", since " +
-                              other.sinceText() + "."
-                        : title_ + " läuft bereits für " + other.user + ", Projekt " + other.project + ", seit " +
-                              other.sinceText() + ".";
+        return TextPair{title_ + " läuft bereits für " + other.user + ", Projekt " + other.project + ", seit " +
+                            other.sinceText() + ".",
+                        title_ + " is already running for " + other.user + ", project " + other.project + ", since " +
+                            other.sinceText() + "."}
+            .in(english_);
     });
     return workingCopy_ != nullptr;
 }
@@ -40,16 +42,18 @@ bool SessionLocks::takeWorkingCopy(const std::string& lockPath, const std::strin
 bool SessionLocks::takeProject(const std::string& lockPath, const std::string& user, const std::string& project)
 {
     const auto held = [this](const LockFile::Holder& other) {
-        return inUse(other) + (english_ ? "\nIt can be opened when that session has ended."
-                                        : "\nEs kann geöffnet werden, wenn diese Sitzung beendet ist.");
+        return inUse(other) + TextPair{"\nEs kann geöffnet werden, wenn diese Sitzung beendet ist.",
+                                       "\nIt can be opened when that session has ended."}
+                                  .in(english_);
     };
     const auto stale = [this, &project](const LockFile::Holder& other) {
-        return english_ ? "Project " + project + " was opened by " + other.user + " on " + other.host + " since " +
-                              other.sinceText() + ", and that session ended without closing it. Its lock is taken over."
-                        : "Projekt " + project + " war seit " + other.sinceText() + " von " + other.user + " auf " +
-                              other.host +
-                              " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
-                              "übernommen.";
+        return TextPair{"Projekt " + project + " war seit " + other.sinceText() + " von " + other.user + " auf " +
+                            other.host +
+                            " geöffnet; diese Sitzung endete, ohne es zu schließen. Die Sperre wird "
+                            "übernommen.",
+                        "Project " + project + " was opened by " + other.user + " on " + other.host + " since " +
+                            other.sinceText() + ", and that session ended without closing it. Its lock is taken over."}
+            .in(english_);
     };
     project_ = take(lockPath, user, project, held, stale);
     return project_ != nullptr;
@@ -78,8 +82,9 @@ std::unique_ptr<LockFile> SessionLocks::borrow(const std::string& lockPath, cons
 std::string SessionLocks::refusal(const LockFile& lock, bool english)
 {
     if (!lock.previous())
-        return english ? "The lock file " + lock.path() + " cannot be made: " + lock.error() + "."
-                       : "Die Sperrdatei " + lock.path() + " kann nicht angelegt werden: " + lock.error() + ".";
+        return TextPair{"Die Sperrdatei " + lock.path() + " kann nicht angelegt werden: " + lock.error() + ".",
+                        "The lock file " + lock.path() + " cannot be made: " + lock.error() + "."}
+            .in(english);
     return inUse(*lock.previous(), english);
 }
 
@@ -90,8 +95,9 @@ std::string SessionLocks::inUse(const LockFile::Holder& holder) const
 
 std::string SessionLocks::inUse(const LockFile::Holder& holder, bool english)
 {
-    return english ? "Project " + holder.project + " is in use by " + holder.user + " on " + holder.host + " since " +
-                         holder.sinceText() + "."
-                   : "Projekt " + holder.project + " wird seit " + holder.sinceText() + " von " + holder.user +
-                         " auf " + holder.host + " bearbeitet.";
+    return TextPair{"Projekt " + holder.project + " wird seit " + holder.sinceText() + " von " + holder.user + " auf " +
+                        holder.host + " bearbeitet.",
+                    "Project " + holder.project + " is in use by " + holder.user + " on " + holder.host + " since " +
+                        holder.sinceText() + "."}
+        .in(english);
 }

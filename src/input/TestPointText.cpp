@@ -1,5 +1,6 @@
 #include "TestPointText.h"
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 
 #include <algorithm>
 #include <charconv>
@@ -90,8 +91,9 @@ std::string Parsed::problem(int language) const
     if (badLine == 0)
         return {};
     const std::string line = std::to_string(badLine);
-    return language == Locale::English ? "Line " + line + ": \"" + badCell + "\" is not a number."
-                                       : "Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.";
+    return TextPair{"Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.",
+                    "Line " + line + ": \"" + badCell + "\" is not a number."}
+        .in(language == Locale::English);
 }
 
 std::size_t Parsed::columns() const

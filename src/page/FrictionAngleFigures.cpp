@@ -57,7 +57,7 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
             if (s.hasLanguage())
-                g->TEXT(1, 1, s.text("Kontaktscherwinkel", "Angle of contact shearing resistance"), 2, 0, 0, 0);
+                g->TEXT(1, 1, s.text({"Kontaktscherwinkel", "Angle of contact shearing resistance"}), 2, 0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
         },
         [&] { normalizeGrid(); },

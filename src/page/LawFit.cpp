@@ -1,5 +1,6 @@
 #include "LawFit.h"
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,19 +10,15 @@ namespace LawFit {
 
 std::string Problem::text(int language) const
 {
-    const bool english = language == Locale::English;
     const std::string number = std::to_string(point);
-    switch (kind) {
-    case NotPositive:
-        return english ? "Test result " + number + ": σ' and τ must be greater than 0."
-                       : "Versuchswert " + number + ": σ' und τ müssen größer als 0 sein.";
-    case ReferenceStress:
-        return english ? "The reference stress σb must be greater than 0."
-                       : "Die Bezugsspannung σb muss größer als 0 sein.";
-    case TooFew: break;
-    }
-    return english ? "The fit needs at least two test results with different normal stresses σ'."
-                   : "Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.";
+    TextPair message{"Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.",
+                     "The fit needs at least two test results with different normal stresses σ'."};
+    if (kind == NotPositive)
+        message = {"Versuchswert " + number + ": σ' und τ müssen größer als 0 sein.",
+                   "Test result " + number + ": σ' and τ must be greater than 0."};
+    else if (kind == ReferenceStress)
+        message = {"Die Bezugsspannung σb muss größer als 0 sein.", "The reference stress σb must be greater than 0."};
+    return message.in(language == Locale::English);
 }
 
 double angle(double sigma, double tau)

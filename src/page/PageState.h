@@ -4,6 +4,7 @@
 #include "graphics/clsGRAFIK.h"
 #include "page/LawFit.h"
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 
 #include <array>
@@ -66,11 +67,8 @@ struct PageState {
     float XMIN13 = 0, XMAX13 = 0, YMIN13 = 0, YMAX13 = 0;
 
     bool hasLanguage() const { return SPR == Locale::English || SPR == Locale::German; }
-    // The language-dependent text: German for 3, English for 1, nothing for other codes.
-    std::string text(const char* german, const char* english) const
-    {
-        return SPR == Locale::German ? german : (SPR == Locale::English ? english : "");
-    }
+    // The text in the page's language; nothing for a code the program does not speak.
+    std::string text(const TextPair& pair) const { return hasLanguage() ? pair.in(SPR == Locale::English) : ""; }
 
     // Drawing objects by figure number 11 … 16.
     std::array<std::unique_ptr<clsGRAFIK>, 6> figures;

@@ -3,6 +3,7 @@
 #include "page/Seite1.h"
 #include "platform/Locale.h"
 #include "platform/Session.h"
+#include "platform/TextPair.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,21 +59,21 @@ void ParameterTables::draw(Surface& target, const Layout& layout, const clsTABEL
         drawFitLines(table, layout.fitLines == Layout::FitLines::Wide);
     table.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
     if (layout.title)
-        table.TITEL(s.text("Scherparameter", "Shear parameter"));
+        table.TITEL(s.text({"Scherparameter", "Shear parameter"}));
 }
 
 std::vector<Variant> ParameterTables::lawNames(bool wide) const
 {
     const PageState& s = page_.state();
     if (wide)
-        return {s.text("Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"),
-                s.text("Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"),
-                s.text("Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"),
-                s.text("Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r")};
-    return {s.text("K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"),
-            s.text("K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"),
-            s.text("Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"),
-            s.text("Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r")};
+        return {s.text({"Kontaktscherfestigkeit {g,1}t{t,1}f", "Contact shear strength {g,1}t{t,1}f"}),
+                s.text({"Kontaktrestfestigkeit {g,1}t{t,1}r", "Contact residual shear strength {g,1}t{t,1}r"}),
+                s.text({"Scherfestigkeit {g,1}t{t,1}f des Bodens", "Soil shear strength {g,1}t{t,1}f"}),
+                s.text({"Restfestigkeit {g,1}t{t,1}r des Bodens", "Soil residual shear strength {g,1}t{t,1}r"})};
+    return {s.text({"K. scherf. {g,1}t{t,1}f", "C. shear st. {g,1}t{t,1}f"}),
+            s.text({"K. restf. {g,1}t{t,1}r", "C. r. shear st. {g,1}t{t,1}r"}),
+            s.text({"Scherf. {g,1}t{t,1}f", "Shear st. {g,1}t{t,1}f"}),
+            s.text({"Restf. {g,1}t{t,1}r", "R. shear st. {g,1}t{t,1}r"})};
 }
 
 void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
@@ -99,8 +100,9 @@ void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
             line = 0;
         }
         table.FUSSNOTE(names[law].text() + ": " +
-                           (s.SPR == Locale::German ? "Anpassung an " + n + " Versuchswerte, R² = " + value
-                                                    : "Fitted to " + n + " test results, R² = " + value),
+                           TextPair{"Anpassung an " + n + " Versuchswerte, R² = " + value,
+                                    "Fitted to " + n + " test results, R² = " + value}
+                               .in(s.SPR != Locale::German),
                        line++);
     }
     table.EXDL = left;
@@ -109,7 +111,7 @@ void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
 clsTABELLE::Cells ParameterTables::mohrHeader() const
 {
     const PageState& s = page_.state();
-    return {Column{s.text("Mohrsche Bruchbedingung", "Mohr failure criterion"), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
+    return {Column{s.text({"Mohrsche Bruchbedingung", "Mohr failure criterion"}), "{g,1}j{t,1}1, {g,1}j{t,2}r1", "[°]"},
             Column{"", "a, a{t,1}r", "[°]"}, Column{"", "c, c{t,1}r", "[°]"}};
 }
 
@@ -123,7 +125,7 @@ clsTABELLE::Cells ParameterTables::mohrValues() const
 clsTABELLE::Cells ParameterTables::coulombHeader() const
 {
     const PageState& s = page_.state();
-    return {Column{s.text("Coulombsche Bruchbedingung", "Coulomb failure criterion"), "a, a{t,1}r", "[kN/m²]"},
+    return {Column{s.text({"Coulombsche Bruchbedingung", "Coulomb failure criterion"}), "a, a{t,1}r", "[kN/m²]"},
             Column{"", "{g,1}d, {g,1}d{t,1}r", "[°]"}};
 }
 

@@ -59,7 +59,7 @@ void ReductionFigures::curve(clsGRAFIK& g, const std::vector<float>& f)
         // Without soil values the figure keeps its frame and says why it has no curve.
         g.LINIENEINSTELLUNGEN(0, 0, 0);
         if (s.hasLanguage())
-            g.TEXT(13, 8, s.text("keine Bodenwerte", "no soil values"), 2, 0, 0, 0);
+            g.TEXT(13, 8, s.text({"keine Bodenwerte", "no soil values"}), 2, 0, 0, 0);
         return;
     }
     // Where the soil has no strength there is no factor: the curve has a gap there.
@@ -87,7 +87,7 @@ void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
             if (s.hasLanguage())
-                g->TEXT(1, 1, s.text("Abminderungsfaktor", "Reduction factor"), 2, 0, 0, 0);
+                g->TEXT(1, 1, s.text({"Abminderungsfaktor", "Reduction factor"}), 2, 0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
         },
         [&] { g->SKALEN(-1); },

@@ -15,6 +15,7 @@
 #include "platform/MeasuringSurface.h"
 #include "platform/MessageService.h"
 #include "platform/Session.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 
 #include <QPainter>
@@ -188,8 +189,9 @@ bool Seite1::readRecord(std::optional<int32_t> record)
     s.ID = 0;
     e1.DTVL("ID", s.ID);
     if (s.ID == 0) {
-        const bool german = Locale::current().SPRACHE == Locale::German;
-        session_.messages().show({"KVX", german ? "Es ist kein Datensatz ausgewählt." : "No record is selected.",
+        const bool english = Locale::current().SPRACHE != Locale::German;
+        session_.messages().show({"KVX",
+                                  TextPair{"Es ist kein Datensatz ausgewählt.", "No record is selected."}.in(english),
                                   MessageService::Buttons::Ok, MessageService::Icon::Warning});
         return false;
     }
@@ -222,10 +224,11 @@ bool Seite1::readRecord(std::optional<int32_t> record)
 
 void Seite1::refuse(const std::string& problems)
 {
-    const bool german = Locale::current().SPRACHE == Locale::German;
+    const bool english = Locale::current().SPRACHE != Locale::German;
     session_.messages().show({"KVX",
-                              (german ? "Der Datensatz " + state_.KEN + " kann nicht ausgewertet werden:"
-                                      : "The record " + state_.KEN + " cannot be evaluated:") +
+                              TextPair{"Der Datensatz " + state_.KEN + " kann nicht ausgewertet werden:",
+                                       "The record " + state_.KEN + " cannot be evaluated:"}
+                                      .in(english) +
                                   problems,
                               MessageService::Buttons::Ok, MessageService::Icon::Warning});
 }
@@ -235,12 +238,12 @@ bool Seite1::drawable()
     // A record that cannot be drawn (it came by import or from a file edited by hand):
     // say which inputs are wrong before anything is drawn.
     const PageState& s = state_;
-    const bool german = Locale::current().SPRACHE == Locale::German;
+    const bool english = Locale::current().SPRACHE != Locale::German;
     const auto number = [](float value) { return vb::singleText(value); };
     std::string problems;
     for (const std::string& problem : RecordRules::problems(
              {s.KEN, s.SIB, s.A, s.C, s.AR, s.CR, s.AB, s.CB, s.ARB, s.CRB, s.SIA, s.SIMAX, s.SI1, s.SI2, s.N},
-             !german))
+             english))
         problems += "\n" + problem;
     if (!problems.empty()) {
         refuse(problems);
@@ -249,10 +252,11 @@ bool Seite1::drawable()
     state_.coulomb = s.SI1 != s.SI2;
     if (!state_.coulomb)
         session_.messages().show({"KVX",
-                                  german ? "σ1 und σ2 sind gleich (" + number(s.SI1) +
-                                               " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen."
-                                         : "σ1 and σ2 are equal (" + number(s.SI1) +
-                                               " kN/m²): the Coulomb lines and their table values are left out.",
+                                  TextPair{"σ1 und σ2 sind gleich (" + number(s.SI1) +
+                                               " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen.",
+                                           "σ1 and σ2 are equal (" + number(s.SI1) +
+                                               " kN/m²): the Coulomb lines and their table values are left out."}
+                                      .in(english),
                                   MessageService::Buttons::Ok, MessageService::Icon::Information});
     return true;
 }
@@ -267,7 +271,8 @@ void Seite1::SEITENKOPF(int16_t OBJ)
         clsKOPFFUSS head(session_.messages());
         head.AUSGABEOBJEKT(surface, surface);
         head.BEARBEITER = session_.BEARBEITER();
-        head.COPYRIGHT = state_.SPR == Locale::English ? VersionRecord::copyrightEnglish : VersionRecord::copyright;
+        head.COPYRIGHT =
+            TextPair{VersionRecord::copyright, VersionRecord::copyrightEnglish}.in(state_.SPR == Locale::English);
         head.EBOKFS = state_.numbering ? -1 : 0;
         head.KENNZEICHNUNG(Variant(state_.KEN));
         const VbDate now = clock_.now();
@@ -280,7 +285,7 @@ void Seite1::SEITENKOPF(int16_t OBJ)
         }
         head.SEITE = state_.pageNumber;
         head.SEITENANZAHL = state_.pageCount;
-        head.UEBERSCHRIFT = state_.text(VersionRecord::product, VersionRecord::product);
+        head.UEBERSCHRIFT = state_.text({VersionRecord::product, VersionRecord::product});
         head.PROJEKT = session_.PROJEKT();
         head.PROGRAMMIERER = VersionRecord::programmer;
         head.SPRACHE = state_.SPR;

@@ -5,6 +5,7 @@
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
 #include "page/ShearLaw.h"
+#include "platform/TextPair.h"
 
 #include <cmath>
 
@@ -12,13 +13,13 @@ using FigureLines::markers;
 using FigureLines::red;
 using FigureLines::segment;
 
-void ShearFigures::captions(int16_t figure, const char* german, const char* english)
+void ShearFigures::captions(int16_t figure, const TextPair& title)
 {
     PageState& s = page_.state();
     clsGRAFIK& g = s.figure(figure);
     g.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
-    if (!s.text(german, english).empty())
-        g.TEXT(13, 8, s.text(german, english), 2, 0, 0, 0);
+    if (!s.text(title).empty())
+        g.TEXT(13, 8, s.text(title), 2, 0, 0, 0);
     g.TEXT(13, 12, "{g,1}s{t,1}b = " + vb::singleText(s.SIB) + " kN/m²", 2, 0, 0, 0);
 }
 
@@ -76,9 +77,9 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             g->SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
             if (s.hasLanguage())
-                g->TEXT(1, 1, s.text("Mohrsche und Coulombsche Bruchbedingung", "Mohr and Coulomb failure criterion"),
+                g->TEXT(1, 1, s.text({"Mohrsche und Coulombsche Bruchbedingung", "Mohr and Coulomb failure criterion"}),
                         2, 0, 0, 0);
-            captions(11, "Kontaktscherfestigkeit", "Contact shear strength");
+            captions(11, {"Kontaktscherfestigkeit", "Contact shear strength"});
         },
         [&] {
             s.grid = ShearLaw::grid(s.SIA, s.SIMAX, s.N);
@@ -163,7 +164,7 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
         },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, 0);
-            captions(12, "Kontaktrestfestigkeit", "Residual contact shear strength");
+            captions(12, {"Kontaktrestfestigkeit", "Residual contact shear strength"});
         },
         [&] {
             s.phir.resize(s.N + 1);

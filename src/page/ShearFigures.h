@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Seite1;
+struct TextPair;
 
 // Figures 11 and 12: the peak and residual contact shear strength over the normal
 // stress, each with its Mohr curve, the Coulomb line through σ1 and σ2 and red markers
@@ -14,6 +15,6 @@ public:
     void BILD12(int16_t OBJ, float XDL, float YDO);
 
 private:
-    void captions(int16_t figure, const char* german, const char* english);
+    void captions(int16_t figure, const TextPair& title);
     Seite1& page_;
 };

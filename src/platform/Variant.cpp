@@ -1,6 +1,7 @@
 #include "Variant.h"
 
 #include "Locale.h"
+#include "TextPair.h"
 #include "VbError.h"
 
 #include <QDate>
@@ -190,9 +191,8 @@ std::string doubleText(double value)
 
 std::string booleanText(bool value)
 {
-    if (Locale::current().SPRACHE == Locale::German)
-        return value ? "Wahr" : "Falsch";
-    return value ? "True" : "False";
+    const TextPair text = value ? TextPair{"Wahr", "True"} : TextPair{"Falsch", "False"};
+    return text.in(Locale::current().SPRACHE != Locale::German);
 }
 
 std::string dateText(VbDate value)

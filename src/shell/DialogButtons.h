@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextPair.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,7 +15,7 @@ inline QHBoxLayout* dialogButtons(QDialog* dialog, bool english, const std::func
 {
     auto* okButton = new QPushButton(QStringLiteral("OK"), dialog);
     okButton->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancelButton = new QPushButton(english ? QStringLiteral("Cancel") : QStringLiteral("Abbrechen"), dialog);
+    auto* cancelButton = new QPushButton(TextPair{"Abbrechen", "Cancel"}.inQt(english), dialog);
     cancelButton->setObjectName(QStringLiteral("cmdABBRECHEN"));
     QObject::connect(okButton, &QPushButton::clicked, dialog, ok);
     if (cancel)

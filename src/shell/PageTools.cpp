@@ -5,6 +5,7 @@
 #include "platform/FileName.h"
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
 #include "shell/PrintService.h"
@@ -145,7 +146,8 @@ void PageTools::word()
         throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
     const bool english = window_.session().SPRACHE() == Locale::English;
     window_.session().messages().show(
-        {"Word", english ? "The page was written to " + path + "." : "Die Seite wurde in " + path + " geschrieben.",
+        {"Word",
+         TextPair{"Die Seite wurde in " + path + " geschrieben.", "The page was written to " + path + "."}.in(english),
          MessageService::Buttons::Ok, MessageService::Icon::Information});
     if (open_)
         open_(path);
@@ -161,8 +163,9 @@ std::optional<fs::path> PageTools::target(const fs::path& folder, const std::str
     const bool english = window_.session().SPRACHE() == Locale::English;
     const MessageService::Answer answer = window_.session().messages().show(
         {title,
-         english ? "The file " + file.string() + " exists already. Do you want to replace it?"
-                 : "Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",
+         TextPair{"Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",
+                  "The file " + file.string() + " exists already. Do you want to replace it?"}
+             .in(english),
          MessageService::Buttons::YesNo, MessageService::Icon::Question});
     return answer == MessageService::Answer::Yes ? std::optional<fs::path>(file) : std::nullopt;
 }

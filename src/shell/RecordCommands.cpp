@@ -8,6 +8,7 @@
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
 #include "shell/StatusPanel.h"
@@ -106,9 +107,9 @@ void RecordCommands::mnuOEFFNEN()
         rows.close();
         const MessageService::Answer answer = window_.session().messages().show(
             {title,
-             none ? (english() ? "There is no selected file!" : "Es gibt keinen aktuellen Datensatz!")
-                  : (english() ? "Only one file can be opened!"
-                               : "Es kann nur ein aktueller Datensatz geöffnet werden!"),
+             none ? TextPair{"Es gibt keinen aktuellen Datensatz!", "There is no selected file!"}.in(english())
+                  : TextPair{"Es kann nur ein aktueller Datensatz geöffnet werden!", "Only one file can be opened!"}.in(
+                        english()),
              MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
         if (answer == MessageService::Answer::Cancel)
             return;
@@ -151,7 +152,8 @@ void RecordCommands::mnuLOESCHEN()
         for (; !rows.isEOF(); rows.moveNext()) {
             const std::string ken = rows.field("KEN").text();
             const MessageService::Answer answer = window_.session().messages().show(
-                {title, english() ? "File " + ken + " will be deleted!" : "Datensatz " + ken + " wird gelöscht!",
+                {title,
+                 TextPair{"Datensatz " + ken + " wird gelöscht!", "File " + ken + " will be deleted!"}.in(english()),
                  MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
             if (answer == MessageService::Answer::Ok) {
                 const int32_t id = rows.field("ID").toLong();
@@ -173,9 +175,9 @@ void RecordCommands::saveInputForm()
     const std::map<std::string, std::string> texts = form_->texts();
     std::string problem = RecordRules::formProblem(texts, english());
     if (QString::fromStdString(ken).trimmed().isEmpty())
-        problem = english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!";
+        problem = TextPair{"Datensatzkennzeichnung fehlt!", "File name is missing!"}.in(english());
     else if (problem.empty() && Variant(texts.at("SI1")).toDouble() == Variant(texts.at("SI2")).toDouble())
-        problem = english() ? "σ1 and σ2 must differ." : "σ1 und σ2 müssen verschieden sein.";
+        problem = TextPair{"σ1 und σ2 müssen verschieden sein.", "σ1 and σ2 must differ."}.in(english());
     if (problem.empty())
         problem = form_->testResultsProblem();
     if (!problem.empty()) {
@@ -194,8 +196,9 @@ void RecordCommands::saveInputForm()
             if (!same.isEOF()) {
                 const MessageService::Answer answer =
                     messages.show({title,
-                                   english() ? "Do you want to overwrite the file" + ken + "?"
-                                             : "Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                                   TextPair{"Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                                            "Do you want to overwrite the file" + ken + "?"}
+                                       .in(english()),
                                    MessageService::Buttons::YesNo, MessageService::Icon::Question});
                 if (answer != MessageService::Answer::Yes)
                     throw Refused{};

@@ -4,6 +4,7 @@
 #include "page/LawFit.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
+#include "platform/TextPair.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,16 +41,13 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
     grid_->setHorizontalHeaderLabels({QStringLiteral("σ' [kN/m²]"), QStringLiteral("τf [kN/m²]"),
                                       QStringLiteral("τr [kN/m²]"), QStringLiteral("τB [kN/m²]"),
                                       QStringLiteral("τBr [kN/m²]")});
-    const QStringList tips =
-        english() ? QStringList{QStringLiteral("normal stress"), QStringLiteral("peak contact shear strength"),
-                                QStringLiteral("residual contact shear strength"),
-                                QStringLiteral("peak shear strength of the soil"),
-                                QStringLiteral("residual shear strength of the soil")}
-                  : QStringList{QStringLiteral("Normalspannung"), QStringLiteral("Kontaktscherfestigkeit"),
-                                QStringLiteral("Kontaktrestfestigkeit"), QStringLiteral("Scherfestigkeit des Bodens"),
-                                QStringLiteral("Restfestigkeit des Bodens")};
+    const TextPair tips[] = {{"Normalspannung", "normal stress"},
+                             {"Kontaktscherfestigkeit", "peak contact shear strength"},
+                             {"Kontaktrestfestigkeit", "residual contact shear strength"},
+                             {"Scherfestigkeit des Bodens", "peak shear strength of the soil"},
+                             {"Restfestigkeit des Bodens", "residual shear strength of the soil"}};
     for (int column = 0; column < columns; ++column)
-        grid_->horizontalHeaderItem(column)->setToolTip(tips[column]);
+        grid_->horizontalHeaderItem(column)->setToolTip(tips[column].inQt(english()));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Numbers stand right-aligned, also in the cells the user types into.
     auto* number = new QTableWidgetItem;
@@ -64,19 +62,17 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
         return push;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdEINFUEGEN", english() ? QStringLiteral("Paste") : QStringLiteral("Einfügen"),
+    buttons->addWidget(button("cmdEINFUEGEN", TextPair{"Einfügen", "Paste"}.inQt(english()),
                               [this] { paste(QApplication::clipboard()->text().toStdString()); }));
-    buttons->addWidget(
-        button("cmdCSV", english() ? QStringLiteral("Import CSV…") : QStringLiteral("CSV importieren…"), [this] {
-            const QString path = QFileDialog::getOpenFileName(
-                this, english() ? QStringLiteral("Test results") : QStringLiteral("Versuchswerte"), {},
-                QStringLiteral("CSV (*.csv *.txt);;* (*)"));
-            if (!path.isEmpty())
-                importCsv(path);
-        }));
+    buttons->addWidget(button("cmdCSV", TextPair{"CSV importieren…", "Import CSV…"}.inQt(english()), [this] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, TextPair{"Versuchswerte", "Test results"}.inQt(english()), {},
+                                         QStringLiteral("CSV (*.csv *.txt);;* (*)"));
+        if (!path.isEmpty())
+            importCsv(path);
+    }));
     buttons->addStretch();
-    buttons->addWidget(
-        button("cmdANPASSEN", english() ? QStringLiteral("Fit") : QStringLiteral("Anpassen"), [this] { fit(); }));
+    buttons->addWidget(button("cmdANPASSEN", TextPair{"Anpassen", "Fit"}.inQt(english()), [this] { fit(); }));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);
@@ -84,7 +80,7 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
 
 void TestResultsTab::warn(const std::string& text) const
 {
-    messages_.show({english() ? "Test results" : "Versuchswerte", text, MessageService::Buttons::Ok,
+    messages_.show({TextPair{"Versuchswerte", "Test results"}.in(english()), text, MessageService::Buttons::Ok,
                     MessageService::Icon::Warning});
 }
 
@@ -113,14 +109,16 @@ std::vector<ShearTestPoint> TestResultsTab::points(std::string& problem) const
             values[column] = TestPointText::number(text);
             any = any || !text.empty();
             if (!text.empty() && (!values[column] || *values[column] <= 0))
-                problem = english() ? "Row " + std::to_string(row + 1) + ": \"" + text + "\" is no value above 0."
-                                    : "Zeile " + std::to_string(row + 1) + ": \"" + text + "\" ist kein Wert über 0.";
+                problem = TextPair{"Zeile " + std::to_string(row + 1) + ": \"" + text + "\" ist kein Wert über 0.",
+                                   "Row " + std::to_string(row + 1) + ": \"" + text + "\" is no value above 0."}
+                              .in(english());
         }
         if (!any || !problem.empty())
             continue;
         if (!values[0]) {
-            problem = english() ? "Row " + std::to_string(row + 1) + ": the normal stress σ' is missing."
-                                : "Zeile " + std::to_string(row + 1) + ": die Normalspannung σ' fehlt.";
+            problem = TextPair{"Zeile " + std::to_string(row + 1) + ": die Normalspannung σ' fehlt.",
+                               "Row " + std::to_string(row + 1) + ": the normal stress σ' is missing."}
+                          .in(english());
             continue;
         }
         points.push_back({*values[0], {values[1], values[2], values[3], values[4]}});
@@ -147,11 +145,12 @@ bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn
         TestPointText::parse(text, replace ? TestPointText::Source::File : TestPointText::Source::Spreadsheet);
     std::string problem = table.problem(language_);
     if (problem.empty() && table.rows.empty())
-        problem = english() ? "The text holds no test results." : "Der Text enthält keine Versuchswerte.";
+        problem = TextPair{"Der Text enthält keine Versuchswerte.", "The text holds no test results."}.in(english());
     else if (problem.empty() &&
              (firstRow + table.rows.size() > TestPoints::maximum || firstColumn + table.columns() > columns))
-        problem = english() ? "At most 20 test results with σ' and four strengths fit into the table."
-                            : "In die Tabelle passen höchstens 20 Versuchswerte mit σ' und vier Festigkeiten.";
+        problem = TextPair{"In die Tabelle passen höchstens 20 Versuchswerte mit σ' und vier Festigkeiten.",
+                           "At most 20 test results with σ' and four strengths fit into the table."}
+                      .in(english());
     if (!problem.empty()) {
         warn(problem);
         return false;
@@ -177,7 +176,7 @@ bool TestResultsTab::importCsv(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn((english() ? "Cannot read " : "Die Datei kann nicht gelesen werden: ") + path.toStdString());
+        warn(TextPair{"Die Datei kann nicht gelesen werden: ", "Cannot read "}.in(english()) + path.toStdString());
         return false;
     }
     // The file's tests replace the grid's, unless the file is refused.
@@ -189,8 +188,10 @@ void TestResultsTab::fit()
     std::string problem;
     const std::vector<ShearTestPoint> tests = points(problem);
     const std::optional<double> sigmaB = TestPointText::number(field_(QStringLiteral("txtSIB"))->text().toStdString());
-    static const char* const lawNames[2][4] = {{"Kontakt", "Kontakt, Restfestigkeit", "Boden", "Boden, Restfestigkeit"},
-                                               {"Contact", "Contact, residual", "Soil", "Soil, residual"}};
+    static const TextPair lawNames[4] = {{"Kontakt", "Contact"},
+                                         {"Kontakt, Restfestigkeit", "Contact, residual"},
+                                         {"Boden", "Soil"},
+                                         {"Boden, Restfestigkeit", "Soil, residual"}};
     std::optional<LawFit::Fit> fits[4];
     std::string report;
     for (int law = 0; law < 4 && problem.empty(); ++law) {
@@ -199,24 +200,27 @@ void TestResultsTab::fit()
             continue;
         const auto result = LawFit::fit(measured, sigmaB.value_or(0));
         if (const auto* why = std::get_if<LawFit::Problem>(&result)) {
-            problem = std::string(lawNames[english()][law]) + ": " + why->text(language_);
+            problem = lawNames[law].in(english()) + ": " + why->text(language_);
             break;
         }
         const LawFit::Fit& fit = std::get<LawFit::Fit>(result);
         fits[law] = fit;
-        report += std::string(lawNames[english()][law]) + ": a = " + vb::format(fit.a, "#0.00") +
+        report += lawNames[law].in(english()) + ": a = " + vb::format(fit.a, "#0.00") +
                   "°, c = " + vb::format(fit.c, "#0.00") + "°, R² = " + vb::format(fit.r2, "#0.000") +
-                  (english() ? ", largest deviation " : ", größte Abweichung ") + vb::format(fit.maxDev, "#0.00") +
-                  "° (" + std::to_string(fit.n) + (english() ? " test results)\n" : " Versuchswerte)\n");
+                  TextPair{", größte Abweichung ", ", largest deviation "}.in(english()) +
+                  vb::format(fit.maxDev, "#0.00") + "° (" + std::to_string(fit.n) +
+                  TextPair{" Versuchswerte)\n", " test results)\n"}.in(english());
     }
     if (problem.empty() && report.empty())
-        problem = english() ? "No test results have been entered." : "Es sind keine Versuchswerte eingegeben.";
+        problem =
+            TextPair{"Es sind keine Versuchswerte eingegeben.", "No test results have been entered."}.in(english());
     if (!problem.empty()) {
         warn(problem);
         return;
     }
-    report += english() ? "\nCopy the values into the input fields?" : "\nWerte in die Eingabefelder übernehmen?";
-    if (messages_.show({english() ? "Fit" : "Anpassen", report, MessageService::Buttons::YesNo,
+    report +=
+        TextPair{"\nWerte in die Eingabefelder übernehmen?", "\nCopy the values into the input fields?"}.in(english());
+    if (messages_.show({TextPair{"Anpassen", "Fit"}.in(english()), report, MessageService::Buttons::YesNo,
                         MessageService::Icon::Question}) != MessageService::Answer::Yes)
         return;
     for (int law = 0; law < 4; ++law) {

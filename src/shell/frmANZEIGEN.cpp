@@ -1,5 +1,6 @@
 #include "frmANZEIGEN.h"
 
+#include "platform/TextPair.h"
 #include "platform/Variant.h"
 
 #include <QFormLayout>
@@ -19,7 +20,7 @@ frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
 {
     const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmANZEIGEN"));
-    setWindowTitle(english ? QStringLiteral("Show") : QStringLiteral("Anzeigen"));
+    setWindowTitle(TextPair{"Anzeigen", "Show"}.inQt(english));
     // Pages in the order of their kinds, each kind in the order of the windows.
     for (const char* kind : {"mdiESEITE", "mdiSEITE", "mdiPSEITE", "mdiMSEITE"}) {
         for (QMdiSubWindow* window : area.subWindowList()) {
@@ -43,9 +44,8 @@ frmANZEIGEN::frmANZEIGEN(QMdiArea& area, int16_t language, QWidget* parent)
     auto* count = new QLabel(QString::number(pages_.size()), this);
     count->setObjectName(QStringLiteral("lblSEITEN1"));
     auto* form = new QFormLayout;
-    form->addRow(new QLabel(english ? QStringLiteral("Available Pages:") : QStringLiteral("Vorhandene Seiten:"), this),
-                 count);
-    auto* prompt = new QLabel(english ? QStringLiteral("Show Page Nr.: ") : QStringLiteral("Anzeigen: "), this);
+    form->addRow(new QLabel(TextPair{"Vorhandene Seiten:", "Available Pages:"}.inQt(english), this), count);
+    auto* prompt = new QLabel(TextPair{"Anzeigen: ", "Show Page Nr.: "}.inQt(english), this);
     prompt->setObjectName(QStringLiteral("lblSEITE"));
     form->addRow(prompt, page_);
     QHBoxLayout* buttons = dialogButtons(this, english, [this] { cmdOK(); });

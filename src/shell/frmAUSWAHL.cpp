@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 #include "shell/DialogButtons.h"
 #include "shell/WaitCursor.h"
 
@@ -23,15 +24,11 @@ frmAUSWAHL::frmAUSWAHL(Session& session, const QString& mode, int16_t language, 
 {
     setObjectName(QStringLiteral("frmAUSWAHL"));
     setProperty("HelpContextID", 13);
-    const QString german = mode == u"O"   ? QStringLiteral("Datei/Öffnen")
-                           : mode == u"L" ? QStringLiteral("Datei/Löschen")
-                           : mode == u"E" ? QStringLiteral("Datei/Export Inf.system")
-                                          : QStringLiteral("Datei/Auswahl");
-    const QString english = mode == u"O"   ? QStringLiteral("File/Open")
-                            : mode == u"L" ? QStringLiteral("File/Delete")
-                            : mode == u"E" ? QStringLiteral("File/Export Inf.system")
-                                           : QStringLiteral("File/Select");
-    setWindowTitle(english_ ? english : german);
+    const TextPair title = mode == u"O"   ? TextPair{"Datei/Öffnen", "File/Open"}
+                           : mode == u"L" ? TextPair{"Datei/Löschen", "File/Delete"}
+                           : mode == u"E" ? TextPair{"Datei/Export Inf.system", "File/Export Inf.system"}
+                                          : TextPair{"Datei/Auswahl", "File/Select"};
+    setWindowTitle(title.inQt(english_));
     list_->setObjectName(QStringLiteral("lstKEN"));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     comment_->setObjectName(QStringLiteral("lblKOMMENTAR"));
@@ -95,8 +92,9 @@ void frmAUSWAHL::itemClicked(int index)
         if (missing || state.field(0).toBoolean()) {
             const std::string ken = item->text().toStdString();
             session_.messages().show({windowTitle().toStdString(),
-                                      english_ ? "File " + ken + " has to be calculated first!"
-                                               : "Datensatz " + ken + " muß zuerst einzeln ausgewertet werden!",
+                                      TextPair{"Datensatz " + ken + " muß zuerst einzeln ausgewertet werden!",
+                                               "File " + ken + " has to be calculated first!"}
+                                          .in(english_),
                                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
             if (missing)
                 item->setSelected(false);

@@ -8,6 +8,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
+#include "platform/TextPair.h"
 #include "shell/WaitCursor.h"
 
 #include <QApplication>
@@ -34,10 +35,9 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     setProperty("HelpContextID", 14);
     setWindowTitle(QStringLiteral("Export/Import"));
     const QString project = QString::fromStdString(session.PROJEKT());
-    fraIMP_ = new QGroupBox(
-        (english_ ? QStringLiteral("Selected Projekt: ") : QStringLiteral("Aktuelles Projekt: ")) + project, this);
+    fraIMP_ = new QGroupBox(TextPair{"Aktuelles Projekt: ", "Selected Projekt: "}.inQt(english_) + project, this);
     fraIMP_->setObjectName(QStringLiteral("fraIMP"));
-    fraEXP_ = new QGroupBox(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"), this);
+    fraEXP_ = new QGroupBox(TextPair{"Externes Projekt", "External Project"}.inQt(english_), this);
     fraEXP_->setObjectName(QStringLiteral("fraEXP"));
     const auto list = [this](const char* name, QWidget* parent) {
         auto* widget = new QListWidget(parent);
@@ -83,7 +83,7 @@ frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
     };
     QPushButton* exportButton = button("cmdEXP", QStringLiteral("Export >>"));
     QPushButton* importButton = button("cmdIMP", QStringLiteral("<< Import"));
-    QPushButton* close = button("cmdSCHLIESSEN", english_ ? QStringLiteral("Quit") : QStringLiteral("Schließen"));
+    QPushButton* close = button("cmdSCHLIESSEN", TextPair{"Schließen", "Quit"}.inQt(english_));
     connect(exportButton, &QPushButton::clicked, this, &frmEXPIMP::cmdEXP);
     connect(importButton, &QPushButton::clicked, this, &frmEXPIMP::cmdIMP);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -124,7 +124,7 @@ void frmEXPIMP::folderChanged(const QString& folder)
     // Nothing chosen until a project database opens: no copy can go to an earlier one.
     external_->clear();
     closeExternal();
-    fraEXP_->setTitle(english_ ? QStringLiteral("External Project") : QStringLiteral("Externes Projekt"));
+    fraEXP_->setTitle(TextPair{"Externes Projekt", "External Project"}.inQt(english_));
     const std::string candidate = (fs::path(folder.toStdString()) / "KVX.mdb").string();
     std::error_code ignored;
     // The own working copy and project and the program's template are never another
@@ -154,7 +154,7 @@ void frmEXPIMP::folderChanged(const QString& folder)
             },
             [&] { fill(externalProject_, external_); },
             [&] {
-                fraEXP_->setTitle((english_ ? QStringLiteral("Project ") : QStringLiteral("Projekt ")) +
+                fraEXP_->setTitle(TextPair{"Projekt ", "Project "}.inQt(english_) +
                                   QString::fromStdString(fs::path(folder.toStdString()).filename().string()));
             },
         });
@@ -186,8 +186,9 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
     }();
     const std::string project = to == session_.cnnX() ? session_.PROJEKT() : externalName_;
     session_.messages().show({"Export/Import",
-                              english_ ? std::to_string(copied) + " records copied to " + project + "."
-                                       : std::to_string(copied) + " Datensätze nach " + project + " kopiert.",
+                              TextPair{std::to_string(copied) + " Datensätze nach " + project + " kopiert.",
+                                       std::to_string(copied) + " records copied to " + project + "."}
+                                  .in(english_),
                               MessageService::Buttons::Ok, MessageService::Icon::Information});
 }
 

@@ -1,6 +1,7 @@
 #include "frmINFO.h"
 
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 #include "shell/clsADRESSE.h"
 
 #include <QHBoxLayout>
@@ -12,26 +13,25 @@ frmINFO::frmINFO(int16_t language, QWidget* parent) : QDialog(parent)
 {
     const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmINFO"));
-    setWindowTitle((english ? QStringLiteral("Info of ") : QStringLiteral("Info zu ")) + QStringLiteral("KVX"));
+    setWindowTitle(TextPair{"Info zu ", "Info of "}.inQt(english) + QStringLiteral("KVX"));
     const clsADRESSE a;
     const auto text = [](const std::string& value) { return QString::fromStdString(value); };
     const QStringList issuer{text(a.FIRMA1()),
                              text(a.FIRMA2()),
                              text(a.STR()) + QStringLiteral(", ") + text(a.PLZ()),
-                             (english ? QStringLiteral("Head of Found.: ") : QStringLiteral("Vorsitzender: ")) +
-                                 text(a.VORSITZ()),
-                             (english ? QStringLiteral("Phone: ") : QStringLiteral("Telefon: ")) + text(a.TEL()),
+                             TextPair{"Vorsitzender: ", "Head of Found.: "}.inQt(english) + text(a.VORSITZ()),
+                             TextPair{"Telefon: ", "Phone: "}.inQt(english) + text(a.TEL()),
                              QStringLiteral("Fax: ") + text(a.FAX()),
                              QStringLiteral("E-Mail: ") + text(a.EMAIL()),
                              QStringLiteral("Internet: ") + text(a.URL())};
-    const QStringList program{
-        QStringLiteral("Kalmora"),
-        QStringLiteral("Tarvelo"),
-        english ? QStringLiteral("Contact shear strength between soil and construction material")
-                : QStringLiteral("Kontaktscherfestigkeit zwischen Boden und Bauteil"),
-        QStringLiteral("(KVX)"),
-        QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
-        english ? QStringLiteral("Built with Qt and SQLite") : QStringLiteral("Erstellt mit Qt und SQLite")};
+    const QStringList program{QStringLiteral("Kalmora"),
+                              QStringLiteral("Tarvelo"),
+                              TextPair{"Kontaktscherfestigkeit zwischen Boden und Bauteil",
+                                       "Contact shear strength between soil and construction material"}
+                                  .inQt(english),
+                              QStringLiteral("(KVX)"),
+                              QStringLiteral("Version ") + TextPair{"Februar 2002", "February 2002"}.inQt(english),
+                              TextPair{"Erstellt mit Qt und SQLite", "Built with Qt and SQLite"}.inQt(english)};
     auto* blocks = new QHBoxLayout;
     for (const auto& [name, lines] :
          {std::pair{QStringLiteral("lblGEO"), issuer}, {QStringLiteral("lblINFO"), program}}) {
@@ -44,7 +44,7 @@ frmINFO::frmINFO(int16_t language, QWidget* parent) : QDialog(parent)
         column->addStretch();
         blocks->addLayout(column);
     }
-    auto* close = new QPushButton(english ? QStringLiteral("Done") : QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(TextPair{"Schließen", "Done"}.inQt(english), this);
     close->setObjectName(QStringLiteral("cmdSCHLIESSEN"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 #include "shell/DialogButtons.h"
 
 namespace {
@@ -30,9 +31,9 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
 {
     const bool english = language == Locale::English;
     setObjectName(QStringLiteral("frmKONTEXT"));
-    setWindowTitle(english ? QStringLiteral("context menue of page") : QStringLiteral("Kontextmenü Seite"));
-    colourTitles_[0] = english ? QStringLiteral("color of page") : QStringLiteral("Seitenfarbe");
-    colourTitles_[1] = english ? QStringLiteral("color of pictureboxes") : QStringLiteral("Pictureboxfarben");
+    setWindowTitle(TextPair{"Kontextmenü Seite", "context menue of page"}.inQt(english));
+    colourTitles_[0] = TextPair{"Seitenfarbe", "color of page"}.inQt(english);
+    colourTitles_[1] = TextPair{"Pictureboxfarben", "color of pictureboxes"}.inQt(english);
     if (!choose_) {
         choose_ = [this](uint32_t current, const QString& title) {
             const QColor chosen = QColorDialog::getColor(qtColour(current), this, title);
@@ -40,7 +41,7 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
         };
     }
 
-    auto* frame = new QGroupBox(english ? QStringLiteral("page layout") : QStringLiteral("Seitenlayout"), this);
+    auto* frame = new QGroupBox(TextPair{"Seitenlayout", "page layout"}.inQt(english), this);
     frame->setObjectName(QStringLiteral("fraSKALEN"));
     auto* frameLayout = new QVBoxLayout(frame);
     for (int i = 0; i < 2; ++i) {
@@ -49,11 +50,9 @@ frmKONTEXT::frmKONTEXT(int16_t language, bool header, bool numbering, uint32_t p
         connect(button, &QPushButton::clicked, this, [this, i] { cmdFARBEN(i); });
         frameLayout->addWidget(button);
     }
-    header_ = new QCheckBox(
-        english ? QStringLiteral("draw head and foot line ") : QStringLiteral("Kopf / Fußzeile darstellen"), this);
+    header_ = new QCheckBox(TextPair{"Kopf / Fußzeile darstellen", "draw head and foot line "}.inQt(english), this);
     header_->setObjectName(QStringLiteral("chkBOKF"));
-    numbering_ = new QCheckBox(
-        english ? QStringLiteral("draw page numbering ") : QStringLiteral("Seitennummerierung darstellen"), this);
+    numbering_ = new QCheckBox(TextPair{"Seitennummerierung darstellen", "draw page numbering "}.inQt(english), this);
     numbering_->setObjectName(QStringLiteral("chkBOKFS"));
     header_->setChecked(header);
     numbering_->setChecked(numbering);

@@ -7,6 +7,7 @@
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/AccessKeys.h"
 #include "shell/CloseThroughCommand.h"
@@ -47,50 +48,49 @@
 
 namespace {
 
-// The menu tree: name, parent menu, German and English caption, help context, enabled.
+// The menu tree: name, parent menu, caption, help context, enabled.
 struct MenuItem {
     const char* name;
     const char* parent;
-    const char* german;
-    const char* english;
+    TextPair caption;
     int help;
     bool enabled;
 };
 
 const MenuItem menuItems[] = {
-    {"mnuDATEI", "", "&Datei", "&File", 0, true},
-    {"mnuNEU", "mnuDATEI", "&Neu", "&New", 11, true},
-    {"mnuOEFFNEN", "mnuDATEI", "&Öffnen", "&Open", 12, true},
-    {"mnuAUSWAHL", "mnuDATEI", "&Auswahl", "&Select", 13, true},
-    {"mnuTRENN0", "mnuDATEI", "-", "", 0, true},
-    {"mnuEXPIMP", "mnuDATEI", "&Export-Import", "", 14, true},
-    {"mnuEXPINF", "mnuDATEI", "Export-&Inf.system", "", 0, false},
-    {"mnuLOESCHEN", "mnuDATEI", "&Löschen", "&Delete", 16, true},
-    {"mnuSCHLIESSEN", "mnuDATEI", "&Schließen", "&Done", 17, true},
-    {"mnuTRENN1", "mnuDATEI", "-", "", 0, true},
-    {"mnuSPEICHERN", "mnuDATEI", "&Speichern", "&Save", 18, true},
-    {"mnuBEENDEN", "mnuDATEI", "&Beenden", "&Quit", 19, true},
-    {"mnuAUSWERTEN", "", "&Auswerten", "&Evaluate", 20, true},
-    {"mnuEINGABEGRAFIK", "mnuAUSWERTEN", "&Eingabegrafik", "&Graphics of Input Data", 21, false},
-    {"mnuBERECHNEN", "mnuAUSWERTEN", "&Berechnen", "&Calculate", 22, true},
-    {"mnuMBERECHNEN", "mnuAUSWERTEN", "&MBerechnen", "Calculate &Multiple", 23, false},
-    {"mnuFBERECHNEN", "mnuAUSWERTEN", "&FBerechnen", "Calculate &Next", 24, false},
-    {"mnuNEUBERECHNEN", "mnuAUSWERTEN", "&Neuberechnen", "Calculate &First", 25, true},
-    {"mnuEXTRAS", "", "E&xtras", "Tools", 30, true},
-    {"mnuVVORGABEN", "mnuEXTRAS", "&Vorgaben", "Preset Data", 30, false},
-    {"mnuVEVORGABEN", "mnuEXTRAS", "&Elektronikvorgaben", "Preset Electronic Data", 32, false},
-    {"mnuTRENN2", "mnuEXTRAS", "-", "", 0, true},
-    {"mnuWERKZEUGE", "mnuEXTRAS", "&Werkzeuge", "Grafic Tools", 33, false},
-    {"mnuTEXT", "mnuWERKZEUGE", "&Text", "Text", 30, true},
-    {"mnuPOLYGON", "mnuWERKZEUGE", "&Polygon", "Polygon", 30, true},
-    {"mnuKREIS", "mnuWERKZEUGE", "&Kreisbogen", "Circle", 30, true},
-    {"mnuKOMPRIMIEREN", "mnuEXTRAS", "&Komprimieren", "Compact Database", 34, true},
-    {"mnuFRAGEZEICHEN", "", "&?", "", 0, true},
-    {"mnuHILFE", "mnuFRAGEZEICHEN", "&Hilfe", "Help", 0, true},
-    {"mnuREADME", "mnuFRAGEZEICHEN", "&ReadMe", "", 42, true},
-    {"mnuHINWEISE", "mnuFRAGEZEICHEN", "Hin&weise", "", 43, true},
-    {"mnuTRENN4", "mnuFRAGEZEICHEN", "-", "", 0, true},
-    {"mnuINFO", "mnuFRAGEZEICHEN", "&Info", "", 44, true},
+    {"mnuDATEI", "", {"&Datei", "&File"}, 0, true},
+    {"mnuNEU", "mnuDATEI", {"&Neu", "&New"}, 11, true},
+    {"mnuOEFFNEN", "mnuDATEI", {"&Öffnen", "&Open"}, 12, true},
+    {"mnuAUSWAHL", "mnuDATEI", {"&Auswahl", "&Select"}, 13, true},
+    {"mnuTRENN0", "mnuDATEI", {"-", "-"}, 0, true},
+    {"mnuEXPIMP", "mnuDATEI", {"&Export-Import", "&Export-Import"}, 14, true},
+    {"mnuEXPINF", "mnuDATEI", {"Export-&Inf.system", "Export-&Inf.system"}, 0, false},
+    {"mnuLOESCHEN", "mnuDATEI", {"&Löschen", "&Delete"}, 16, true},
+    {"mnuSCHLIESSEN", "mnuDATEI", {"&Schließen", "&Done"}, 17, true},
+    {"mnuTRENN1", "mnuDATEI", {"-", "-"}, 0, true},
+    {"mnuSPEICHERN", "mnuDATEI", {"&Speichern", "&Save"}, 18, true},
+    {"mnuBEENDEN", "mnuDATEI", {"&Beenden", "&Quit"}, 19, true},
+    {"mnuAUSWERTEN", "", {"&Auswerten", "&Evaluate"}, 20, true},
+    {"mnuEINGABEGRAFIK", "mnuAUSWERTEN", {"&Eingabegrafik", "&Graphics of Input Data"}, 21, false},
+    {"mnuBERECHNEN", "mnuAUSWERTEN", {"&Berechnen", "&Calculate"}, 22, true},
+    {"mnuMBERECHNEN", "mnuAUSWERTEN", {"&MBerechnen", "Calculate &Multiple"}, 23, false},
+    {"mnuFBERECHNEN", "mnuAUSWERTEN", {"&FBerechnen", "Calculate &Next"}, 24, false},
+    {"mnuNEUBERECHNEN", "mnuAUSWERTEN", {"&Neuberechnen", "Calculate &First"}, 25, true},
+    {"mnuEXTRAS", "", {"E&xtras", "Tools"}, 30, true},
+    {"mnuVVORGABEN", "mnuEXTRAS", {"&Vorgaben", "Preset Data"}, 30, false},
+    {"mnuVEVORGABEN", "mnuEXTRAS", {"&Elektronikvorgaben", "Preset Electronic Data"}, 32, false},
+    {"mnuTRENN2", "mnuEXTRAS", {"-", "-"}, 0, true},
+    {"mnuWERKZEUGE", "mnuEXTRAS", {"&Werkzeuge", "Grafic Tools"}, 33, false},
+    {"mnuTEXT", "mnuWERKZEUGE", {"&Text", "Text"}, 30, true},
+    {"mnuPOLYGON", "mnuWERKZEUGE", {"&Polygon", "Polygon"}, 30, true},
+    {"mnuKREIS", "mnuWERKZEUGE", {"&Kreisbogen", "Circle"}, 30, true},
+    {"mnuKOMPRIMIEREN", "mnuEXTRAS", {"&Komprimieren", "Compact Database"}, 34, true},
+    {"mnuFRAGEZEICHEN", "", {"&?", "&?"}, 0, true},
+    {"mnuHILFE", "mnuFRAGEZEICHEN", {"&Hilfe", "Help"}, 0, true},
+    {"mnuREADME", "mnuFRAGEZEICHEN", {"&ReadMe", "&ReadMe"}, 42, true},
+    {"mnuHINWEISE", "mnuFRAGEZEICHEN", {"Hin&weise", "Hin&weise"}, 43, true},
+    {"mnuTRENN4", "mnuFRAGEZEICHEN", {"-", "-"}, 0, true},
+    {"mnuINFO", "mnuFRAGEZEICHEN", {"&Info", "&Info"}, 44, true},
 };
 
 bool isMenu(const MenuItem& item)
@@ -102,30 +102,28 @@ bool isMenu(const MenuItem& item)
     return false;
 }
 
-// Panels: German text, German tooltip, English text (empty: unchanged), English tooltip.
+// Panels: text and tooltip.
 struct PanelText {
-    const char* german;
-    const char* germanTip;
-    const char* english;
-    const char* englishTip;
+    TextPair text;
+    TextPair tip;
 };
 
 const PanelText panelTexts[15] = {
-    {"Projektspfad\\", "", "", ""},
-    {"Projekt", "", "", ""},
-    {"/", "", "", ""},
-    {"Programm", "", "", ""},
-    {"/", "", "", ""},
-    {"Datensatz", "", "", ""},
-    {"", "", "", ""},
-    {"OK", "Eingabedaten speichern", "", "Save input-data"},
-    {"Abbrechen", "Eingabedaten verwerfen", "Cancel", "Discard input-data"},
-    {"Anzeigen", "Ausgabeseite anzeigen", "Show", "Show another page"},
-    {"Drucken", "Ausgabeseite drucken", "Print", "Print loaded pages"},
-    {"Kopie", "Bildschirmkopie speichern", "Copy", "Save Screenshot"},
-    {"Word", "Ausgabeseite in ein Word-Dokument übertragen", "", "Send current page to word"},
-    {"AutoCAD", "Ausgabeseite in eine AutoCAD-Zeichnung übertragen", "", "Send current page to AutoCAD"},
-    {"Schließen", "Zurück zum Startbildschirm", "Close", "Back to the front window"},
+    {{"Projektspfad\\", "Projektspfad\\"}, {"", ""}},
+    {{"Projekt", "Projekt"}, {"", ""}},
+    {{"/", "/"}, {"", ""}},
+    {{"Programm", "Programm"}, {"", ""}},
+    {{"/", "/"}, {"", ""}},
+    {{"Datensatz", "Datensatz"}, {"", ""}},
+    {{"", ""}, {"", ""}},
+    {{"OK", "OK"}, {"Eingabedaten speichern", "Save input-data"}},
+    {{"Abbrechen", "Cancel"}, {"Eingabedaten verwerfen", "Discard input-data"}},
+    {{"Anzeigen", "Show"}, {"Ausgabeseite anzeigen", "Show another page"}},
+    {{"Drucken", "Print"}, {"Ausgabeseite drucken", "Print loaded pages"}},
+    {{"Kopie", "Copy"}, {"Bildschirmkopie speichern", "Save Screenshot"}},
+    {{"Word", "Word"}, {"Ausgabeseite in ein Word-Dokument übertragen", "Send current page to word"}},
+    {{"AutoCAD", "AutoCAD"}, {"Ausgabeseite in eine AutoCAD-Zeichnung übertragen", "Send current page to AutoCAD"}},
+    {{"Schließen", "Close"}, {"Zurück zum Startbildschirm", "Back to the front window"}},
 };
 
 }  // namespace
@@ -152,7 +150,6 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
     createActions();
     createMenus();
     createStatusBar();
-    applyLanguage();
     AccessKeys::assign(menuBar());
     DATENSATZANZEIGE();
     // The start screen fills the window behind every other child window.
@@ -185,8 +182,8 @@ void frmMAIN::createActions()
     for (const MenuItem& item : menuItems) {
         if (isMenu(item))
             continue;
-        const bool separator = QString::fromUtf8(item.german) == u"-";
-        auto* action = new QAction(separator ? QString() : QString::fromUtf8(item.german), this);
+        const bool separator = item.caption.german == "-";
+        auto* action = new QAction(separator ? QString() : item.caption.inQt(english()), this);
         action->setObjectName(QString::fromLatin1(item.name));
         action->setSeparator(separator);
         action->setEnabled(item.enabled);
@@ -217,8 +214,9 @@ void frmMAIN::createActions()
             // A document no viewer opens is said, with where it lies.
             ErrorTrap(session_.messages(), title, ErrorPrefix::window).attempt([&] {
                 if (!open_(path))
-                    throw VbError(VbError::DatabaseError, (english() ? "The document could not be opened: "
-                                                                     : "Das Dokument konnte nicht geöffnet werden: ") +
+                    throw VbError(VbError::DatabaseError, TextPair{"Das Dokument konnte nicht geöffnet werden: ",
+                                                                   "The document could not be opened: "}
+                                                                  .in(english()) +
                                                               path);
             });
         });
@@ -232,8 +230,8 @@ void frmMAIN::createMenus()
         if (!isMenu(item))
             continue;
         const QString parentName = QString::fromLatin1(item.parent);
-        QMenu* menu = parentName.isEmpty() ? menuBar()->addMenu(QString::fromUtf8(item.german))
-                                           : menus_.at(parentName)->addMenu(QString::fromUtf8(item.german));
+        const QString caption = item.caption.inQt(english());
+        QMenu* menu = parentName.isEmpty() ? menuBar()->addMenu(caption) : menus_.at(parentName)->addMenu(caption);
         menu->setObjectName(QString::fromLatin1(item.name));
         menu->menuAction()->setEnabled(item.enabled);
         menu->installEventFilter(this);
@@ -264,8 +262,8 @@ void frmMAIN::createStatusBar()
     for (int number = 1; number <= 15; ++number) {
         auto* panel = new StatusPanel(number, bar);
         panels_[number - 1] = panel;
-        panel->setText(QString::fromUtf8(panelTexts[number - 1].german));
-        panel->setToolTip(QString::fromUtf8(panelTexts[number - 1].germanTip));
+        panel->setText(panelTexts[number - 1].text.inQt(english()));
+        panel->setToolTip(panelTexts[number - 1].tip.inQt(english()));
         panel->setVisible(number < 8);
         bar->addWidget(panel, number == 7 ? 1 : 0);
         connect(panel, &StatusPanel::clicked, this, &frmMAIN::panelClick);
@@ -277,28 +275,6 @@ void frmMAIN::createStatusBar()
     panel(2)->setToolTip(QString::fromStdString(s.BEARBEITER()));
     panel(4)->setText(QStringLiteral("KVX"));
     panel(4)->setToolTip(QStringLiteral("Tarvelo"));
-}
-
-void frmMAIN::applyLanguage()
-{
-    if (session_.SPRACHE() != Locale::English)
-        return;
-    for (const MenuItem& item : menuItems) {
-        if (!*item.english)
-            continue;
-        const QString name = QString::fromLatin1(item.name);
-        const QString english = QString::fromUtf8(item.english);
-        if (isMenu(item))
-            menus_.at(name)->setTitle(english);
-        else
-            actions_.at(name)->setText(english);
-    }
-    for (int number = 8; number <= 15; ++number) {
-        const PanelText& text = panelTexts[number - 1];
-        if (*text.english)
-            panel(number)->setText(QString::fromUtf8(text.english));
-        panel(number)->setToolTip(QString::fromUtf8(text.englishTip));
-    }
 }
 
 QAction* frmMAIN::action(const QString& name) const
@@ -357,15 +333,15 @@ bool frmMAIN::mnuSPEICHERN()
             const double megabytes = session_.workingCopyBytes() / 1e6;
             const float rounded = static_cast<float>(std::nearbyint(megabytes * 10) / 10);
             if (rounded > 10) {
-                const bool english = session_.SPRACHE() == Locale::English;
                 const std::string size = vb::singleText(rounded);
                 const MessageService::Answer answer = session_.messages().show(
                     {title,
-                     english ? "Database reaches " + size + " MB! \nDo you want to compact the file?"
-                             : "Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
+                     TextPair{"Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
+                              "Database reaches " + size + " MB! \nDo you want to compact the file?"}
+                         .in(english()),
                      MessageService::Buttons::YesNo,
                      MessageService::Icon::Question,
-                     {session_.programFolder() + "/KVX.hlp", 34, english}});
+                     {session_.programFolder() + "/KVX.hlp", 34, english()}});
                 if (answer == MessageService::Answer::Yes)
                     mnuKOMPRIMIEREN();
             }
@@ -401,11 +377,11 @@ void frmMAIN::mnuBEENDEN()
 bool frmMAIN::queryUnload(bool byUser)
 {
     if (session_.GEAENDERT) {
-        const bool english = session_.SPRACHE() == Locale::English;
         const MessageService::Answer answer = session_.messages().show(
             {caption(QStringLiteral("mnuBEENDEN")).toStdString(),
-             english ? "Do you want to save changes to project " + session_.PROJEKT() + "?"
-                     : "Sollen die Änderungen in Projekt " + session_.PROJEKT() + " gespeichert werden?",
+             TextPair{"Sollen die Änderungen in Projekt " + session_.PROJEKT() + " gespeichert werden?",
+                      "Do you want to save changes to project " + session_.PROJEKT() + "?"}
+                 .in(english()),
              MessageService::Buttons::YesNoCancel, MessageService::Icon::Question});
         if (answer == MessageService::Answer::Cancel)
             return false;
@@ -557,12 +533,12 @@ void frmMAIN::mnuKOMPRIMIEREN()
     const WaitCursor wait;
     ErrorTrap(session_.messages(), title, ErrorPrefix::window).run({[&] {
         const SessionContext::Compaction sizes = session_.compact();
-        const bool english = session_.SPRACHE() == Locale::English;
         const std::string reduction = vb::singleText(sizes.reduction);
         const std::string after = vb::singleText(sizes.after) + (sizes.megabytes ? " MB" : " KB");
         session_.messages().show({title,
-                                  english ? "Database was compact about " + reduction + " % to " + after + "!"
-                                          : "Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
+                                  TextPair{"Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
+                                           "Database was compact about " + reduction + " % to " + after + "!"}
+                                      .in(english()),
                                   MessageService::Buttons::Ok, MessageService::Icon::Information});
     }});
 }

@@ -89,7 +89,6 @@ private:
     void showHelp(int context);
     void createMenus();
     void createStatusBar();
-    void applyLanguage();
     // The frame program's reason to close: the user's close box (true) or the program.
     bool queryUnload(bool byUser);
     void unload();

@@ -1,6 +1,7 @@
 #include "mdiAUTOSTART.h"
 
 #include "platform/Locale.h"
+#include "platform/TextPair.h"
 #include "shell/clsADRESSE.h"
 
 #include <QGroupBox>
@@ -58,11 +59,10 @@ mdiAUTOSTART::mdiAUTOSTART(int16_t language, QWidget* parent) : QWidget(parent)
     head->addWidget(label(QStringLiteral("lblKOPF0"), text(address.FIRMA1()), fraKOPF_));
     head->addWidget(label(QStringLiteral("lblKOPF1"), text(address.PLZ() + ", " + address.STR()), fraKOPF_));
     head->addWidget(label(QStringLiteral("lblKOPF2"),
-                          (english ? QStringLiteral("Head of Found.: ") : QStringLiteral("Vorsitzender: ")) +
-                              text(address.VORSITZ()),
+                          TextPair{"Vorsitzender: ", "Head of Found.: "}.inQt(english) + text(address.VORSITZ()),
                           fraKOPF_));
     head->addWidget(label(QStringLiteral("lblKOPF3"),
-                          (english ? QStringLiteral("Phone: ") : QStringLiteral("Telefon: ")) + text(address.TEL()) +
+                          TextPair{"Telefon: ", "Phone: "}.inQt(english) + text(address.TEL()) +
                               QStringLiteral(", E-Mail: ") + text(address.EMAIL()) + QStringLiteral(", Internet: ") +
                               text(address.URL()),
                           fraKOPF_));
@@ -72,14 +72,13 @@ mdiAUTOSTART::mdiAUTOSTART(int16_t language, QWidget* parent) : QWidget(parent)
     lblTITEL_ = label(QStringLiteral("lblTITEL"), QStringLiteral("Tarvelo"), this);
     lblTITEL_->setStyleSheet(QStringLiteral("font: bold 30pt;"));
     lblUNTERTITEL_ = label(QStringLiteral("lblUNTERTITEL"),
-                           english ? QStringLiteral("Contact shear strength between soil and construction material")
-                                   : QStringLiteral("Kontaktscherfestigkeit zwischen Boden und Bauteil"),
+                           TextPair{"Kontaktscherfestigkeit zwischen Boden und Bauteil",
+                                    "Contact shear strength between soil and construction material"}
+                               .inQt(english),
                            this);
     lblUNTERTITEL_->setStyleSheet(QStringLiteral("font: 14pt;"));
-    lblVERSION_ =
-        label(QStringLiteral("lblVERSION"),
-              QStringLiteral("Version ") + (english ? QStringLiteral("February 2002") : QStringLiteral("Februar 2002")),
-              this);
+    lblVERSION_ = label(QStringLiteral("lblVERSION"),
+                        QStringLiteral("Version ") + TextPair{"Februar 2002", "February 2002"}.inQt(english), this);
     imgDIA_ = label(QStringLiteral("imgDIA"), {}, this);
     imgDIA_->setPixmap(illustration());
     progress_ = new QProgressBar(this);

@@ -7,6 +7,7 @@
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Session.h"
+#include "platform/TextPair.h"
 #include "platform/Variant.h"
 #include "shell/QtControls.h"
 #include "shell/TestResultsTab.h"
@@ -47,9 +48,8 @@ mdiEINGABE::mdiEINGABE(Session& session, int16_t language, const std::string& de
     : QWidget(parent), session_(session), language_(language), decimalSeparator_(decimalSeparator), commands_(commands)
 {
     setObjectName(QStringLiteral("mdiEINGABE"));
-    setWindowTitle(english() ? QStringLiteral("Input") : QStringLiteral("Eingabe"));
+    setWindowTitle(TextPair{"Eingabe", "Input"}.inQt(english()));
     createControls();
-    applyLanguage();
     tabs_->setCurrentIndex(0);
     for (const char* value : {"20", "40", "60", "80", "100", "200", "400", "600", "800", "1000"})
         cboSIMAX_->addItem(QString::fromLatin1(value));
@@ -99,11 +99,11 @@ std::map<std::string, std::string> mdiEINGABE::texts() const
 
 void mdiEINGABE::createControls()
 {
-    const auto label = [this](const char* name, const QString& text, QWidget* parent) {
+    const auto say = [this](const TextPair& text) { return text.inQt(english()); };
+    const auto label = [](const char* name, const QString& text, QWidget* parent) {
         auto* caption = new QLabel(text, parent);
         caption->setObjectName(QString::fromLatin1(name));
         caption->setTextFormat(Qt::RichText);
-        labels_[caption->objectName()] = caption;
         return caption;
     };
     const auto rows = [this](QGridLayout* grid, int& row, std::initializer_list<std::pair<const char*, QString>> list,
@@ -117,8 +117,8 @@ void mdiEINGABE::createControls()
     fraKEN_ = new QGroupBox(this);
     fraKEN_->setObjectName(QStringLiteral("fraKEN"));
     auto* head = new QFormLayout(fraKEN_);
-    head->addRow(label("lblKEN", QStringLiteral("Datensatz"), fraKEN_), addField("txtKEN"));
-    head->addRow(label("lblKOM", QStringLiteral("Kommentar"), fraKEN_), addField("txtKOM"));
+    head->addRow(label("lblKEN", say({"Datensatz", "File"}), fraKEN_), addField("txtKEN"));
+    head->addRow(label("lblKOM", say({"Kommentar", "comment"}), fraKEN_), addField("txtKOM"));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab"));
@@ -134,7 +134,7 @@ void mdiEINGABE::createControls()
           {"txtAR", QStringLiteral("a<sub>r</sub> [°]")},
           {"txtCR", QStringLiteral("c<sub>r</sub> [°]")}},
          mohr);
-    fraBODEN_ = new QGroupBox(QStringLiteral("Boden"), mohr);
+    fraBODEN_ = new QGroupBox(say({"Boden", "Soil"}), mohr);
     fraBODEN_->setObjectName(QStringLiteral("fraBODEN"));
     auto* soil = new QGridLayout(fraBODEN_);
     int soilRow = 0;
@@ -152,56 +152,36 @@ void mdiEINGABE::createControls()
     cboSIMAX_->setObjectName(QStringLiteral("cboSIMAX"));
     cboSIMAX_->setEditable(true);
     mohrLayout->addWidget(cboSIMAX_, row, 1);
-    tabs_->addTab(mohr, QStringLiteral("Mohrsche Bruchbedingung"));
+    tabs_->addTab(mohr, say({"Mohrsche Bruchbedingung", "Mohr failure criterion"}));
 
     auto* coulomb = new QWidget(tabs_);
     auto* coulombLayout = new QFormLayout(coulomb);
     coulombLayout->addRow(label("lblSI1", stress("1"), coulomb), addField("txtSI1", QStringLiteral("10")));
     coulombLayout->addRow(label("lblSI2", stress("2"), coulomb), addField("txtSI2", QStringLiteral("60")));
-    tabs_->addTab(coulomb, QStringLiteral("Coulombsche Bruchbedingung"));
+    tabs_->addTab(coulomb, say({"Coulombsche Bruchbedingung", "Coulomb failure criterion"}));
 
     auto* output = new QWidget(tabs_);
     auto* outputLayout = new QFormLayout(output);
     cboSPR_ = new QComboBox(output);
     cboSPR_->setObjectName(QStringLiteral("cboSPR"));
-    cboSPR_->addItems({QStringLiteral("Englisch"), QStringLiteral("Deutsch")});
+    cboSPR_->addItems({say({"Englisch", "English"}), say({"Deutsch", "German"})});
     cboSPR_->setCurrentIndex(-1);
-    outputLayout->addRow(label("lblSPR", QStringLiteral("Sprache"), output), cboSPR_);
-    outputLayout->addRow(label("lblN", QStringLiteral("Unterteilungen"), output),
+    outputLayout->addRow(label("lblSPR", say({"Sprache", "language"}), output), cboSPR_);
+    outputLayout->addRow(label("lblN", say({"Unterteilungen", "subdivisions"}), output),
                          addField("txtN", QStringLiteral("100")));
-    tabs_->addTab(output, QStringLiteral("Ausgabevorgaben"));
+    tabs_->addTab(output, say({"Ausgabevorgaben", "preset device"}));
 
     testResults_ = new TestResultsTab(
         session_.messages(), language_, decimalSeparator_, [this](const QString& name) { return field(name); }, tabs_);
-    tabs_->addTab(testResults_, QStringLiteral("Versuchswerte"));
+    tabs_->addTab(testResults_, say({"Versuchswerte", "Test results"}));
 
-    field("txtSIB")->setToolTip(QStringLiteral("Bezugsspannung"));
-    field("txtSIA")->setToolTip(QStringLiteral("Beginn der Kompressions- und Bruchkurven"));
-    cboSIMAX_->setToolTip(QStringLiteral("Ende der Kompressions- und Bruchkurven"));
-    field("txtN")->setToolTip(QStringLiteral("Anzahl der Punkte entlang der Kompressions- und Bruchkurven"));
+    field("txtSIB")->setToolTip(say({"Bezugsspannung", "reference stress"}));
+    field("txtSIA")->setToolTip(
+        say({"Beginn der Kompressions- und Bruchkurven", "beginning of compression- and failure polygons"}));
+    cboSIMAX_->setToolTip(say({"Ende der Kompressions- und Bruchkurven", "end of compression- and failure polygons"}));
+    field("txtN")->setToolTip(say({"Anzahl der Punkte entlang der Kompressions- und Bruchkurven",
+                                   "number of points along compression- and failure polygons"}));
     resize(740, 400);
-}
-
-void mdiEINGABE::applyLanguage()
-{
-    if (!english())
-        return;
-    tabs_->setTabText(0, QStringLiteral("Mohr failure criterion"));
-    tabs_->setTabText(1, QStringLiteral("Coulomb failure criterion"));
-    tabs_->setTabText(2, QStringLiteral("preset device"));
-    tabs_->setTabText(3, QStringLiteral("Test results"));
-    labels_.at(QStringLiteral("lblKEN"))->setText(QStringLiteral("File"));
-    labels_.at(QStringLiteral("lblKOM"))->setText(QStringLiteral("comment"));
-    labels_.at(QStringLiteral("lblSPR"))->setText(QStringLiteral("language"));
-    labels_.at(QStringLiteral("lblN"))->setText(QStringLiteral("subdivisions"));
-    fraBODEN_->setTitle(QStringLiteral("Soil"));
-    field("txtN")->setToolTip(QStringLiteral("number of points along compression- and failure polygons"));
-    field("txtSIB")->setToolTip(QStringLiteral("reference stress"));
-    field("txtSIA")->setToolTip(QStringLiteral("beginning of compression- and failure polygons"));
-    cboSIMAX_->setToolTip(QStringLiteral("end of compression- and failure polygons"));
-    cboSPR_->clear();
-    cboSPR_->addItems({QStringLiteral("English"), QStringLiteral("German")});
-    cboSPR_->setCurrentIndex(-1);
 }
 
 bool mdiEINGABE::validate(QLineEdit* edit)
@@ -211,14 +191,14 @@ bool mdiEINGABE::validate(QLineEdit* edit)
     if (name == u"txtKEN") {
         if (!edit->text().trimmed().isEmpty())
             return true;
-        messages.show({english() ? "Data error" : "Datenfehler",
-                       english() ? "File name is missing!" : "Datensatzkennzeichnung fehlt!",
+        messages.show({TextPair{"Datenfehler", "Data error"}.in(english()),
+                       TextPair{"Datensatzkennzeichnung fehlt!", "File name is missing!"}.in(english()),
                        MessageService::Buttons::Ok, MessageService::Icon::Warning});
         return false;
     }
     std::string value = edit->text().toStdString();
     float minimum = 10, maximum = 1000;
-    std::string title = english() ? "Subdivisions" : "Unterteilungen";
+    std::string title = TextPair{"Unterteilungen", "Subdivisions"}.in(english());
     if (name == u"txtSI1" || name == u"txtSI2") {
         title = name == u"txtSI1" ? "Sigma 1" : "Sigma 2";
         const Variant lower(field("txtSIA")->text().toStdString()), upper(cboSIMAX_->currentText().toStdString());
@@ -226,7 +206,9 @@ bool mdiEINGABE::validate(QLineEdit* edit)
         // Limits that are no numbers cannot be checked against: the check fails as not numeric.
         if (!empty && (!lower.isNumeric() || !upper.isNumeric())) {
             messages.show(
-                {title, english() ? "Type of value is not numeric!" : "Eingegeber Wert ist kein gültiges Zahlenformat!",
+                {title,
+                 TextPair{"Eingegeber Wert ist kein gültiges Zahlenformat!", "Type of value is not numeric!"}.in(
+                     english()),
                  MessageService::Buttons::Ok, MessageService::Icon::None});
             return false;
         }

@@ -9,7 +9,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QTabWidget;
 class Session;
@@ -59,7 +58,6 @@ private:
     QLineEdit* addField(const char* name, const QString& initial = {});
     void createShortcuts();
     void createControls();
-    void applyLanguage();
     bool english() const { return language_ == Locale::English; }
 
     Session& session_;
@@ -73,5 +71,4 @@ private:
     QComboBox* cboSPR_ = nullptr;
     TestResultsTab* testResults_ = nullptr;
     std::map<QString, QLineEdit*> fields_;
-    std::map<QString, QLabel*> labels_;
 };

@@ -33,11 +33,18 @@ TEST(RecordRulesTest, TheFormNamesTheFirstWrongFieldByItsLabel)
     EXPECT_EQ(problem("SIA", "-5"), "σa = -5 muss größer als 0 sein.");
     EXPECT_EQ(problem("A", "-90", true), "a = -90° must lie between -90° and 90°.");
     EXPECT_EQ(problem("SI1", "5"), "σ1 = 5 muss zwischen σa = 10 und σmax = 100 liegen.");
+    EXPECT_EQ(problem("SI2", "200", true), "σ2 = 200 must lie between σa = 10 and σmax = 100.");
+    EXPECT_EQ(problem("SIMAX", "5"), "σmax = 5 muss größer als σa = 10 sein.");
+    EXPECT_EQ(problem("SIMAX", "5", true), "σmax = 5 must be greater than σa = 10.");
     EXPECT_EQ(problem("KEN", "M"), "Die Kennzeichnung M ist für das Programm reserviert.");
+    EXPECT_EQ(problem("KEN", "M", true), "The identification M is reserved for the program.");
+    EXPECT_EQ(problem("N", "", true), "Subdivisions: the value is missing!");
     EXPECT_EQ(problem("CRB", "2"), "");  // soil fields may stay empty
     // A slope that takes φ past 90° within the range: tan φ has no value there.
     EXPECT_EQ(problem("C", "3e38"), "a + c · lg(σ/σb) = φ muss von σa bis σmax zwischen -90° und 90° liegen "
                                     "(c = 3E+38).");
+    EXPECT_EQ(problem("CR", "3e38", true), "ar + cr · lg(σ/σb) = φ must lie between -90° and 90° from σa to σmax "
+                                           "(cr = 3E+38).");
     EXPECT_EQ(problem("C", "100"), "");  // φ from -55.3° at σa = 10 to 44.7° at σmax = 100
     EXPECT_NE(problem("C", "200"), "");  // φ = -133° at σa
 }

@@ -63,6 +63,12 @@ TEST_F(TestResultsTabTest, TheFourthTabHoldsTwentyTestsInBothLanguages)
     mdiEINGABE english(session, 1, ".", commands);
     EXPECT_EQ(english.tabs()->tabText(3), "Test results");
     EXPECT_EQ(english.testResults()->findChild<QPushButton*>("cmdANPASSEN")->text(), "Fit");
+    EXPECT_EQ(tab->findChild<QPushButton*>("cmdEINFUEGEN")->text(), "Einfügen");
+    EXPECT_EQ(english.testResults()->findChild<QPushButton*>("cmdEINFUEGEN")->text(), "Paste");
+    EXPECT_EQ(tab->findChild<QPushButton*>("cmdCSV")->text(), "CSV importieren…");
+    EXPECT_EQ(english.testResults()->findChild<QPushButton*>("cmdCSV")->text(), "Import CSV…");
+    EXPECT_EQ(tab->grid()->horizontalHeaderItem(2)->toolTip(), "Kontaktrestfestigkeit");
+    EXPECT_EQ(english.testResults()->grid()->horizontalHeaderItem(2)->toolTip(), "residual contact shear strength");
 }
 
 TEST_F(TestResultsTabTest, RowsPastedFromASpreadsheetWithCtrlV)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include <fstream>
@@ -286,6 +287,21 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
     EXPECT_EQ(window->action("mnuOEFFNEN")->text(), "&Öffnen");
     EXPECT_FALSE(window->action("mnuEXPINF")->isEnabled());
     EXPECT_EQ(window->panel(9)->text(), "Abbrechen");
+    // The button panels: text and tooltip in German, then in English.
+    const std::array<std::array<const char*, 4>, 8> panels = {{
+        {"OK", "Eingabedaten speichern", "OK", "Save input-data"},
+        {"Abbrechen", "Eingabedaten verwerfen", "Cancel", "Discard input-data"},
+        {"Anzeigen", "Ausgabeseite anzeigen", "Show", "Show another page"},
+        {"Drucken", "Ausgabeseite drucken", "Print", "Print loaded pages"},
+        {"Kopie", "Bildschirmkopie speichern", "Copy", "Save Screenshot"},
+        {"Word", "Ausgabeseite in ein Word-Dokument übertragen", "Word", "Send current page to word"},
+        {"AutoCAD", "Ausgabeseite in eine AutoCAD-Zeichnung übertragen", "AutoCAD", "Send current page to AutoCAD"},
+        {"Schließen", "Zurück zum Startbildschirm", "Close", "Back to the front window"},
+    }};
+    for (int number = 8; number <= 15; ++number) {
+        EXPECT_EQ(window->panel(number)->text(), panels[number - 8][0]);
+        EXPECT_EQ(window->panel(number)->toolTip(), panels[number - 8][1]);
+    }
     window.reset();
     session.reset();  // ended without end(): its working copy stays behind
     auto english = tree.session("source", {Locale::English, "."});
@@ -312,7 +328,11 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
     }
     EXPECT_EQ(englishWindow.caption("mnuSPEICHERN"), "Save");  // titles without the marker
     EXPECT_EQ(englishWindow.panel(9)->text(), "Cancel");
-    EXPECT_EQ(englishWindow.panel(8)->toolTip(), "Save input-data");
+    for (int number = 8; number <= 15; ++number) {
+        EXPECT_EQ(englishWindow.panel(number)->text(), panels[number - 8][2]);
+        EXPECT_EQ(englishWindow.panel(number)->toolTip(), panels[number - 8][3]);
+    }
+    EXPECT_EQ(englishWindow.action("mnuKOMPRIMIEREN")->text(), "&Compact Database");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "shell/frmAUSWAHL.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,6 +57,32 @@ TEST_F(mdiEINGABETest, DesignValuesAndTheEnglishTexts)
     EXPECT_EQ(english.cboSPR()->currentIndex(), 0);
     EXPECT_EQ(form.cboSPR()->currentIndex(), 1);
     EXPECT_EQ(english.field("txtSIB")->toolTip(), "reference stress");
+
+    // Every caption of the form in both languages.
+    const QStringList germanTabs{"Mohrsche Bruchbedingung", "Coulombsche Bruchbedingung", "Ausgabevorgaben",
+                                 "Versuchswerte"};
+    const QStringList englishTabs{"Mohr failure criterion", "Coulomb failure criterion", "preset device",
+                                  "Test results"};
+    for (int tab = 0; tab < 4; ++tab) {
+        EXPECT_EQ(form.tabs()->tabText(tab), germanTabs[tab]);
+        EXPECT_EQ(english.tabs()->tabText(tab), englishTabs[tab]);
+    }
+    const std::tuple<const char*, const char*, const char*> labels[] = {{"lblKEN", "Datensatz", "File"},
+                                                                        {"lblKOM", "Kommentar", "comment"},
+                                                                        {"lblSPR", "Sprache", "language"},
+                                                                        {"lblN", "Unterteilungen", "subdivisions"}};
+    for (const auto& [name, german, inEnglish] : labels) {
+        EXPECT_EQ(form.findChild<QLabel*>(name)->text(), german);
+        EXPECT_EQ(english.findChild<QLabel*>(name)->text(), inEnglish);
+    }
+    EXPECT_EQ(form.findChild<QGroupBox*>("fraBODEN")->title(), "Boden");
+    EXPECT_EQ(english.findChild<QGroupBox*>("fraBODEN")->title(), "Soil");
+    EXPECT_EQ(form.cboSPR()->itemText(0), "Englisch");
+    EXPECT_EQ(english.cboSPR()->itemText(1), "German");
+    EXPECT_EQ(form.field("txtN")->toolTip(), "Anzahl der Punkte entlang der Kompressions- und Bruchkurven");
+    EXPECT_EQ(english.field("txtN")->toolTip(), "number of points along compression- and failure polygons");
+    EXPECT_EQ(form.cboSIMAX()->toolTip(), "Ende der Kompressions- und Bruchkurven");
+    EXPECT_EQ(english.cboSIMAX()->toolTip(), "end of compression- and failure polygons");
 }
 
 TEST_F(mdiEINGABETest, FieldChecksKeepTheFocusOnWrongValues)
