@@ -80,6 +80,26 @@ protected:
             QThread::msleep(100);
         return fs::exists(file);
     }
+    // The next window with this title other than `before`, waiting up to 30 s for it.
+    QString nextWindow(const QString& title, const QString& before)
+    {
+        for (int i = 0; i < 300; ++i) {
+            const QString found = window(title);
+            if (!found.isEmpty() && found != before)
+                return found;
+            QThread::msleep(100);
+        }
+        return {};
+    }
+    // Quits the module by its menu, as a person without a mouse does: Alt+D, then B.
+    void quitByMenu(QProcess& module, const QString& main)
+    {
+        for (int i = 0; i < 50 && module.state() == QProcess::Running; ++i) {
+            type(main, "alt+d");
+            type(main, "b");
+            module.waitForFinished(300);
+        }
+    }
     void go(const std::string& name) { std::ofstream(root / name) << ""; }
     std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
 
@@ -180,6 +200,48 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=25 AND [TAUF]=15.8 AND [TAUR]=12.1"), 1) << errors;
     EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=50 AND [TAUF]=29.6 AND [TAUR]=24 AND [TAUB] IS NULL"), 1)
         << errors;
+}
+
+// No script: the questions are the program's real message boxes, answered with keys.
+TEST_F(DisplayTest, AKilledSessionIsRecoveredIntoItsProjectThroughTheRealQuestions)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    QProcess& killed = startModule(record("Kies 0/32") + "wait 600000\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32"));
+    kill(killed);  // SIGKILL, as kill -9
+    ASSERT_EQ(frame({"choose", "P2"}), 0);
+
+    QProcess& module = startModule("");
+    const QString question = window("KVX");
+    ASSERT_FALSE(question.isEmpty()) << "no question about the interrupted session";
+    type(question, "Return");  // Yes: into P1, where the record was made
+    const QString saved = nextWindow("KVX", question);
+    ASSERT_FALSE(saved.isEmpty()) << "no word where the changes went";
+    type(saved, "Return");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    quitByMenu(module, main);
+    EXPECT_EQ(module.state(), QProcess::NotRunning) << "the menu did not quit";
+    EXPECT_EQ(admin(), "KALMORA");
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Kies 0/32'"), 1);
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1]"), 0);
+}
+
+TEST_F(DisplayTest, ASecondUserIsRefusedInARealMessageBoxAndChangesNothing)
+{
+    ASSERT_EQ(frame({"choose", "P1", "Dr. Schmidt"}, "SCHMIDT"), 0);
+    startModule(record("Kies 0/32") + "wait 600000\n");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32"));
+
+    QProcess& second = startModule("", "SCHMIDT");
+    const QString refusal = window("KVX");
+    ASSERT_FALSE(refusal.isEmpty()) << "the second user was not told";
+    type(refusal, "Return");
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_EQ(admin("SCHMIDT"), "KALMORA");
+    EXPECT_FALSE(fs::exists(workingCopy("SCHMIDT")));
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1]"), 0);  // the first session has not saved yet
 }
 
 }  // namespace
