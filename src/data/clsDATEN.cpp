@@ -306,7 +306,7 @@ bool clsDATEN::readAs(const std::string& SPV, T& W, const Auswahl& auswahl, T (V
     try {
         W = (value.*convert)();
     } catch (const VbError& error) {
-        const bool english = Locale::current().SPRACHE != Locale::German;
+        const bool english = Locale::current().englishTexts();
         throw VbError(error.number(), error.description() + TextPair{" (Tabelle ", " (table "}.in(english) + ETABELLE +
                                           TextPair{", Spalte ", ", column "}.in(english) + SPV + ")");
     }

@@ -189,7 +189,7 @@ bool Seite1::readRecord(std::optional<int32_t> record)
     s.ID = 0;
     e1.DTVL("ID", s.ID);
     if (s.ID == 0) {
-        const bool english = Locale::current().SPRACHE != Locale::German;
+        const bool english = Locale::current().englishTexts();
         session_.messages().show({"KVX",
                                   TextPair{"Es ist kein Datensatz ausgewählt.", "No record is selected."}.in(english),
                                   MessageService::Buttons::Ok, MessageService::Icon::Warning});
@@ -224,7 +224,7 @@ bool Seite1::readRecord(std::optional<int32_t> record)
 
 void Seite1::refuse(const std::string& problems)
 {
-    const bool english = Locale::current().SPRACHE != Locale::German;
+    const bool english = Locale::current().englishTexts();
     session_.messages().show({"KVX",
                               TextPair{"Der Datensatz " + state_.KEN + " kann nicht ausgewertet werden:",
                                        "The record " + state_.KEN + " cannot be evaluated:"}
@@ -238,7 +238,7 @@ bool Seite1::drawable()
     // A record that cannot be drawn (it came by import or from a file edited by hand):
     // say which inputs are wrong before anything is drawn.
     const PageState& s = state_;
-    const bool english = Locale::current().SPRACHE != Locale::German;
+    const bool english = Locale::current().englishTexts();
     const auto number = [](float value) { return vb::singleText(value); };
     std::string problems;
     for (const std::string& problem : RecordRules::problems(

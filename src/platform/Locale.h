@@ -28,5 +28,8 @@ struct Locale {
     static const Locale& current();
     static void setCurrent(const Locale& locale);
 
+    // The language of run-time texts: German in a German session, English in any other.
+    bool englishTexts() const { return SPRACHE != German; }
+
     char decimalSeparator() const { return DEZIMALPUNKT.empty() ? '.' : DEZIMALPUNKT.front(); }
 };

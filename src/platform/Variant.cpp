@@ -192,12 +192,12 @@ std::string doubleText(double value)
 std::string booleanText(bool value)
 {
     const TextPair text = value ? TextPair{"Wahr", "True"} : TextPair{"Falsch", "False"};
-    return text.in(Locale::current().SPRACHE != Locale::German);
+    return text.in(Locale::current().englishTexts());
 }
 
 std::string dateText(VbDate value)
 {
-    const bool german = Locale::current().SPRACHE == Locale::German;
+    const bool german = !Locale::current().englishTexts();
     const double days = std::floor(value.serial);
     const int msecs = static_cast<int>(std::lround((value.serial - days) * 86400000.0)) % 86400000;
     const QDate date = dateZero().addDays(static_cast<qint64>(days));

@@ -36,7 +36,7 @@ VbError VbError::of(Number number)
          {"Der Vorgang ist für ein geschlossenes Objekt nicht zugelassen.",
           "Operation is not allowed when the object is closed."}},
     };
-    const bool english = Locale::current().SPRACHE != Locale::German;
+    const bool english = Locale::current().englishTexts();
     for (const Text& text : texts) {
         if (text.number == number)
             return VbError(number, text.description.in(english));
