@@ -12,20 +12,11 @@ namespace {
 void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr<Connection>& target, int32_t from,
                 int32_t to)
 {
-    for (const std::string table : {"E1", "E2", "A1", "G0", "E3"}) {
-        // Test results exist only in projects that have had them; the target gets the
-        // table with the first record that brings some.
-        const bool testPoints = table == "E3";
-        if (testPoints && !TestPoints::exists(*source))
-            continue;
+    for (const std::string table : {"E1", "E2", "A1", "G0"}) {
         const std::string select = "SELECT * FROM [" + table + "] WHERE [ID]=";
         Recordset rows(source, select + std::to_string(from));
         if (rows.isEOF())
             continue;
-        if (testPoints) {
-            TestPoints::create(*target);
-            TestPoints::remove(*target, to);  // rows an older version left under this identifier
-        }
         Recordset copies(target, select + std::to_string(to));
         for (; !rows.isEOF(); rows.moveNext()) {
             copies.addNew();
@@ -40,6 +31,9 @@ void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr
         copies.close();
         rows.close();
     }
+    // Test results: the target gets the table with the first record that brings some, and
+    // never keeps rows an older version left under the new identifier.
+    TestPoints::write(target, to, TestPoints::read(source, from));
 }
 
 }  // namespace

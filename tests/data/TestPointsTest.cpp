@@ -79,6 +79,13 @@ TEST_F(TestPointsTest, ExportAndImportCarryThePointsWithTheirRecord)
     EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(other, db, {2}, session.messages_), 1);
     EXPECT_EQ(TestPoints::read(db, 7), points);
     EXPECT_EQ(Recordset(db, "SELECT * FROM [E3]").recordCount(), 4);
+
+    // Rows an older version left under the next identifier go, also with a record without points.
+    TestPoints::write(other, 3, points);
+    db->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT]) VALUES (8,'Lehm','',0)");
+    EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(db, other, {8}, session.messages_), 1);
+    EXPECT_EQ(Recordset(other, "SELECT [ID] FROM [E1] WHERE [ID]=3 AND [KEN]='Lehm'").recordCount(), 1);
+    EXPECT_TRUE(TestPoints::read(other, 3).empty());
 }
 
 }  // namespace
