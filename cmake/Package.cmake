@@ -22,7 +22,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "The KVX module of the Kalmora suite evaluates the shear strength of the contact between a
 soil and a construction material: four log-linear strength laws, Mohr curves, Coulomb secant
 lines, friction angles, reduction factors and parameter tables, laid out as one design sheet
-on screen and on an A4 page. Includes the frame program KALMORA and the batch tool kvx-sheet.")
+on screen and on an A4 page. Includes the frame program KALMORA and the batch tools kvx-sheet and kvx-fit.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${PACKAGE_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

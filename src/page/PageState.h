@@ -8,10 +8,8 @@
 #include "platform/VbError.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <memory>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>

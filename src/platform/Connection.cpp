@@ -268,19 +268,24 @@ Connection::~Connection()
 
 void Connection::close()
 {
-    // Statements on loan stay valid for their borrowers; the engine closes the file once
-    // the last of them is finalized.
+    // Statements on loan stay valid for their borrowers. They are finalized with the
+    // connection object; the engine keeps the file open until then.
+    finalizeIdleStatements();
+    if (db_) {
+        sqlite3_trace_v2(db_, 0, nullptr, nullptr);
+        sqlite3_close_v2(db_);
+    }
+    db_ = nullptr;
+}
+
+void Connection::finalizeIdleStatements()
+{
     std::erase_if(statements_, [](auto& entry) {
         if (entry.second.onLoan)
             return false;
         sqlite3_finalize(entry.second.statement);
         return true;
     });
-    if (db_) {
-        sqlite3_trace_v2(db_, 0, nullptr, nullptr);
-        sqlite3_close_v2(db_);
-    }
-    db_ = nullptr;
 }
 
 sqlite3* Connection::handle() const
@@ -316,12 +321,7 @@ std::unique_ptr<Connection::Statement> Connection::prepare(const std::string& sq
         return std::make_unique<Statement>(compile(), nullptr);  // the same text twice at once
     if (cached == statements_.end()) {
         if (statements_.size() >= statementCacheSize)
-            std::erase_if(statements_, [](auto& entry) {
-                if (entry.second.onLoan)
-                    return false;
-                sqlite3_finalize(entry.second.statement);
-                return true;
-            });
+            finalizeIdleStatements();
         cached = statements_.emplace(sql, Cached{compile(), false}).first;
     }
     cached->second.onLoan = true;

@@ -95,6 +95,8 @@ public:
 private:
     Connection(sqlite3* db, std::string path);
     sqlite3* handle() const;
+    // Finalizes the cached statements no recordset has borrowed.
+    void finalizeIdleStatements();
 
     sqlite3* db_;
     std::string path_;

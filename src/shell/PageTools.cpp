@@ -123,7 +123,8 @@ void PageTools::word()
         return;
     QTextDocument document;
     QTextCursor cursor(&document);
-    for (const WaitCursor wait; int figure : {11, 12, 13, 14, 15, 16, 17}) {
+    const WaitCursor wait;
+    for (int figure : {11, 12, 13, 14, 15, 16, 17}) {
         auto* box = view->findChild<QWidget*>(QStringLiteral("picBILD%1").arg(figure));
         if (!box || !box->isVisible())
             continue;

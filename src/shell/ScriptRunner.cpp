@@ -22,6 +22,17 @@
 
 namespace {
 
+// A scripted answer by its name, in any case: yes, no, cancel; anything else is OK.
+MessageService::Answer answerFor(const QString& name)
+{
+    using Answer = MessageService::Answer;
+    const QString lower = name.toLower();
+    return lower == u"yes"      ? Answer::Yes
+           : lower == u"no"     ? Answer::No
+           : lower == u"cancel" ? Answer::Cancel
+                                : Answer::Ok;
+}
+
 // Lets the window work for a while, as a person would wait.
 void pause(int milliseconds)
 {
@@ -42,10 +53,7 @@ ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
         const qsizetype space = line.indexOf(u' ');
         const QString verb = line.left(space), argument = line.mid(space + 1).toLower();
         if (verb == u"answer")
-            answers_.push_back(argument == u"yes"      ? Answer::Yes
-                               : argument == u"no"     ? Answer::No
-                               : argument == u"cancel" ? Answer::Cancel
-                                                       : Answer::Ok);
+            answers_.push_back(answerFor(argument));
         else
             inputs_.push_back(line.mid(space + 1).toStdString());
         lines_.pop_front();
@@ -106,11 +114,7 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
 {
     std::cerr << "KVX script: " << verb.toStdString() << " " << argument.toStdString() << "\n";
     if (verb == u"answer") {
-        const QString a = argument.toLower();
-        answers_.push_back(a == u"yes"      ? Answer::Yes
-                           : a == u"no"     ? Answer::No
-                           : a == u"cancel" ? Answer::Cancel
-                                            : Answer::Ok);
+        answers_.push_back(answerFor(argument));
     } else if (verb == u"input") {
         inputs_.push_back(argument.toStdString());
     } else if (verb == u"select") {

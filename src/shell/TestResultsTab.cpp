@@ -18,8 +18,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace {
 
 constexpr int columns = 5;  // σ', then τ by law

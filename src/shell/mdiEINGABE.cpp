@@ -134,17 +134,17 @@ void mdiEINGABE::createControls()
           {"txtAR", QStringLiteral("a<sub>r</sub> [°]")},
           {"txtCR", QStringLiteral("c<sub>r</sub> [°]")}},
          mohr);
-    fraBODEN_ = new QGroupBox(say({"Boden", "Soil"}), mohr);
-    fraBODEN_->setObjectName(QStringLiteral("fraBODEN"));
-    auto* soil = new QGridLayout(fraBODEN_);
+    auto* fraBODEN = new QGroupBox(say({"Boden", "Soil"}), mohr);
+    fraBODEN->setObjectName(QStringLiteral("fraBODEN"));
+    auto* soil = new QGridLayout(fraBODEN);
     int soilRow = 0;
     rows(soil, soilRow,
          {{"txtAB", QStringLiteral("a [°]")},
           {"txtCB", QStringLiteral("c [°]")},
           {"txtARB", QStringLiteral("a<sub>r</sub> [°]")},
           {"txtCRB", QStringLiteral("c<sub>r</sub> [°]")}},
-         fraBODEN_);
-    mohrLayout->addWidget(fraBODEN_, 0, 2, 5, 2);
+         fraBODEN);
+    mohrLayout->addWidget(fraBODEN, 0, 2, 5, 2);
     mohrLayout->addWidget(label("lblSIA", stress("a"), mohr), row, 0);
     mohrLayout->addWidget(addField("txtSIA", QStringLiteral("10")), row++, 1);
     mohrLayout->addWidget(label("lblSIMAX", stress("max"), mohr), row, 0);

@@ -1,5 +1,6 @@
-#include "platform/Locale.h"
 #pragma once
+
+#include "platform/Locale.h"
 
 #include <QWidget>
 
@@ -66,7 +67,6 @@ private:
     Commands& commands_;
     QGroupBox* fraKEN_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    QGroupBox* fraBODEN_ = nullptr;
     QComboBox* cboSIMAX_ = nullptr;
     QComboBox* cboSPR_ = nullptr;
     TestResultsTab* testResults_ = nullptr;

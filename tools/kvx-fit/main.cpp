@@ -8,7 +8,6 @@
 
 #include <QFile>
 
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <limits>
