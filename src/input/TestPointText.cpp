@@ -1,5 +1,4 @@
 #include "TestPointText.h"
-#include "platform/Locale.h"
 #include "platform/TextPair.h"
 
 #include <algorithm>
@@ -86,14 +85,14 @@ Parsed parse(const std::string& text, Source source)
     return parsed;
 }
 
-std::string Parsed::problem(int language) const
+std::string Parsed::problem(bool english) const
 {
     if (badLine == 0)
         return {};
     const std::string line = std::to_string(badLine);
     return TextPair{"Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.",
                     "Line " + line + ": \"" + badCell + "\" is not a number."}
-        .in(language == Locale::English);
+        .in(english);
 }
 
 std::size_t Parsed::columns() const

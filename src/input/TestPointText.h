@@ -17,7 +17,7 @@ struct Parsed {
     int badLine = 0;                  // 1-based line of the first cell that is no number
     std::string badCell;
     // Empty when every cell was read.
-    std::string problem(int language) const;
+    std::string problem(bool english) const;
     // The widest row's number of cells.
     std::size_t columns() const;
 };

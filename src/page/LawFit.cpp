@@ -1,5 +1,4 @@
 #include "LawFit.h"
-#include "platform/Locale.h"
 #include "platform/TextPair.h"
 
 #include <algorithm>
@@ -8,7 +7,7 @@
 
 namespace LawFit {
 
-std::string Problem::text(int language) const
+std::string Problem::text(bool english) const
 {
     const std::string number = std::to_string(point);
     TextPair message{"Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.",
@@ -18,7 +17,7 @@ std::string Problem::text(int language) const
                    "Test result " + number + ": σ' and τ must be greater than 0."};
     else if (kind == ReferenceStress)
         message = {"Die Bezugsspannung σb muss größer als 0 sein.", "The reference stress σb must be greater than 0."};
-    return message.in(language == Locale::English);
+    return message.in(english);
 }
 
 double angle(double sigma, double tau)

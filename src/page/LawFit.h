@@ -23,8 +23,8 @@ struct Problem {
     enum Kind { NotPositive, TooFew, ReferenceStress };
     Kind kind;
     int point = 0;
-    // The message in the language given (1 English, otherwise German).
-    std::string text(int language) const;
+    // The message in English or German.
+    std::string text(bool english) const;
 };
 
 using Points = std::vector<std::pair<double, double>>;  // (σ', τ) in kN/m²

@@ -141,7 +141,7 @@ bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn
     // What replaces the grid comes from a file; what goes in at a cell, from a spreadsheet.
     const TestPointText::Parsed table =
         TestPointText::parse(text, replace ? TestPointText::Source::File : TestPointText::Source::Spreadsheet);
-    std::string problem = table.problem(language_);
+    std::string problem = table.problem(english());
     if (problem.empty() && table.rows.empty())
         problem = TextPair{"Der Text enthält keine Versuchswerte.", "The text holds no test results."}.in(english());
     else if (problem.empty() &&
@@ -198,7 +198,7 @@ void TestResultsTab::fit()
             continue;
         const auto result = LawFit::fit(measured, sigmaB.value_or(0));
         if (const auto* why = std::get_if<LawFit::Problem>(&result)) {
-            problem = lawNames[law].in(english()) + ": " + why->text(language_);
+            problem = lawNames[law].in(english()) + ": " + why->text(english());
             break;
         }
         const LawFit::Fit& fit = std::get<LawFit::Fit>(result);

@@ -9,7 +9,7 @@ using TestPointText::Row;
 TEST(TestPointTextTest, CsvWithSemicolonsAndDecimalCommasOrCommasAndDecimalPoints)
 {
     const auto german = TestPointText::parse("sigma;tau;tau_r\r\n25;15,8;12,1\r\n50;29,6;\r\n\r\n100;58,1;46,4\r\n");
-    EXPECT_EQ(german.problem(3), "");
+    EXPECT_EQ(german.problem(false), "");
     EXPECT_EQ(german.header, (std::vector<std::string>{"sigma", "tau", "tau_r"}));
     ASSERT_EQ(german.rows.size(), 3u);
     EXPECT_EQ(german.rows[0], (Row{25, 15.8, 12.1}));
@@ -35,8 +35,8 @@ TEST(TestPointTextTest, TextThatIsNoNumberIsNamedWithItsLine)
 {
     const auto bad = TestPointText::parse("sigma;tau\n25;15,8\n50;2x\n100;58\n");
     EXPECT_EQ(bad.badLine, 3);
-    EXPECT_EQ(bad.problem(3), "Zeile 3: \"2x\" ist keine Zahl.");
-    EXPECT_EQ(bad.problem(1), "Line 3: \"2x\" is not a number.");
+    EXPECT_EQ(bad.problem(false), "Zeile 3: \"2x\" ist keine Zahl.");
+    EXPECT_EQ(bad.problem(true), "Line 3: \"2x\" is not a number.");
     // A second line of words is no header.
     EXPECT_EQ(TestPointText::parse("a;b\nc;d\n").badLine, 2);
     // A comma file cannot carry decimal commas: "15,8" is two cells there, "1.5.2" none.

@@ -69,8 +69,9 @@ TEST(LawFitTest, PointsThatCannotBeFittedAreNamed)
     EXPECT_EQ(problem({{50, 30}, {0, 10}, {100, 60}}).point, 2);
     EXPECT_EQ(problem({{50, 30}, {100, -1}}).kind, LawFit::Problem::NotPositive);
     EXPECT_EQ(problem({{50, 30}, {100, 60}, {200, nan}}).point, 3);
-    EXPECT_EQ(problem({{50, 30}, {100, 60}, {200, 0}}).text(3), "Versuchswert 3: σ' und τ müssen größer als 0 sein.");
-    EXPECT_EQ(problem({{-5, 30}}).text(1), "Test result 1: σ' and τ must be greater than 0.");
+    EXPECT_EQ(problem({{50, 30}, {100, 60}, {200, 0}}).text(false),
+              "Versuchswert 3: σ' und τ müssen größer als 0 sein.");
+    EXPECT_EQ(problem({{-5, 30}}).text(true), "Test result 1: σ' and τ must be greater than 0.");
 
     EXPECT_EQ(problem({}).kind, LawFit::Problem::TooFew);
     EXPECT_EQ(problem({{50, 30}}).kind, LawFit::Problem::TooFew);

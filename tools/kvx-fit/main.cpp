@@ -61,14 +61,14 @@ int main(int argc, char** argv)
         return 1;
     }
     const TestPointText::Parsed table = TestPointText::parse(file.readAll().toStdString());
-    std::string problem = table.problem(1);
+    std::string problem = table.problem(true);
     if (problem.empty() && table.columns() < 2)
         problem = "the file needs the columns sigma and tau";
     std::string json = "{";
     const auto add = [&](std::size_t tau, const char* suffix) {
         const auto fitted = LawFit::fit(column(table, tau), reference);
         if (const auto* why = std::get_if<LawFit::Problem>(&fitted)) {
-            problem = why->text(1);
+            problem = why->text(true);
             return;
         }
         const LawFit::Fit& fit = std::get<LawFit::Fit>(fitted);
