@@ -5,6 +5,7 @@
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextPair.h"
+#include "platform/Variant.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -185,7 +186,8 @@ void TestResultsTab::fit()
 {
     std::string problem;
     const std::vector<ShearTestPoint> tests = points(problem);
-    const std::optional<double> sigmaB = TestPointText::number(field_(QStringLiteral("txtSIB"))->text().toStdString());
+    // σb is read as the form reads it on saving, so the fit never uses a value the record refuses.
+    const std::optional<double> sigmaB = vb::parseNumber(field_(QStringLiteral("txtSIB"))->text().toStdString());
     static const TextPair lawNames[4] = {{"Kontakt", "Contact"},
                                          {"Kontakt, Restfestigkeit", "Contact, residual"},
                                          {"Boden", "Soil"},

@@ -151,6 +151,10 @@ TEST_F(TestResultsTabTest, TheFitIsShownAndCopiedIntoTheFieldsWhenConfirmed)
     form.field("txtSIB")->setText("0");
     tab->fit();
     EXPECT_NE(lastMessage().find("Bezugsspannung"), std::string::npos);
+    // σb as the record reads it: with a decimal comma here, so "1.5" is refused, not taken as 1,5.
+    form.field("txtSIB")->setText("1.5");
+    tab->fit();
+    EXPECT_NE(lastMessage().find("Bezugsspannung"), std::string::npos);
 }
 
 TEST_F(TestResultsTabTest, TheTestsAreStoredAndOpenedWithTheRecord)
