@@ -528,6 +528,18 @@ void clsGRAFIK::clipSegment(float X1, float Y1, float X2, float Y2)
         target().line(segment->x1, segment->y1, segment->x2, segment->y2);
 }
 
+void clsGRAFIK::measuredPoints(const std::vector<float>& X, const std::vector<float>& Y)
+{
+    LINIENEINSTELLUNGEN(0, 0, 0);
+    const Area area = plotArea();
+    for (std::size_t i = 0; i < X.size() && i < Y.size(); ++i) {
+        float x = 0, y = 0;
+        KOORDTRANS(ESKTX == 1 ? LOG10(X[i]) : X[i], ESKTY == 1 ? LOG10(Y[i]) : Y[i], x, y);
+        if (x >= area.left && x <= area.right && y >= area.top && y <= area.bottom)
+            drawSymbol(4, x, y);
+    }
+}
+
 void clsGRAFIK::drawSymbol(int type, float x, float y)
 {
     PointSymbol::draw(target(), type, x, y);

@@ -116,18 +116,21 @@ public:
     // Direction of the vector in radians, [0, 2π), in target coordinates.
     static float RICHTUNG(float X1, float Y1, float X2, float Y2);
 
+    // One segment in target mm clipped to the plot area; with a colour, the clamped box.
+    void STRECKE(float X1, float Y1, float X2, float Y2, int32_t FARBE);
+    // Measured points in world coordinates as small black circles, without lines between
+    // them; points outside the plot area are left out, as curves are clipped there.
+    void measuredPoints(const std::vector<float>& X, const std::vector<float>& Y);
+
+private:
     // The plot area on the target, in millimetres (no scroll offset).
     struct Area {
         float left, right, top, bottom;
     };
     Area plotArea() const;
-
-    // One segment in target mm clipped to the plot area; with a colour, the clamped box.
-    void STRECKE(float X1, float Y1, float X2, float Y2, int32_t FARBE);
     // Point symbols 0 … 7 at a target point (millimetres).
     void drawSymbol(int type, float x, float y);
 
-private:
     friend class AxisPainter;
     friend class EngineeringSymbols;
 

@@ -4,7 +4,6 @@
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
 
-using FigureLines::markers;
 using FigureLines::red;
 using FigureLines::segment;
 
@@ -81,7 +80,10 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, red);
             segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phi.at(0));
         },
-        [&] { markers(*g, s.measured({TestPoints::Contact}, true)); },
+        [&] {
+            const auto [X, Y] = s.measured({TestPoints::Contact}, true);
+            g->measuredPoints(X, Y);
+        },
     });
 }
 
@@ -126,6 +128,9 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, red);
             segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phir.at(0));
         },
-        [&] { markers(*g, s.measured({TestPoints::ContactResidual}, true)); },
+        [&] {
+            const auto [X, Y] = s.measured({TestPoints::ContactResidual}, true);
+            g->measuredPoints(X, Y);
+        },
     });
 }

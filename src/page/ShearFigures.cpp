@@ -9,7 +9,6 @@
 
 #include <cmath>
 
-using FigureLines::markers;
 using FigureLines::red;
 using FigureLines::segment;
 
@@ -137,7 +136,10 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             segment(*g, s.SI1, s.SI1, 0, s.tau1);
             segment(*g, s.SI2, s.SI2, 0, s.tau2);
         },
-        [&] { markers(*g, s.measured({TestPoints::Contact}, false)); },
+        [&] {
+            const auto [X, Y] = s.measured({TestPoints::Contact}, false);
+            g->measuredPoints(X, Y);
+        },
     });
 }
 
@@ -196,6 +198,9 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
             s.ccr = line.intercept;
             segment(*g, 0, s.XMAX11, s.ccr, s.ccr + ShearLaw::tau(s.XMAX11, s.phicr));
         },
-        [&] { markers(*g, s.measured({TestPoints::ContactResidual}, false)); },
+        [&] {
+            const auto [X, Y] = s.measured({TestPoints::ContactResidual}, false);
+            g->measuredPoints(X, Y);
+        },
     });
 }
