@@ -24,10 +24,14 @@ protected:
         // A random display from a wide range, so a number another test's server has just
         // given up is not taken again while that server still cleans up; the server names
         // the display once it serves it, and a number in use makes it end: then another.
+        // Without -noreset the server resets whenever its last client leaves (xdotool after
+        // every query, the frame program after starting the module), and a program that
+        // connects during a reset is refused: "could not connect to display".
         std::random_device random;
         for (int attempt = 0; attempt < 20 && display.isEmpty(); ++attempt) {
             const QString number = QString::number(1000 + random() % 30000);
-            server.start(xvfb, {":" + number, "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+            server.start(xvfb, {":" + number, "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                                "-noreset"});
             ASSERT_TRUE(server.waitForStarted());
             for (int i = 0; i < 100 && server.state() == QProcess::Running && !server.canReadLine(); ++i)
                 server.waitForReadyRead(100);
