@@ -21,6 +21,7 @@ VbError VbError::of(Number number)
         {ObjectNotSet,
          {"Objektvariable oder With-Blockvariable nicht festgelegt", "Object variable or With block variable not set"}},
         {InvalidUseOfNull, {"Unzulässige Verwendung von Null", "Invalid use of Null"}},
+        {PrinterError, {"Druckerfehler", "Printer error"}},
         {ItemNotFound,
          {"Das Objekt in der Auflistung, das dem angeforderten Namen bzw. der angeforderten Ordinalzahl entspricht, "
           "konnte nicht gefunden werden.",

@@ -29,6 +29,7 @@ public:
         ObjectNotSet = 91,
         InvalidUseOfNull = 94,
         InvalidPropertyValue = 380,
+        PrinterError = 482,
         // Data access.
         NoCurrentRecord = 3021,
         NotUpdatable = 3251,

@@ -1,6 +1,7 @@
 #include "PrintService.h"
 
 #include "platform/PaperSurface.h"
+#include "platform/VbError.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -40,5 +41,9 @@ bool QtPrintService::print(int pages, int current, const std::function<void(int 
             sheet.newPage();
         draw(page, sheet);
     }
-    return sheet.finish();
+    // A file that cannot be written or a printer that refuses the job must not pass for
+    // a sheet on its way.
+    if (!sheet.finish() || printer.printerState() == QPrinter::Error)
+        throw VbError::of(VbError::PrinterError);
+    return true;
 }

@@ -12,7 +12,8 @@ class Surface;
 class PrintService {
 public:
     virtual ~PrintService() = default;
-    // False when the user cancelled the print dialog.
+    // False when the user cancelled the print dialog; a job the printer did not take
+    // throws VbError::PrinterError.
     virtual bool print(int pages, int current, const std::function<void(int page, Surface& sheet)>& draw) = 0;
 };
 
