@@ -2,6 +2,7 @@
 // plugin: the frame program starts the module, and keys reach the windows as a person
 // types them.
 #include "SuiteProcesses.h"
+#include "ToolOutput.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -113,6 +114,22 @@ protected:
             module.waitForFinished(300);
         }
     }
+    // Reads the module's error stream into `errors` until its script has paused at its
+    // n-th "await" (up to 30 s).
+    static void awaitPause(QProcess& module, std::string& errors, int n = 1)
+    {
+        const auto pauses = [&] {
+            int found = 0;
+            for (auto at = errors.find("KVX script: await"); at != std::string::npos;
+                 at = errors.find("KVX script: await", at + 1))
+                ++found;
+            return found;
+        };
+        for (int i = 0; i < 300 && pauses() < n; ++i) {
+            module.waitForReadyRead(100);
+            errors += module.readAllStandardError().toStdString();
+        }
+    }
     void go(const std::string& name) { std::ofstream(root / name) << ""; }
     std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
 
@@ -173,10 +190,7 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
     go("page");
     // Alt+Q in a field of the input form quits the program (it saves on the way).
     std::string errors;
-    for (int i = 0; i < 300 && errors.find("KVX script: await") == errors.rfind("KVX script: await"); ++i) {
-        module.waitForReadyRead(100);
-        errors += module.readAllStandardError().toStdString();
-    }
+    awaitPause(module, errors, 2);
     for (int i = 0; i < 50 && module.state() == QProcess::Running; ++i) {
         type(main, "alt+q");
         module.waitForFinished(300);
@@ -198,10 +212,7 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     ASSERT_FALSE(main.isEmpty()) << x({"search", "--name", "."}).toStdString() << " | "
                                  << module.readAllStandardError().toStdString() << " state " << module.state();
     std::string errors;
-    for (int i = 0; i < 300 && errors.find("KVX script: await") == std::string::npos; ++i) {
-        module.waitForReadyRead(100);
-        errors += module.readAllStandardError().toStdString();
-    }
+    awaitPause(module, errors);
     // From the identification through the comment to the tab bar, over to the fourth tab,
     // into its grid; two tests typed as a person types them, then saved with Ctrl+S.
     type(main, "Tab");
@@ -220,6 +231,42 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=25 AND [TAUF]=15.8 AND [TAUR]=12.1"), 1) << errors;
     EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=50 AND [TAUF]=29.6 AND [TAUR]=24 AND [TAUB] IS NULL"), 1)
         << errors;
+}
+
+TEST_F(DisplayTest, CtrlPPrintsTheSheetThroughThePrintDialog)
+{
+    QProcess& module =
+        startModule(record("Kies 0/32") + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\n" + await("printed") + "quit\n");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    std::string errors;
+    awaitPause(module, errors);
+    type(main, "ctrl+p");
+    const QString dialog = window("Drucken");
+    ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+P showed no print dialog: " << errors;
+    // Without a printer the dialog prints into a PDF file: its name typed into the field.
+    const fs::path pdf = root / "Kies 0_32.pdf";
+    type(dialog, "alt+d");
+    x({"key", "--clearmodifiers", "ctrl+a"});
+    x({"type", "--delay", "20", QString::fromStdString(pdf.string())});
+    x({"key", "Return"});
+    EXPECT_TRUE(awaitFile(pdf)) << "nothing printed: " << errors;
+    go("printed");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(module.exitCode(), 0) << errors;
+    // One portrait A4 sheet with the record's page on it.
+    const QString info = toolOutput("pdfinfo", {QString::fromStdString(pdf.string())});
+    const QString text = toolOutput("pdftotext", {QString::fromStdString(pdf.string()), "-"});
+    if (info.isNull() || text.isNull())
+        GTEST_SKIP() << "needs pdfinfo and pdftotext";
+    EXPECT_TRUE(info.contains(QRegularExpression("^Pages: +1$", QRegularExpression::MultilineOption)))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+    for (const char* expected :
+         {"Datensatz Kies 0/32", "Seite 1/1", "Kontaktscherwinkel", "28,50", "Bearbeiter: Dipl.-Ing. Sommer"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not on the sheet:\n"
+                                                                << text.toStdString();
 }
 
 // No script: the questions are the program's real message boxes, answered with keys.

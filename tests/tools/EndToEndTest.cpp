@@ -1,8 +1,7 @@
 // The real programs, as a user runs them: the frame program makes a project and hands it
 // to the module, the module runs a script of what a person would do.
 #include "SuiteProcesses.h"
-
-#include <QStandardPaths>
+#include "ToolOutput.h"
 
 namespace fs = std::filesystem;
 
@@ -24,12 +23,8 @@ TEST_F(EndToEndTest, ARecordFromEntryToPaperAndBackToTheFrameProgram)
     EXPECT_TRUE(
         fs::is_empty(root / "BENUTZER" / fs::path(fs::directory_iterator(root / "BENUTZER")->path()).filename()));
     ASSERT_TRUE(fs::exists(pdf)) << log;
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (!pdftotext.isEmpty()) {
-        QProcess text;
-        text.start(pdftotext, {QString::fromStdString(pdf.string()), "-"});
-        text.waitForFinished(20000);
-        const QString content = QString::fromUtf8(text.readAllStandardOutput());
+    const QString content = toolOutput("pdftotext", {QString::fromStdString(pdf.string()), "-"});
+    if (!content.isNull()) {
         EXPECT_TRUE(content.contains("Scherparameter")) << content.toStdString();
         EXPECT_TRUE(content.contains("28,50")) << content.toStdString();  // a of the contact, two decimals
         EXPECT_TRUE(content.contains("Geotextil"));

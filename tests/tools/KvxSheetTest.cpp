@@ -1,10 +1,10 @@
 #include "TestSession.h"
+#include "ToolOutput.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Recordset.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -152,13 +152,9 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
     const SheetRun run =
         sheet({QString::fromStdString(project.string()), "--pdf", path("sand.pdf"), "--csv", path("sand.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
+    const QString sheetText = toolOutput("pdftotext", {path("sand.pdf"), "-"});
+    if (sheetText.isNull())
         GTEST_SKIP() << "needs pdftotext";
-    QProcess text;
-    text.start(pdftotext, {path("sand.pdf"), "-"});
-    text.waitForFinished(20000);
-    const QString sheetText = QString::fromUtf8(text.readAllStandardOutput());
     QFile csv(path("sand.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = csv.readAll().split('\n');
