@@ -47,6 +47,10 @@ public:
 
     std::string BEARBEITER() const override { return BEARBEITER_; }
     int16_t SPRACHE() const { return environment_.locale.SPRACHE; }
+    // The windows speak English only in an English session.
+    bool english() const { return SPRACHE() == Locale::English; }
+    // The text in the session's language.
+    std::string text(const TextPair& pair) const;
     std::string DEZIMALPUNKT() const { return environment_.locale.DEZIMALPUNKT; }
     std::string DATENBANKPFAD() const;
     void DATENBANKPFAD(const std::string& folder);
@@ -85,9 +89,6 @@ public:
     static std::string shortenedPath(const std::string& path);
 
 private:
-    bool english() const { return SPRACHE() == Locale::English; }
-    // The text in the session's language.
-    std::string text(const TextPair& pair) const;
     MessageService::Answer message(const std::string& text, MessageService::Buttons buttons, MessageService::Icon icon);
     bool startSteps();
     bool readAdminRow();

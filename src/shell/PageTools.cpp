@@ -145,11 +145,10 @@ void PageTools::word()
     QTextDocumentWriter writer(QString::fromStdString(path), "odf");
     if (!writer.write(&document))
         throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
-    const bool english = window_.session().SPRACHE() == Locale::English;
-    window_.session().messages().show(
-        {"Word",
-         TextPair{"Die Seite wurde in " + path + " geschrieben.", "The page was written to " + path + "."}.in(english),
-         MessageService::Buttons::Ok, MessageService::Icon::Information});
+    window_.session().messages().show({"Word",
+                                       window_.session().text({"Die Seite wurde in " + path + " geschrieben.",
+                                                               "The page was written to " + path + "."}),
+                                       MessageService::Buttons::Ok, MessageService::Icon::Information});
     if (open_)
         open_(path);
 }
@@ -161,12 +160,10 @@ std::optional<fs::path> PageTools::target(const fs::path& folder, const std::str
     std::error_code ignored;
     if (!fs::exists(file, ignored))
         return file;
-    const bool english = window_.session().SPRACHE() == Locale::English;
     const MessageService::Answer answer = window_.session().messages().show(
         {title,
-         TextPair{"Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",
-                  "The file " + file.string() + " exists already. Do you want to replace it?"}
-             .in(english),
+         window_.session().text({"Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",
+                                 "The file " + file.string() + " exists already. Do you want to replace it?"}),
          MessageService::Buttons::YesNo, MessageService::Icon::Question});
     return answer == MessageService::Answer::Yes ? std::optional<fs::path>(file) : std::nullopt;
 }

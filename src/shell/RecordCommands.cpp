@@ -27,7 +27,7 @@
 
 bool RecordCommands::english() const
 {
-    return window_.session().SPRACHE() == Locale::English;
+    return window_.session().english();
 }
 
 void RecordCommands::save()

@@ -28,7 +28,7 @@
 namespace fs = std::filesystem;
 
 frmEXPIMP::frmEXPIMP(SessionContext& session, QWidget* parent)
-    : QDialog(parent), session_(session), english_(session.SPRACHE() == Locale::English)
+    : QDialog(parent), session_(session), english_(session.english())
 {
     const WaitCursor wait;
     setObjectName(QStringLiteral("frmEXPIMP"));

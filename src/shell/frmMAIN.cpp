@@ -174,7 +174,7 @@ void frmMAIN::setOpenDocument(OpenDocument open)
 
 bool frmMAIN::english() const
 {
-    return session_.SPRACHE() == Locale::English;
+    return session_.english();
 }
 
 void frmMAIN::createActions()
