@@ -2,11 +2,9 @@
 
 #include "page/Seite1.h"
 #include "platform/Locale.h"
+#include "platform/NumberFormat.h"
 #include "platform/Session.h"
 #include "platform/TextPair.h"
-
-#include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -89,11 +87,8 @@ void ParameterTables::drawFitLines(clsTABELLE& table, bool wide)
     for (std::size_t law = 0; law < s.fits.size(); ++law) {
         if (!s.fits[law])
             continue;
-        char r2[32];
-        std::snprintf(r2, sizeof r2, "%.3f", s.fits[law]->r2);
-        std::string value = r2;
-        if (s.SPR == Locale::German)
-            std::replace(value.begin(), value.end(), '.', ',');
+        // R² with the separator of the table cells above it, whatever the note's language.
+        const std::string value = vb::format(s.fits[law]->r2, "0.000");
         const std::string n = std::to_string(s.fits[law]->n);
         if (wide && law == 2) {
             table.EXDL = left + table.tableWidth() / 2;

@@ -401,7 +401,8 @@ TEST_F(Seite1Test, TestResultsAreMarkedInsideTheAxesAndTheirFitsNamedBelowTheTab
     ASSERT_TRUE(page->load());
     RecordingSurface paper(210 * 56.7, 297 * 56.7, 300, true);
     page->DRUCKEN(paper);
-    EXPECT_TRUE(noteWith(paper, ": Fitted to 3 test results, R² = 0.942"));
+    // English words, but the session's separator as in the table cells above the note.
+    EXPECT_TRUE(noteWith(paper, ": Fitted to 3 test results, R² = 0,942"));
     EXPECT_TRUE(session.messages_.shown.empty());
 }
 
