@@ -269,6 +269,58 @@ TEST_F(DisplayTest, CtrlPPrintsTheSheetThroughThePrintDialog)
                                                                 << text.toStdString();
 }
 
+// No script: the record is typed as a person types it, every question is a real box.
+TEST_F(DisplayTest, ARecordTypedByKeysIsSavedIntoTheUsersCurrentProjectOnQuitting)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    ASSERT_EQ(frame({"choose", "P2"}), 0);
+    QProcess& module = startModule("");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    type(main, "alt+d");
+    type(main, "n");
+    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty()) << "Alt+D, N opened no input form";
+    const auto write = [this](const QString& text) { x({"type", "--delay", "20", "--", text}); };
+    // Into the next field, over what it holds.
+    const auto next = [&](const QString& text) {
+        x({"key", "Tab"});
+        x({"key", "ctrl+a"});
+        write(text);
+    };
+    // The identification and the comment, over the tab bar and σb to the contact's laws,
+    // then the soil's a with a letter in it.
+    write("Kies 0/32");
+    next("Vlies auf Kies");
+    x({"key", "Tab", "Tab"});
+    for (const char* value : {"28,5", "-2", "24", "-1,5", "3Z"})
+        next(value);
+    type(main, "ctrl+s");
+    const QString refusal = window("OK");
+    ASSERT_FALSE(refusal.isEmpty()) << "a letter in a number was not refused";
+    type(refusal, "Return");
+    // Back in the form, the cursor in the refused field; nothing typed is lost.
+    type(main, "ctrl+a");
+    write("36");
+    for (const char* value : {"-3", "33", "-2"})
+        next(value);
+    type(main, "ctrl+s");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32"));
+    type(main, "alt+d");
+    type(main, "b");
+    const QString question = window("Beenden");
+    ASSERT_FALSE(question.isEmpty()) << "no question whether to save";
+    type(question, "Return");  // Yes
+    module.waitForFinished(30000);
+    EXPECT_EQ(module.exitCode(), 0) << module.readAllStandardError().toStdString();
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1] WHERE [KEN]='Kies 0/32' AND [KOM]='Vlies auf Kies'"), 1);
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E2] WHERE [SIB]=60 AND [A]=28.5 AND [C]=-2 AND [AR]=24 AND [CR]=-1.5 "
+                          "AND [AB]=36 AND [CB]=-3 AND [ARB]=33 AND [CRB]=-2"),
+              1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1]"), 0);
+    EXPECT_EQ(admin(), "KALMORA");
+    EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
+}
+
 // No script: the questions are the program's real message boxes, answered with keys.
 TEST_F(DisplayTest, AKilledSessionIsRecoveredIntoItsProjectThroughTheRealQuestions)
 {
