@@ -3,7 +3,6 @@
 #include "input/SessionContext.h"
 #include "page/Seite1.h"
 #include "platform/FileName.h"
-#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"

@@ -5,7 +5,6 @@
 #include "input/SessionContext.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/TextPair.h"

@@ -6,7 +6,6 @@
 #include "input/SessionLocks.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/TextPair.h"
 #include "shell/WaitCursor.h"

@@ -4,7 +4,6 @@
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Locale.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/TextPair.h"
