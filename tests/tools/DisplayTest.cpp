@@ -73,9 +73,14 @@ protected:
     // title with the name of a maximized child window behind it ("Kalmora - [Eingabe]").
     QString window(const QString& title)
     {
-        const QString pattern = "^" + QRegularExpression::escape(title) + "( - \\[.*\\])?$";
+        return awaitWindow({"--name", "^" + QRegularExpression::escape(title) + "( - \\[.*\\])?$"});
+    }
+    // The first window of a program ("KALMORA", "KVX": its class), waiting up to 30 s.
+    QString windowOf(const QString& program) { return awaitWindow({"--class", "^" + program + "$"}); }
+    QString awaitWindow(const QStringList& query)
+    {
         for (int i = 0; i < 300; ++i) {
-            const QString found = x({"search", "--onlyvisible", "--name", pattern});
+            const QString found = x(QStringList{"search", "--onlyvisible"} + query);
             if (!found.isEmpty())
                 return found.section(u'\n', 0, 0);
             QThread::msleep(100);
@@ -165,6 +170,34 @@ TEST_F(DisplayTest, TheFrameProgramStartsTheModuleOnTheDisplay)
                   .field(0)
                   .text(),
               "Dipl.-Ing. Sommer");
+}
+
+// As from the desktop: the frame program's window, the user's project selected, Return.
+TEST_F(DisplayTest, TheFrameWindowStartsTheModuleOnTheUsersCurrentProject)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    ASSERT_EQ(frame({"choose", "P2"}), 0);
+    QProcess frameWindow;
+    frameWindow.setProcessEnvironment(environment);
+    frameWindow.start(QString::fromStdString((root / "KALMORA").string()), {});
+    const QString projects = windowOf("KALMORA");
+    ASSERT_FALSE(projects.isEmpty()) << "the frame program showed no window";
+    type(projects, "Return");
+    ASSERT_TRUE(frameWindow.waitForFinished(30000)) << "the frame window stayed";
+    EXPECT_EQ(frameWindow.exitCode(), 0);
+    const QString main = windowOf("KVX");
+    ASSERT_FALSE(main.isEmpty()) << "the module showed no window";
+    EXPECT_EQ(admin(), "KVX");
+    EXPECT_EQ(Recordset(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()),
+                        "SELECT [PROJEKT] FROM [ADMIN] WHERE [BENUTZER]='SOMMER'")
+                  .field(0)
+                  .text(),
+              "P2");
+    type(main, "alt+d");
+    type(main, "b");
+    for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
+        QThread::msleep(100);
+    EXPECT_EQ(admin(), "KALMORA") << "the module did not quit";
 }
 
 TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)

@@ -63,6 +63,13 @@ std::vector<std::string> FrameProgram::projects() const
     return names;
 }
 
+std::string FrameProgram::currentProject() const
+{
+    Recordset row(Connection::openFile(databaseFolder() + "/ARCHIV.mdb"),
+                  "SELECT [PROJEKT] FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
+    return row.isEOF() ? std::string() : row.field(0).text();
+}
+
 void FrameProgram::choose(const std::string& project, const std::optional<std::string>& editor)
 {
     checkName(project);

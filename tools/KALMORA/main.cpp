@@ -7,19 +7,13 @@
 //   KALMORA start NAME [EDITOR]       choose, then start the module
 //   KALMORA list                      the projects
 #include "FrameProgram.h"
+#include "frmKALMORA.h"
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <iostream>
 #include <memory>
@@ -58,62 +52,6 @@ int command(FrameProgram& frame, const QStringList& arguments)
     return 0;
 }
 
-// The window: projects on the left, the actions on the right.
-int window(FrameProgram& frame)
-{
-    QWidget main;
-    main.setObjectName(QStringLiteral("frmKALMORA"));
-    main.setWindowTitle(QStringLiteral("Kalmora"));
-    auto* list = new QListWidget(&main);
-    list->setObjectName(QStringLiteral("lstPROJEKTE"));
-    const auto refresh = [&frame, list] {
-        list->clear();
-        for (const std::string& project : frame.projects())
-            list->addItem(QString::fromStdString(project));
-    };
-    refresh();
-    auto* create = new QPushButton(QStringLiteral("Neues Projekt…"), &main);
-    auto* start = new QPushButton(QStringLiteral("KVX starten"), &main);
-    auto* folder = new QLabel(QStringLiteral("Datenbanken: ") + QString::fromStdString(frame.databaseFolder()), &main);
-    QObject::connect(create, &QPushButton::clicked, &main, [&] {
-        const QString name = QInputDialog::getText(&main, QStringLiteral("Kalmora"), QStringLiteral("Projektname:"));
-        if (name.isEmpty())
-            return;
-        try {
-            if (!frame.newProject(name.toStdString()))
-                QMessageBox::warning(&main, QStringLiteral("Kalmora"), QStringLiteral("Das Projekt gibt es schon."));
-        } catch (const VbError& error) {
-            QMessageBox::warning(&main, QStringLiteral("Kalmora"), QString::fromStdString(error.description()));
-        }
-        refresh();
-    });
-    QObject::connect(start, &QPushButton::clicked, &main, [&] {
-        if (!list->currentItem())
-            return;
-        try {
-            frame.choose(list->currentItem()->text().toStdString());
-        } catch (const VbError& error) {
-            QMessageBox::warning(&main, QStringLiteral("Kalmora"), QString::fromStdString(error.description()));
-            return;
-        }
-        QProcess::startDetached(QString::fromStdString(frame.moduleProgram()), {});
-        main.close();
-    });
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(create);
-    buttons->addWidget(start);
-    buttons->addStretch();
-    auto* row = new QHBoxLayout;
-    row->addWidget(list);
-    row->addLayout(buttons);
-    auto* layout = new QVBoxLayout(&main);
-    layout->addLayout(row);
-    layout->addWidget(folder);
-    main.resize(480, 320);
-    main.show();
-    return QApplication::exec();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -129,7 +67,9 @@ int main(int argc, char** argv)
     try {
         if (arguments.isEmpty()) {
             frame.init();
-            return window(frame);
+            frmKALMORA window(frame);
+            window.show();
+            return QApplication::exec();
         }
         return command(frame, arguments);
     } catch (const VbError& error) {
