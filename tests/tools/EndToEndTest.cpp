@@ -46,4 +46,12 @@ TEST_F(EndToEndTest, AKilledSessionIsRecoveredAtTheNextStart)
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [A]=28.5"), 1);
 }
 
+TEST_F(EndToEndTest, TheFrameProgramNamesItsCommandsWhenGivenAnUnknownOne)
+{
+    EXPECT_EQ(frame({"--help"}), 0);
+    EXPECT_EQ(frame({"begin", "P1"}), 2);
+    EXPECT_NE(log.find("choose NAME [EDITOR]"), std::string::npos) << log;
+    EXPECT_EQ(admin(), "KALMORA");  // nothing started
+}
+
 }  // namespace

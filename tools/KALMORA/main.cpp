@@ -7,12 +7,14 @@
 //   KALMORA start NAME [EDITOR]       choose, then start the module
 //   KALMORA list                      the projects
 #include "FrameProgram.h"
+#include "ToolCommandLine.h"
 #include "frmKALMORA.h"
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QProcess>
 
 #include <iostream>
@@ -21,8 +23,9 @@
 
 namespace {
 
-int command(FrameProgram& frame, const QStringList& arguments)
+int command(FrameProgram& frame, const QCommandLineParser& parser)
 {
+    const QStringList arguments = parser.positionalArguments();
     const QString verb = arguments.value(0);
     const std::string name = arguments.value(1).toStdString();
     const std::optional<std::string> editor =
@@ -45,8 +48,7 @@ int command(FrameProgram& frame, const QStringList& arguments)
         for (const std::string& project : frame.projects())
             std::cout << project << "\n";
     } else {
-        std::cerr
-            << "usage: KALMORA [init [DB_FOLDER] | new NAME | choose NAME [EDITOR] | start NAME [EDITOR] | list]\n";
+        std::cerr << parser.helpText().toStdString();
         return 2;
     }
     return 0;
@@ -56,22 +58,27 @@ int command(FrameProgram& frame, const QStringList& arguments)
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     // Commands need no window system; the module they start opens on the user's display.
-    std::unique_ptr<QCoreApplication> app = arguments.isEmpty() ? std::make_unique<QApplication>(argc, argv)
-                                                                : std::make_unique<QCoreApplication>(argc, argv);
+    const bool windowed = argc < 2;
+    std::unique_ptr<QCoreApplication> app =
+        windowed ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCommandLineParser parser;
+    describeTool(parser,
+                 QStringLiteral("The suite's frame program: without a command a window to choose a project and "
+                                "start KVX on it."),
+                 {{QStringLiteral("command"),
+                   QStringLiteral("init [DB_FOLDER] | new NAME | choose NAME [EDITOR] | start NAME [EDITOR] | list")}});
+    parser.process(*app);
     QtSettingsStore settings;
     FrameProgram frame(QCoreApplication::applicationDirPath().toStdString(), settings, loginName());
     try {
-        if (arguments.isEmpty()) {
+        if (windowed) {
             frame.init();
             frmKALMORA window(frame);
             window.show();
             return QApplication::exec();
         }
-        return command(frame, arguments);
+        return command(frame, parser);
     } catch (const VbError& error) {
         std::cerr << "KALMORA: " << error.description() << "\n";
         return 1;
