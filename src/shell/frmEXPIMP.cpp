@@ -184,11 +184,13 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
         return RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());
     }();
     const std::string project = to == session_.cnnX() ? session_.PROJEKT() : externalName_;
-    session_.messages().show({"Export/Import",
-                              TextPair{std::to_string(copied) + " Datensätze nach " + project + " kopiert.",
-                                       std::to_string(copied) + " records copied to " + project + "."}
-                                  .in(english_),
-                              MessageService::Buttons::Ok, MessageService::Icon::Information});
+    const std::string count = std::to_string(copied);
+    const TextPair text =
+        copied == 1 ? TextPair{"1 Datensatz nach " + project + " kopiert.", "1 record copied to " + project + "."}
+                    : TextPair{count + " Datensätze nach " + project + " kopiert.",
+                               count + " records copied to " + project + "."};
+    session_.messages().show(
+        {"Export/Import", text.in(english_), MessageService::Buttons::Ok, MessageService::Icon::Information});
 }
 
 void frmEXPIMP::cmdEXP()

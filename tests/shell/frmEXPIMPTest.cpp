@@ -35,7 +35,7 @@ TEST(frmEXPIMPTest, ExportsToAnotherProjectButNeverOpensTheOwnWorkingCopy)
     dialog.lstIMP()->item(0)->setSelected(true);  // the list still shows the loaded text; the ID counts
     dialog.cmdEXP();
     EXPECT_EQ(dialog.lstEXP()->count(), 2);
-    EXPECT_EQ(tree.messages.shown.back().text, "1 Datensätze nach P1 kopiert.");
+    EXPECT_EQ(tree.messages.shown.back().text, "1 Datensatz nach P1 kopiert.");
     // A folder without a project database: nothing is chosen, nothing can be exported.
     dialog.folderChanged(QString::fromStdString((tree.root / "DB").string()));
     EXPECT_EQ(dialog.lstEXP()->count(), 0);
