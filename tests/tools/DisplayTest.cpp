@@ -69,20 +69,22 @@ protected:
         tool.waitForFinished(20000);
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
-    // The first window with this title, waiting up to 30 s for it; a main window keeps its
-    // title with the name of a maximized child window behind it ("Kalmora - [Eingabe]").
-    QString window(const QString& title)
+    // A window with this title other than `other`, waiting up to 30 s for it; a main window
+    // keeps its title with the name of a maximized child window behind it
+    // ("Kalmora - [Eingabe]").
+    QString window(const QString& title, const QString& other = {})
     {
-        return awaitWindow({"--name", "^" + QRegularExpression::escape(title) + "( - \\[.*\\])?$"});
+        return awaitWindow({"--name", "^" + QRegularExpression::escape(title) + "( - \\[.*\\])?$"}, other);
     }
-    // The first window of a program ("KALMORA", "KVX": its class), waiting up to 30 s.
+    // A window of a program ("KALMORA", "KVX": its class), waiting up to 30 s.
     QString windowOf(const QString& program) { return awaitWindow({"--class", "^" + program + "$"}); }
-    QString awaitWindow(const QStringList& query)
+    QString awaitWindow(const QStringList& query, const QString& other = {})
     {
         for (int i = 0; i < 300; ++i) {
-            const QString found = x(QStringList{"search", "--onlyvisible"} + query);
+            QStringList found = x(QStringList{"search", "--onlyvisible"} + query).split(u'\n', Qt::SkipEmptyParts);
+            found.removeAll(other);
             if (!found.isEmpty())
-                return found.section(u'\n', 0, 0);
+                return found.first();
             QThread::msleep(100);
         }
         return {};
@@ -99,17 +101,6 @@ protected:
             QThread::msleep(100);
         return fs::exists(file);
     }
-    // The next window with this title other than `before`, waiting up to 30 s for it.
-    QString nextWindow(const QString& title, const QString& before)
-    {
-        for (int i = 0; i < 300; ++i) {
-            const QString found = window(title);
-            if (!found.isEmpty() && found != before)
-                return found;
-            QThread::msleep(100);
-        }
-        return {};
-    }
     // Quits the module by its menu, as a person without a mouse does: Alt+D, then B.
     void quitByMenu(QProcess& module, const QString& main)
     {
@@ -119,21 +110,25 @@ protected:
             module.waitForFinished(300);
         }
     }
-    // Reads the module's error stream into `errors` until its script has paused at its
-    // n-th "await" (up to 30 s).
-    static void awaitPause(QProcess& module, std::string& errors, int n = 1)
+    // Reads the module's error stream into `errors` until `text` stands in it n times
+    // (up to 30 s).
+    static void awaitOutput(QProcess& module, std::string& errors, const std::string& text, int n = 1)
     {
-        const auto pauses = [&] {
+        const auto times = [&] {
             int found = 0;
-            for (auto at = errors.find("KVX script: await"); at != std::string::npos;
-                 at = errors.find("KVX script: await", at + 1))
+            for (auto at = errors.find(text); at != std::string::npos; at = errors.find(text, at + 1))
                 ++found;
             return found;
         };
-        for (int i = 0; i < 300 && pauses() < n; ++i) {
+        for (int i = 0; i < 300 && times() < n; ++i) {
             module.waitForReadyRead(100);
             errors += module.readAllStandardError().toStdString();
         }
+    }
+    // Until the module's script has paused at its n-th "await".
+    static void awaitPause(QProcess& module, std::string& errors, int n = 1)
+    {
+        awaitOutput(module, errors, "KVX script: await", n);
     }
     void go(const std::string& name) { std::ofstream(root / name) << ""; }
     std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
@@ -302,6 +297,39 @@ TEST_F(DisplayTest, CtrlPPrintsTheSheetThroughThePrintDialog)
                                                                 << text.toStdString();
 }
 
+// The export into a second project by keys: the folder tree opens a project as its name
+// is typed, the record goes there and nowhere else.
+TEST_F(DisplayTest, ARecordIsExportedIntoASecondProjectByKeys)
+{
+    ASSERT_EQ(frame({"new", "P2"}), 0);
+    ASSERT_EQ(frame({"new", "P3"}), 0);
+    QProcess& module = startModule(record("Kies 0/32") + "trigger mnuSPEICHERN\n" + await("exported") + "quit\n");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    std::string errors;
+    awaitPause(module, errors);
+    type(main, "alt+d");
+    type(main, "e");
+    const QString dialog = window("Export/Import");
+    ASSERT_FALSE(dialog.isEmpty()) << "Alt+D, E opened no export dialog: " << errors;
+    // From the own records past the external list and the drive to the folder tree.
+    type(dialog, "Tab");
+    for (const char* keys :
+         {"Tab", "Tab", "P", "3", "shift+Tab", "shift+Tab", "shift+Tab", "space", "Tab", "Tab", "Tab", "Tab", "space"})
+        x({"key", "--clearmodifiers", keys});
+    // A scripted run writes its messages into the error stream instead of a box.
+    awaitOutput(module, errors, "1 Datensatz nach P3 kopiert");
+    EXPECT_NE(errors.find("1 Datensatz nach P3 kopiert"), std::string::npos) << errors;
+    type(dialog, "Escape");
+    go("exported");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(count("P3", "SELECT [ID] FROM [E1] WHERE [KEN]='Kies 0/32' AND [KOM]='Vlies auf Kies'"), 1) << errors;
+    EXPECT_EQ(count("P3", "SELECT [ID] FROM [E2] WHERE [A]=28.5 AND [AB]=36"), 1) << errors;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1]"), 1);
+    EXPECT_EQ(count("P2", "SELECT [ID] FROM [E1]"), 0);
+}
+
 // No script: the record is typed as a person types it, every question is a real box.
 TEST_F(DisplayTest, ARecordTypedByKeysIsSavedIntoTheUsersCurrentProjectOnQuitting)
 {
@@ -368,7 +396,7 @@ TEST_F(DisplayTest, AKilledSessionIsRecoveredIntoItsProjectThroughTheRealQuestio
     ASSERT_FALSE(question.isEmpty()) << "no question about the interrupted session: "
                                      << module.readAllStandardError().toStdString();
     type(question, "Return");  // Yes: into P1, where the record was made
-    const QString saved = nextWindow("KVX", question);
+    const QString saved = window("KVX", question);
     ASSERT_FALSE(saved.isEmpty()) << "no word where the changes went: " << module.readAllStandardError().toStdString();
     type(saved, "Return");
     const QString main = window("Kalmora");
