@@ -34,7 +34,9 @@ TEST(FrameProgramTest, MakesTheSuiteProjectsAndTheUsersAdminRow)
     // Only an existing project of the projects folder can be chosen: never the template.
     EXPECT_THROW(frame.choose("../KVX"), VbError);
     EXPECT_THROW(frame.choose("NOPE"), VbError);
+    EXPECT_EQ(frame.currentProject(), "");  // before the user's first choice
     frame.choose("Hafen", "Dipl.-Ing. Sommer");
+    EXPECT_EQ(frame.currentProject(), "Hafen");
     frame.choose("Hafen");  // the row is updated, not doubled, and the chosen editor stays
     Recordset admin(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()), "SELECT * FROM [ADMIN]");
     ASSERT_EQ(admin.recordCount(), 1);
@@ -43,6 +45,10 @@ TEST(FrameProgramTest, MakesTheSuiteProjectsAndTheUsersAdminRow)
     EXPECT_EQ(admin.field("BEARBEITER").text(), "Dipl.-Ing. Sommer");
     EXPECT_EQ(admin.field("PROJEKTSPFAD").text(), (root / "PROJEKTE").string());
     admin.close();
+    // A module that is not there is not started, and the start says so.
+    EXPECT_TRUE(frame.newProject("Deich"));
+    EXPECT_FALSE(frame.start("Deich"));
+    EXPECT_EQ(frame.currentProject(), "Deich");
     std::error_code ignored;
     fs::remove_all(root, ignored);
 }

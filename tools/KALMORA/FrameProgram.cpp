@@ -6,6 +6,8 @@
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
 
+#include <QProcess>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -61,6 +63,12 @@ std::vector<std::string> FrameProgram::projects() const
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool FrameProgram::start(const std::string& project, const std::optional<std::string>& editor)
+{
+    choose(project, editor);
+    return QProcess::startDetached(QString::fromStdString(moduleProgram()), {});
 }
 
 std::string FrameProgram::currentProject() const

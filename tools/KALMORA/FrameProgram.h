@@ -30,6 +30,9 @@ public:
     // editor the one chosen before stays (the login name for a new user). A project that
     // does not exist, or a name that is not one folder's name, is an error.
     void choose(const std::string& project, const std::optional<std::string>& editor = std::nullopt);
+    // Chooses the project, then starts the module on it; false when the module could not
+    // be started.
+    bool start(const std::string& project, const std::optional<std::string>& editor = std::nullopt);
     // The project of the user's ADMIN row; empty before the user's first choice.
     std::string currentProject() const;
     // The program that a start runs: the module in its program folder.

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,16 +76,15 @@ void frmKALMORA::startModule()
         warn(QStringLiteral("Bitte wählen Sie ein Projekt oder legen Sie eines an."));
         return;
     }
+    // The window stays when the module cannot be started, so the user sees why.
     try {
-        frame_.choose(lstPROJEKTE_->currentItem()->text().toStdString());
+        if (!frame_.start(lstPROJEKTE_->currentItem()->text().toStdString())) {
+            warn(QStringLiteral("KVX konnte nicht gestartet werden: ") +
+                 QString::fromStdString(frame_.moduleProgram()));
+            return;
+        }
     } catch (const VbError& error) {
         warn(QString::fromStdString(error.description()));
-        return;
-    }
-    // The window stays when the module cannot be started, so the user sees why.
-    const QString program = QString::fromStdString(frame_.moduleProgram());
-    if (!QProcess::startDetached(program, {})) {
-        warn(QStringLiteral("KVX konnte nicht gestartet werden: ") + program);
         return;
     }
     close();

@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QProcess>
 
 #include <iostream>
 #include <memory>
@@ -38,9 +37,10 @@ int command(FrameProgram& frame, const QCommandLineParser& parser)
             std::cerr << "KALMORA: project " << name << " exists already\n";
             return 1;
         }
-    } else if (verb == u"choose" || verb == u"start") {
+    } else if (verb == u"choose") {
         frame.choose(name, editor);
-        if (verb == u"start" && !QProcess::startDetached(QString::fromStdString(frame.moduleProgram()), {})) {
+    } else if (verb == u"start") {
+        if (!frame.start(name, editor)) {
             std::cerr << "KALMORA: cannot start " << frame.moduleProgram() << "\n";
             return 1;
         }
