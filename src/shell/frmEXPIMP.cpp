@@ -185,12 +185,12 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
     }();
     const std::string project = to == session_.cnnX() ? session_.PROJEKT() : externalName_;
     const std::string count = std::to_string(copied);
-    const TextPair text =
-        copied == 1 ? TextPair{"1 Datensatz nach " + project + " kopiert.", "1 record copied to " + project + "."}
-                    : TextPair{count + " Datensätze nach " + project + " kopiert.",
-                               count + " records copied to " + project + "."};
-    session_.messages().show(
-        {"Export/Import", text.in(english_), MessageService::Buttons::Ok, MessageService::Icon::Information});
+    const bool one = copied == 1;
+    session_.messages().show({"Export/Import",
+                              TextPair{count + (one ? " Datensatz" : " Datensätze") + " nach " + project + " kopiert.",
+                                       count + (one ? " record" : " records") + " copied to " + project + "."}
+                                  .in(english_),
+                              MessageService::Buttons::Ok, MessageService::Icon::Information});
 }
 
 void frmEXPIMP::cmdEXP()
