@@ -2,6 +2,7 @@
 #include "SuiteTree.h"
 #include "platform/Clock.h"
 #include "platform/PaperSurface.h"
+#include "platform/VbError.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
@@ -42,11 +43,13 @@ public:
             draw(page, *sheet);
             printed.push_back(page);
         }
-        return sheet->finish();
+        if (!sheet->finish() || refuse)
+            throw VbError::of(VbError::PrinterError);
+        return true;
     }
     fs::path folder_;
     int from = 0, to = 0, jobs = 0;
-    bool cancel = false;
+    bool cancel = false, refuse = false;  // refuse: a printer that does not take the job
     std::pair<int, int> offered;
     std::vector<int> printed;
 };
@@ -150,6 +153,12 @@ TEST_F(EvaluationTest, PrintingAllPagesOrOneOfThem)
     printer.cancel = true;
     window->panelClick(11);  // a cancelled dialog ends the command without a message
     EXPECT_TRUE(tree.messages.shown.empty());
+    // A job the printer did not take is no cancel: the user is told.
+    printer.cancel = false;
+    printer.refuse = true;
+    window->panelClick(11);
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_EQ(tree.messages.shown[0].text, "VB-Error: 482\nDruckerfehler");
 }
 
 TEST_F(EvaluationTest, ScreenCopiesStayInTheProjectsFolder)
