@@ -152,9 +152,10 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
     const SheetRun run =
         sheet({QString::fromStdString(project.string()), "--pdf", path("sand.pdf"), "--csv", path("sand.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const QString sheetText = toolOutput("pdftotext", {path("sand.pdf"), "-"});
-    if (sheetText.isNull())
+    const std::optional<QString> text = toolOutput("pdftotext", {path("sand.pdf"), "-"});
+    if (!text)
         GTEST_SKIP() << "needs pdftotext";
+    const QString& sheetText = *text;
     QFile csv(path("sand.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = csv.readAll().split('\n');
