@@ -79,7 +79,9 @@ void PageTools::drucken()
         if (all[i] == window_.mdiArea()->activeSubWindow())
             current = static_cast<int>(i) + 1;
     }
-    const bool printed = printer_.print(static_cast<int>(all.size()), current, [&](int page, Surface& sheet) {
+    // The job is named as the page's document: "<record>-Seite1".
+    const std::string document = window_.panel(6)->text().toStdString() + "-Seite1";
+    const bool printed = printer_.print(document, static_cast<int>(all.size()), current, [&](int page, Surface& sheet) {
         if (auto* view = qobject_cast<mdiSEITE1*>(all.at(page - 1)->widget())) {
             view->page().DRUCKEN(sheet);
             view->refresh();

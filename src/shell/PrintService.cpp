@@ -1,5 +1,6 @@
 #include "PrintService.h"
 
+#include "platform/FileName.h"
 #include "platform/PaperSurface.h"
 #include "platform/VbError.h"
 
@@ -13,10 +14,14 @@ const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(
 
 }  // namespace
 
-bool QtPrintService::print(int pages, int current, const std::function<void(int page, Surface& sheet)>& draw)
+bool QtPrintService::print(const std::string& document, int pages, int current,
+                           const std::function<void(int page, Surface& sheet)>& draw)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(a4);
+    // The dialog makes the offered file's name from this, cutting what follows its last
+    // dot: a name without "/" that ends in ".pdf" arrives whole.
+    printer.setDocName(QString::fromStdString(FileName::safe(document) + ".pdf"));
     int first = 1, last = pages;
     if (outputFile_.isEmpty()) {
         QPrintDialog dialog(&printer, owner_);

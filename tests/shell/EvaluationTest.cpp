@@ -29,8 +29,10 @@ using Answer = MessageService::Answer;
 class PdfPrinter : public PrintService {
 public:
     explicit PdfPrinter(fs::path folder) : folder_(std::move(folder)) {}
-    bool print(int pages, int current, const std::function<void(int, Surface&)>& draw) override
+    bool print(const std::string& document, int pages, int current,
+               const std::function<void(int, Surface&)>& draw) override
     {
+        named = document;
         offered = {pages, current};
         if (cancel)
             return false;
@@ -50,6 +52,7 @@ public:
     fs::path folder_;
     int from = 0, to = 0, jobs = 0;
     bool cancel = false, refuse = false;  // refuse: a printer that does not take the job
+    std::string named;
     std::pair<int, int> offered;
     std::vector<int> printed;
 };
@@ -142,6 +145,7 @@ TEST_F(EvaluationTest, PrintingAllPagesOrOneOfThem)
     window->runs().mnuBERECHNEN();
     window->panelClick(11);
     EXPECT_EQ(printer.offered.first, 2);
+    EXPECT_EQ(printer.named, window->panel(6)->text().toStdString() + "-Seite1");  // as the page's document
     EXPECT_EQ(printer.printed, (std::vector<int>{1, 2}));
     printer.printed.clear();
     printer.from = printer.to = 1;

@@ -25,7 +25,7 @@ TEST(QtPrintServiceTest, APrintIntoAFileHasEveryPageOnItsOwnSheet)
     QtPrintService printer(nullptr);
     printer.setOutputFile(folder.filePath("Kies 0_32.pdf"));
     std::vector<int> drawn;
-    EXPECT_TRUE(printer.print(2, 2, [&](int page, Surface& sheet) {
+    EXPECT_TRUE(printer.print("Kies 0/32-Seite1", 2, 2, [&](int page, Surface& sheet) {
         drawn.push_back(page);
         sheet.line(10, 10, 100, 100);
     }));
@@ -39,7 +39,7 @@ TEST(QtPrintServiceTest, AJobThatCannotBeWrittenIsAPrinterErrorNotACancel)
     QtPrintService printer(nullptr);
     printer.setOutputFile(folder.filePath("no such folder/sheet.pdf"));
     try {
-        printer.print(1, 1, [](int, Surface& sheet) { sheet.line(10, 10, 100, 100); });
+        printer.print("Kies 0/32-Seite1", 1, 1, [](int, Surface& sheet) { sheet.line(10, 10, 100, 100); });
         FAIL() << "a sheet that went nowhere was reported as printed";
     } catch (const VbError& error) {
         EXPECT_EQ(error.number(), VbError::PrinterError);
