@@ -64,6 +64,11 @@ std::string PageTools::projectFolder() const
     return window_.session().PROJEKTSPFAD() + "/" + window_.panel(2)->text().toStdString();
 }
 
+std::string PageTools::pageDocument() const
+{
+    return window_.panel(6)->text().toStdString() + "-Seite1";
+}
+
 void PageTools::anzeigen()
 {
     frmANZEIGEN(*window_.mdiArea(), window_.session().SPRACHE(), &window_).exec();
@@ -79,14 +84,13 @@ void PageTools::drucken()
         if (all[i] == window_.mdiArea()->activeSubWindow())
             current = static_cast<int>(i) + 1;
     }
-    // The job is named as the page's document: "<record>-Seite1".
-    const std::string document = window_.panel(6)->text().toStdString() + "-Seite1";
-    const bool printed = printer_.print(document, static_cast<int>(all.size()), current, [&](int page, Surface& sheet) {
-        if (auto* view = qobject_cast<mdiSEITE1*>(all.at(page - 1)->widget())) {
-            view->page().DRUCKEN(sheet);
-            view->refresh();
-        }
-    });
+    const bool printed =
+        printer_.print(pageDocument(), static_cast<int>(all.size()), current, [&](int page, Surface& sheet) {
+            if (auto* view = qobject_cast<mdiSEITE1*>(all.at(page - 1)->widget())) {
+                view->page().DRUCKEN(sheet);
+                view->refresh();
+            }
+        });
     if (!printed)
         throw VbError(VbError::DialogCancelled, "Cancel was selected.");
 }
@@ -138,8 +142,7 @@ void PageTools::word()
         cursor.insertImage(image);
         cursor.insertBlock();
     }
-    const std::optional<fs::path> file =
-        target(projectFolder(), window_.panel(6)->text().toStdString() + "-Seite1.odt", "Word");
+    const std::optional<fs::path> file = target(projectFolder(), pageDocument() + ".odt", "Word");
     if (!file)
         return;
     const std::string path = file->string();

@@ -33,6 +33,8 @@ public:
 private:
     mdiSEITE1* activePage() const;
     std::string projectFolder() const;
+    // The page as a document: "<record>-Seite1", the name of its print job and its text file.
+    std::string pageDocument() const;
     // The file `name` in `folder`, made safe to stand there; when it exists, only if the
     // user agrees to replace it (the question titled `title`).
     std::optional<std::filesystem::path> target(const std::filesystem::path& folder, const std::string& name,
