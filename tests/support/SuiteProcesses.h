@@ -120,10 +120,11 @@ protected:
         return Recordset(Connection::openFile(file.string()), sql).recordCount();
     }
     long count(const std::string& project, const std::string& sql) { return countFile(projectFile(project), sql); }
-    std::string admin(const std::string& user = "SOMMER")
+    // A column of the user's ADMIN row: by default the program that has the user.
+    std::string admin(const std::string& user = "SOMMER", const std::string& column = "PROG")
     {
         return Recordset(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()),
-                         "SELECT [PROG] FROM [ADMIN] WHERE [BENUTZER]='" + user + "'")
+                         "SELECT [" + column + "] FROM [ADMIN] WHERE [BENUTZER]='" + user + "'")
             .field(0)
             .text();
     }

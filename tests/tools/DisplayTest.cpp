@@ -160,11 +160,7 @@ TEST_F(DisplayTest, TheFrameProgramStartsTheModuleOnTheDisplay)
     // The editor chosen with the frame program stays; the sheet's footer names it.
     ASSERT_EQ(frame({"choose", "P1", "Dipl.-Ing. Sommer"}), 0);
     ASSERT_EQ(frame({"choose", "P1"}), 0);
-    EXPECT_EQ(Recordset(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()),
-                        "SELECT [BEARBEITER] FROM [ADMIN] WHERE [BENUTZER]='SOMMER'")
-                  .field(0)
-                  .text(),
-              "Dipl.-Ing. Sommer");
+    EXPECT_EQ(admin("SOMMER", "BEARBEITER"), "Dipl.-Ing. Sommer");
 }
 
 // As from the desktop: the frame program's window, the user's project selected, Return.
@@ -183,11 +179,7 @@ TEST_F(DisplayTest, TheFrameWindowStartsTheModuleOnTheUsersCurrentProject)
     const QString main = windowOf("KVX");
     ASSERT_FALSE(main.isEmpty()) << "the module showed no window";
     EXPECT_EQ(admin(), "KVX");
-    EXPECT_EQ(Recordset(Connection::openFile((root / "DB" / "ARCHIV.mdb").string()),
-                        "SELECT [PROJEKT] FROM [ADMIN] WHERE [BENUTZER]='SOMMER'")
-                  .field(0)
-                  .text(),
-              "P2");
+    EXPECT_EQ(admin("SOMMER", "PROJEKT"), "P2");
     type(main, "alt+d");
     type(main, "b");
     for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
