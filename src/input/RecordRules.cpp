@@ -107,6 +107,11 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
     return found;
 }
 
+std::string RecordRules::missingIdentification(bool english)
+{
+    return TextPair{"Datensatzkennzeichnung fehlt!", "File name is missing!"}.in(english);
+}
+
 std::string RecordRules::formProblem(const std::map<std::string, std::string>& texts, bool english)
 {
     const auto text = [&texts](const std::string& column) {
@@ -115,6 +120,8 @@ std::string RecordRules::formProblem(const std::map<std::string, std::string>& t
     };
     Values values;
     values.KEN = text("KEN");
+    if (values.KEN.find_first_not_of(" \t") == std::string::npos)
+        return missingIdentification(english);
     float n = 0;
     const std::pair<const char*, float*> fields[] = {{"SIB", &values.SIB},     {"A", &values.A},
                                                      {"C", &values.C},         {"AR", &values.AR},

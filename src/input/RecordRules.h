@@ -25,9 +25,13 @@ std::vector<std::string> problems(const Values& values, bool english);
 
 // The form's texts by column name (KEN, SIB, A, … N). Every number is read as the form's
 // fields hold it (the session's decimal separator); a field that is empty, not a number or
-// beyond single precision is a problem, then the value rules apply. The first problem, or
+// beyond single precision is a problem, then the value rules apply; a blank identification
+// comes first. The first problem, or
 // empty when the record may be stored.
 std::string formProblem(const std::map<std::string, std::string>& texts, bool english);
+
+// The word for a record without identification.
+std::string missingIdentification(bool english);
 
 // The label of a column's field: "σa", "a (Boden)", "Unterteilungen" …
 std::string label(const std::string& column, bool english);

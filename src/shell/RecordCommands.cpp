@@ -24,11 +24,6 @@
 
 #include <optional>
 
-bool RecordCommands::english() const
-{
-    return window_.session().english();
-}
-
 void RecordCommands::save()
 {
     window_.panelClick(8);
@@ -106,9 +101,9 @@ void RecordCommands::mnuOEFFNEN()
         rows.close();
         const MessageService::Answer answer = window_.session().messages().show(
             {title,
-             none ? TextPair{"Es gibt keinen aktuellen Datensatz!", "There is no selected file!"}.in(english())
-                  : TextPair{"Es kann nur ein aktueller Datensatz geöffnet werden!", "Only one file can be opened!"}.in(
-                        english()),
+             none ? window_.session().text({"Es gibt keinen aktuellen Datensatz!", "There is no selected file!"})
+                  : window_.session().text(
+                        {"Es kann nur ein aktueller Datensatz geöffnet werden!", "Only one file can be opened!"}),
              MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
         if (answer == MessageService::Answer::Cancel)
             return;
@@ -152,7 +147,7 @@ void RecordCommands::mnuLOESCHEN()
             const std::string ken = rows.field("KEN").text();
             const MessageService::Answer answer = window_.session().messages().show(
                 {title,
-                 TextPair{"Datensatz " + ken + " wird gelöscht!", "File " + ken + " will be deleted!"}.in(english()),
+                 window_.session().text({"Datensatz " + ken + " wird gelöscht!", "File " + ken + " will be deleted!"}),
                  MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
             if (answer == MessageService::Answer::Ok) {
                 const int32_t id = rows.field("ID").toLong();
@@ -172,11 +167,9 @@ void RecordCommands::saveInputForm()
     MessageService& messages = window_.session().messages();
     // A record that cannot be evaluated is not stored: say which input is wrong.
     const std::map<std::string, std::string> texts = form_->texts();
-    std::string problem = RecordRules::formProblem(texts, english());
-    if (QString::fromStdString(ken).trimmed().isEmpty())
-        problem = TextPair{"Datensatzkennzeichnung fehlt!", "File name is missing!"}.in(english());
-    else if (problem.empty() && Variant(texts.at("SI1")).toDouble() == Variant(texts.at("SI2")).toDouble())
-        problem = TextPair{"σ1 und σ2 müssen verschieden sein.", "σ1 and σ2 must differ."}.in(english());
+    std::string problem = RecordRules::formProblem(texts, window_.session().english());
+    if (problem.empty() && Variant(texts.at("SI1")).toDouble() == Variant(texts.at("SI2")).toDouble())
+        problem = window_.session().text({"σ1 und σ2 müssen verschieden sein.", "σ1 and σ2 must differ."});
     if (problem.empty())
         problem = form_->testResultsProblem();
     if (!problem.empty()) {
@@ -193,12 +186,11 @@ void RecordCommands::saveInputForm()
             int32_t id = 1;
             Recordset same(db, "SELECT * FROM [E1] WHERE [KEN]='" + Connection::escaped(ken) + "'");
             if (!same.isEOF()) {
-                const MessageService::Answer answer =
-                    messages.show({title,
-                                   TextPair{"Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
-                                            "Do you want to overwrite the file" + ken + "?"}
-                                       .in(english()),
-                                   MessageService::Buttons::YesNo, MessageService::Icon::Question});
+                const MessageService::Answer answer = messages.show(
+                    {title,
+                     window_.session().text({"Soll der vorhandene Datensatz " + ken + " überschrieben werden?",
+                                             "Do you want to overwrite the file" + ken + "?"}),
+                     MessageService::Buttons::YesNo, MessageService::Icon::Question});
                 if (answer != MessageService::Answer::Yes)
                     throw Refused{};
                 id = same.field("ID").toLong();

@@ -36,7 +36,6 @@ private:
     void deleteRecord(int32_t id);
     // Runs database work as one transaction: all of it, or nothing when it raises.
     void inTransaction(const std::function<void()>& work);
-    bool english() const;
 
     frmMAIN& window_;
     mdiEINGABE* form_ = nullptr;

@@ -213,9 +213,8 @@ void frmMAIN::createActions()
             // A document no viewer opens is said, with where it lies.
             ErrorTrap(session_.messages(), title, ErrorPrefix::window).attempt([&] {
                 if (!open_(path))
-                    throw VbError(VbError::DatabaseError, TextPair{"Das Dokument konnte nicht geöffnet werden: ",
-                                                                   "The document could not be opened: "}
-                                                                  .in(english()) +
+                    throw VbError(VbError::DatabaseError, session_.text({"Das Dokument konnte nicht geöffnet werden: ",
+                                                                         "The document could not be opened: "}) +
                                                               path);
             });
         });
@@ -335,9 +334,8 @@ bool frmMAIN::mnuSPEICHERN()
                 const std::string size = vb::singleText(rounded);
                 const MessageService::Answer answer = session_.messages().show(
                     {title,
-                     TextPair{"Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
-                              "Database reaches " + size + " MB! \nDo you want to compact the file?"}
-                         .in(english()),
+                     session_.text({"Datenbank hat " + size + " MB erreicht! \nSoll die Datei komprimiert werden?",
+                                    "Database reaches " + size + " MB! \nDo you want to compact the file?"}),
                      MessageService::Buttons::YesNo,
                      MessageService::Icon::Question,
                      {session_.programFolder() + "/KVX.hlp", 34, english()}});
@@ -378,9 +376,8 @@ bool frmMAIN::queryUnload(bool byUser)
     if (session_.GEAENDERT) {
         const MessageService::Answer answer = session_.messages().show(
             {caption(QStringLiteral("mnuBEENDEN")).toStdString(),
-             TextPair{"Sollen die Änderungen in Projekt " + session_.PROJEKT() + " gespeichert werden?",
-                      "Do you want to save changes to project " + session_.PROJEKT() + "?"}
-                 .in(english()),
+             session_.text({"Sollen die Änderungen in Projekt " + session_.PROJEKT() + " gespeichert werden?",
+                            "Do you want to save changes to project " + session_.PROJEKT() + "?"}),
              MessageService::Buttons::YesNoCancel, MessageService::Icon::Question});
         if (answer == MessageService::Answer::Cancel)
             return false;
@@ -534,10 +531,10 @@ void frmMAIN::mnuKOMPRIMIEREN()
         const SessionContext::Compaction sizes = session_.compact();
         const std::string reduction = vb::singleText(sizes.reduction);
         const std::string after = vb::singleText(sizes.after) + (sizes.megabytes ? " MB" : " KB");
-        session_.messages().show({title,
-                                  TextPair{"Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
-                                           "Database was compact about " + reduction + " % to " + after + "!"}
-                                      .in(english()),
-                                  MessageService::Buttons::Ok, MessageService::Icon::Information});
+        session_.messages().show(
+            {title,
+             session_.text({"Datenbank wurde um " + reduction + " % auf " + after + " komprimiert !",
+                            "Database was compact about " + reduction + " % to " + after + "!"}),
+             MessageService::Buttons::Ok, MessageService::Icon::Information});
     }});
 }

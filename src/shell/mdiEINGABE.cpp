@@ -3,6 +3,7 @@
 #include "data/TestPoints.h"
 #include "data/clsDATEN.h"
 #include "input/EINGABEPRUEFUNG.h"
+#include "input/RecordRules.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Locale.h"
 #include "platform/MessageService.h"
@@ -192,13 +193,13 @@ bool mdiEINGABE::validate(QLineEdit* edit)
         if (!edit->text().trimmed().isEmpty())
             return true;
         messages.show({TextPair{"Datenfehler", "Data error"}.in(english()),
-                       TextPair{"Datensatzkennzeichnung fehlt!", "File name is missing!"}.in(english()),
-                       MessageService::Buttons::Ok, MessageService::Icon::Warning});
+                       RecordRules::missingIdentification(english()), MessageService::Buttons::Ok,
+                       MessageService::Icon::Warning});
         return false;
     }
     std::string value = edit->text().toStdString();
     float minimum = 10, maximum = 1000;
-    std::string title = TextPair{"Unterteilungen", "Subdivisions"}.in(english());
+    std::string title = RecordRules::label("N", english());
     if (name == u"txtSI1" || name == u"txtSI2") {
         title = name == u"txtSI1" ? "Sigma 1" : "Sigma 2";
         const Variant lower(field("txtSIA")->text().toStdString()), upper(cboSIMAX_->currentText().toStdString());

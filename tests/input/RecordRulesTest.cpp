@@ -36,6 +36,8 @@ TEST(RecordRulesTest, TheFormNamesTheFirstWrongFieldByItsLabel)
     EXPECT_EQ(problem("SI2", "200", true), "σ2 = 200 must lie between σa = 10 and σmax = 100.");
     EXPECT_EQ(problem("SIMAX", "5"), "σmax = 5 muss größer als σa = 10 sein.");
     EXPECT_EQ(problem("SIMAX", "5", true), "σmax = 5 must be greater than σa = 10.");
+    EXPECT_EQ(problem("KEN", " "), "Datensatzkennzeichnung fehlt!");
+    EXPECT_EQ(problem("KEN", "", true), "File name is missing!");
     EXPECT_EQ(problem("KEN", "M"), "Die Kennzeichnung M ist für das Programm reserviert.");
     EXPECT_EQ(problem("KEN", "M", true), "The identification M is reserved for the program.");
     EXPECT_EQ(problem("N", "", true), "Subdivisions: the value is missing!");
