@@ -51,11 +51,11 @@ ScriptRunner::ScriptRunner(QStringList lines) : lines_(std::move(lines))
         if (!line.startsWith(QStringLiteral("answer ")) && !line.startsWith(QStringLiteral("input ")))
             break;
         const qsizetype space = line.indexOf(u' ');
-        const QString verb = line.left(space), argument = line.mid(space + 1).toLower();
+        const QString verb = line.left(space), argument = line.mid(space + 1);
         if (verb == u"answer")
             answers_.push_back(answerFor(argument));
         else
-            inputs_.push_back(line.mid(space + 1).toStdString());
+            inputs_.push_back(argument.toStdString());
         lines_.pop_front();
     }
 }
