@@ -285,7 +285,7 @@ void Seite1::SEITENKOPF(int16_t OBJ)
         }
         head.SEITE = state_.pageNumber;
         head.SEITENANZAHL = state_.pageCount;
-        head.UEBERSCHRIFT = state_.text({VersionRecord::product, VersionRecord::product});
+        head.UEBERSCHRIFT = state_.hasLanguage() ? VersionRecord::product : "";
         head.PROJEKT = session_.PROJEKT();
         head.PROGRAMMIERER = VersionRecord::programmer;
         head.SPRACHE = state_.SPR;

@@ -17,7 +17,7 @@ void ShearFigures::captions(int16_t figure, const TextPair& title)
     PageState& s = page_.state();
     clsGRAFIK& g = s.figure(figure);
     g.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
-    if (!s.text(title).empty())
+    if (s.hasLanguage())
         g.TEXT(13, 8, s.text(title), 2, 0, 0, 0);
     g.TEXT(13, 12, "{g,1}s{t,1}b = " + vb::singleText(s.SIB) + " kN/m²", 2, 0, 0, 0);
 }
