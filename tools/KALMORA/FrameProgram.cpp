@@ -71,11 +71,16 @@ bool FrameProgram::start(const std::string& project, const std::optional<std::st
     return QProcess::startDetached(QString::fromStdString(moduleProgram()), {});
 }
 
+Recordset FrameProgram::adminRow() const
+{
+    return Recordset(Connection::openFile(databaseFolder() + "/ARCHIV.mdb"),
+                     "SELECT * FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
+}
+
 std::string FrameProgram::currentProject() const
 {
-    Recordset row(Connection::openFile(databaseFolder() + "/ARCHIV.mdb"),
-                  "SELECT [PROJEKT] FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
-    return row.isEOF() ? std::string() : row.field(0).text();
+    Recordset row = adminRow();
+    return row.isEOF() ? std::string() : row.field("PROJEKT").text();
 }
 
 void FrameProgram::choose(const std::string& project, const std::optional<std::string>& editor)
@@ -84,8 +89,7 @@ void FrameProgram::choose(const std::string& project, const std::optional<std::s
     std::error_code ignored;
     if (!fs::is_regular_file(fs::path(projectsFolder()) / project / "KVX.mdb", ignored))
         throw VbError(VbError::DatabaseError, "There is no project " + project + " in " + projectsFolder() + ".");
-    auto archive = Connection::openFile(databaseFolder() + "/ARCHIV.mdb");
-    Recordset row(archive, "SELECT * FROM [ADMIN] WHERE [BENUTZER]='" + Connection::escaped(user_) + "'");
+    Recordset row = adminRow();
     std::string chosen = editor.value_or(user_);
     if (row.isEOF()) {
         row.addNew();

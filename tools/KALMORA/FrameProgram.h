@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class Recordset;
 class SettingsStore;
 
 // The suite's frame program: it keeps the suite databases (ARCHIV.mdb with the user
@@ -40,6 +41,8 @@ public:
 
 private:
     static void checkName(const std::string& name);
+    // The user's row of the ADMIN table, to read or write.
+    Recordset adminRow() const;
 
     std::string suiteFolder_;
     SettingsStore& settings_;
