@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <sstream>
+#include <string_view>
 
 namespace TestPointText {
 
@@ -39,12 +40,30 @@ char separatorOf(const std::string& text, Source source)
     return text.find(';') != std::string::npos ? ';' : ',';
 }
 
+// A header's first cell: not a number, nor a number written with the wrong separator.
+bool startsWithAWord(const std::string& cell)
+{
+    return !cell.empty() && std::string_view("0123456789+-.,").find(cell.front()) == std::string_view::npos;
+}
+
+// The decimal separator a dialect fixes; tab-separated text uses the reader's.
+char decimalOf(char separator, char typed)
+{
+    if (separator == ';')
+        return ',';
+    return separator == ',' ? '.' : typed;
+}
+
 }  // namespace
 
-std::optional<double> number(const std::string& cell)
+std::optional<double> number(const std::string& cell, char decimal)
 {
     std::string text = trimmed(cell);
-    std::replace(text.begin(), text.end(), ',', '.');
+    // The other separator groups thousands in some locales and marks decimals in others:
+    // a cell that holds it is ambiguous and no number.
+    if (text.find(decimal == ',' ? '.' : ',') != std::string::npos)
+        return std::nullopt;
+    std::replace(text.begin(), text.end(), decimal, '.');
     if (!text.empty() && text.front() == '+')
         text.erase(0, 1);
     double value = 0;
@@ -54,10 +73,11 @@ std::optional<double> number(const std::string& cell)
     return value;
 }
 
-Parsed parse(const std::string& text, Source source)
+Parsed parse(const std::string& text, char decimal, Source source)
 {
     Parsed parsed;
     const char separator = separatorOf(text, source);
+    decimal = decimalOf(separator, decimal);
     std::istringstream lines(text);
     std::string line;
     for (int lineNumber = 1; std::getline(lines, line); ++lineNumber) {
@@ -66,14 +86,15 @@ Parsed parse(const std::string& text, Source source)
             continue;
         Row values;
         for (const std::string& cell : row) {
-            const std::optional<double> value = number(cell);
+            const std::optional<double> value = number(cell, decimal);
             if (!value && !cell.empty()) {
-                if (parsed.rows.empty() && parsed.header.empty() && !number(row.front())) {
+                if (parsed.rows.empty() && parsed.header.empty() && startsWithAWord(row.front())) {
                     parsed.header = row;  // a first line that starts with a word names the columns
                     values.clear();
                     break;
                 }
                 parsed.badLine = lineNumber;
+                parsed.badColumn = static_cast<int>(values.size()) + 1;
                 parsed.badCell = cell;
                 return parsed;
             }
@@ -90,8 +111,9 @@ std::string Parsed::problem(bool english) const
     if (badLine == 0)
         return {};
     const std::string line = std::to_string(badLine);
-    return TextPair{"Zeile " + line + ": \"" + badCell + "\" ist keine Zahl.",
-                    "Line " + line + ": \"" + badCell + "\" is not a number."}
+    const std::string column = std::to_string(badColumn);
+    return TextPair{"Zeile " + line + ", Spalte " + column + ": \"" + badCell + "\" ist keine Zahl.",
+                    "Line " + line + ", column " + column + ": \"" + badCell + "\" is not a number."}
         .in(english);
 }
 

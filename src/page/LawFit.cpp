@@ -66,7 +66,9 @@ std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
         residual += deviation * deviation;
         result.maxDev = std::max(result.maxDev, std::abs(deviation));
     }
-    result.r2 = syy > 0 ? 1 - residual / syy : 1;
+    // Angles that differ only by rounding leave nothing to explain: the line meets them all.
+    const double roundingSpread = 1e-12 * std::max(1.0, std::abs(meanPhi));
+    result.r2 = syy > n * roundingSpread * roundingSpread ? 1 - residual / syy : 1;
     return result;
 }
 

@@ -13,7 +13,7 @@ namespace LawFit {
 struct Fit {
     int n = 0;
     double a = 0, c = 0;
-    double r2 = 0;      // coefficient of determination; 1 when the line meets every point
+    double r2 = 0;      // coefficient of determination; 1 when every φᵢ is the same (to rounding)
     double maxDev = 0;  // largest |φᵢ − φ(σ'ᵢ)| in degrees
 };
 

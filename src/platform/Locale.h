@@ -4,7 +4,8 @@
 #include <string>
 
 // Language and number conventions of the session. Conversions between numbers and
-// text follow the current locale, as the platform's own conversions do.
+// text follow the current one of these, as the platform's own conversions do; none of
+// them reads the C library's locale, which Qt sets from the environment.
 struct Locale {
     enum Language : int16_t { English = 1, German = 3 };
 

@@ -35,24 +35,34 @@ std::string oneLine(const std::string& text)
     return line;
 }
 
-// The boot of this machine and the start of a process in it; empty when not to be told.
-std::string processStamp(long pid)
+// What /proc tells of a process: its state letter and its start, with the boot of this
+// machine ("<boot id>:<start time>"); empty when not to be told.
+struct ProcessStat {
+    char state = 0;
+    std::string stamp;
+};
+
+ProcessStat processStat(long pid)
 {
     std::ifstream boot("/proc/sys/kernel/random/boot_id");
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string bootId, line;
     if (!std::getline(boot, bootId) || !std::getline(stat, line))
         return {};
-    // The fields after the command name (which may hold blanks) end in ')'; the start time is
-    // the 20th of them.
+    // The fields after the command name (which may hold blanks) end in ')'; the state is the
+    // first of them, the start time the 20th.
     const auto end = line.rfind(')');
     if (end == std::string::npos)
         return {};
     std::istringstream fields(line.substr(end + 1));
     std::string field;
+    ProcessStat found;
     for (int i = 0; i < 20 && fields >> field; ++i) {
+        if (i == 0)
+            found.state = field.front();
     }
-    return bootId + ":" + field;
+    found.stamp = bootId + ":" + field;
+    return found;
 }
 
 }  // namespace
@@ -60,7 +70,7 @@ std::string processStamp(long pid)
 LockFile::Holder LockFile::Holder::self(const std::string& user, const std::string& project)
 {
     const long pid = getpid();
-    return {user, thisHost(), pid, localTimeNow(), project, processStamp(pid)};
+    return {user, thisHost(), pid, localTimeNow(), project, processStat(pid).stamp};
 }
 
 bool LockFile::Holder::alive() const
@@ -72,9 +82,12 @@ bool LockFile::Holder::alive() const
     // Signal 0 only asks whether the process exists; EPERM means it does, under another user.
     if (kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)
         return false;
-    // The number may belong to a later process by now (after a restart of the machine, say).
-    const std::string now = processStamp(pid);
-    return process.empty() || now.empty() || now == process;
+    // A zombie has ended and holds nothing, though its parent has not reaped it yet. The
+    // number may belong to a later process by now (after a restart of the machine, say).
+    const ProcessStat now = processStat(pid);
+    if (now.state == 'Z')
+        return false;
+    return process.empty() || now.stamp.empty() || now.stamp == process;
 }
 
 std::string LockFile::Holder::sinceText() const

@@ -3,8 +3,8 @@
 #include "Locale.h"
 #include "VbError.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -13,8 +13,8 @@ namespace {
 // 15-digit decimal form so that 1.005 rounds like the written number, not its binary twin.
 std::string roundedDigits(double value, int decimals, int& wholeDigits)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    char buffer[64] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 14);
     std::string digits;
     digits += buffer[0];
     digits += std::string(buffer + 2, 14);

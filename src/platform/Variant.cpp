@@ -7,7 +7,9 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -39,11 +41,14 @@ std::string generalText(double value, int precision)
 {
     if (value == 0)
         return "0";
+    // to_chars writes the same digits as printf's "%.*e" but never reads the C library's locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
-    std::string mantissa(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision - 1).ptr;
+    std::string mantissa(buffer, end);
     const auto e = mantissa.find('e');
-    const int exponent = std::atoi(mantissa.c_str() + e + 1);
+    int exponent = 0;
+    const char* power = mantissa.c_str() + e + 1;
+    std::from_chars(power + (*power == '+'), mantissa.c_str() + mantissa.size(), exponent);
     mantissa.resize(e);
 
     std::string sign;
@@ -74,6 +79,22 @@ std::string generalText(double value, int precision)
     if (digits.size() <= wholeDigits)
         return sign + digits + std::string(wholeDigits - digits.size(), '0');
     return sign + digits.substr(0, wholeDigits) + separator + digits.substr(wholeDigits);
+}
+
+// Whether number text of digits, '.' and an exponent is below one in magnitude: the power
+// of ten of its first non-zero digit, plus its exponent, is negative.
+bool tinyMagnitude(const std::string& plain)
+{
+    const auto e = std::min(plain.find('e'), plain.size());
+    int power = 0;
+    if (e < plain.size())
+        std::from_chars(plain.data() + e + 1 + (plain[e + 1] == '+'), plain.data() + plain.size(), power);
+    const auto point = std::min(plain.find('.'), e);
+    const auto first = plain.find_first_of("123456789");
+    if (first == std::string::npos || first >= e)
+        return true;
+    const long digitPower = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return digitPower + power < 0;
 }
 
 const QDate& dateZero()
@@ -115,10 +136,11 @@ std::optional<double> parseNumber(const std::string& text)
 {
     const std::string value = trimmed(text);
     const char separator = Locale::current().decimalSeparator();
-    std::string plain;  // in the C locale's notation for strtod
+    std::string plain;  // digits, '.' and 'e': the notation from_chars reads in every locale
     std::size_t i = 0;
+    bool negative = false;
     if (i < value.size() && (value[i] == '+' || value[i] == '-'))
-        plain += value[i++];
+        negative = value[i++] == '-';
     bool digits = false;
     bool fraction = false;
     for (; i < value.size(); ++i) {
@@ -150,10 +172,14 @@ std::optional<double> parseNumber(const std::string& text)
     }
     if (i != value.size())
         return std::nullopt;
-    const double number = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(number))
-        throw VbError::of(VbError::Overflow);
-    return number;
+    double number = 0;
+    if (std::from_chars(plain.data(), plain.data() + plain.size(), number).ec == std::errc::result_out_of_range) {
+        // Too small for a double reads as zero, as the platform does; too large overflows.
+        if (!tinyMagnitude(plain))
+            throw VbError::of(VbError::Overflow);
+        number = 0;
+    }
+    return negative ? -number : number;
 }
 
 int16_t toInteger(double value)

@@ -7,6 +7,7 @@
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -120,8 +121,12 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
     } else if (verb == u"select") {
         selection_ = argument;
     } else if (verb == u"trigger") {
+        // A menu command, or a button of the input form ("cmdANPASSEN").
         if (QAction* action = window.action(argument))
             action->trigger();
+        else if (QAbstractButton* button =
+                     window.inputForm() ? window.inputForm()->findChild<QAbstractButton*>(argument) : nullptr)
+            button->click();
     } else if (verb == u"menu" && argument == u"mnuAUSWERTEN") {
         window.runs().mnuAUSWERTEN();
     } else if (verb == u"set" && window.inputForm()) {

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int columns = 5;  // σ', then τ by law
+const char* const symbols[columns] = {"σ'", "τf", "τr", "τB", "τBr"};
 
 // The parameter fields a fitted law goes into, by law.
 const std::pair<const char*, const char*> lawFields[] = {
@@ -37,9 +38,9 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
     setObjectName(QStringLiteral("fraVERSUCHE"));
     grid_ = new QTableWidget(TestPoints::maximum, columns, this);
     grid_->setObjectName(QStringLiteral("grdVERSUCHE"));
-    grid_->setHorizontalHeaderLabels({QStringLiteral("σ' [kN/m²]"), QStringLiteral("τf [kN/m²]"),
-                                      QStringLiteral("τr [kN/m²]"), QStringLiteral("τB [kN/m²]"),
-                                      QStringLiteral("τBr [kN/m²]")});
+    for (int column = 0; column < columns; ++column)
+        grid_->setHorizontalHeaderItem(column, new QTableWidgetItem(QString::fromUtf8(symbols[column]) +
+                                                                    QStringLiteral(" [kN/m²]")));
     const TextPair tips[] = {{"Normalspannung", "normal stress"},
                              {"Kontaktscherfestigkeit", "peak contact shear strength"},
                              {"Kontaktrestfestigkeit", "residual contact shear strength"},
@@ -105,11 +106,12 @@ std::vector<ShearTestPoint> TestResultsTab::points(std::string& problem) const
         for (int column = 0; column < columns; ++column) {
             const QTableWidgetItem* item = grid_->item(row, column);
             const std::string text = item ? item->text().trimmed().toStdString() : std::string();
-            values[column] = TestPointText::number(text);
+            values[column] = TestPointText::number(text, decimal());
             any = any || !text.empty();
+            const std::string cell = std::to_string(row + 1) + ", " + symbols[column];
             if (!text.empty() && (!values[column] || *values[column] <= 0))
-                problem = TextPair{"Zeile " + std::to_string(row + 1) + ": \"" + text + "\" ist kein Wert über 0.",
-                                   "Row " + std::to_string(row + 1) + ": \"" + text + "\" is no value above 0."}
+                problem = TextPair{"Zeile " + cell + ": \"" + text + "\" ist kein Wert über 0.",
+                                   "Row " + cell + ": \"" + text + "\" is no value above 0."}
                               .in(english());
         }
         if (!any || !problem.empty())
@@ -141,7 +143,8 @@ bool TestResultsTab::fill(const std::string& text, int firstRow, int firstColumn
 {
     // What replaces the grid comes from a file; what goes in at a cell, from a spreadsheet.
     const TestPointText::Parsed table =
-        TestPointText::parse(text, replace ? TestPointText::Source::File : TestPointText::Source::Spreadsheet);
+        TestPointText::parse(text, decimal(),
+                             replace ? TestPointText::Source::File : TestPointText::Source::Spreadsheet);
     std::string problem = table.problem(english());
     if (problem.empty() && table.rows.empty())
         problem = TextPair{"Der Text enthält keine Versuchswerte.", "The text holds no test results."}.in(english());

@@ -46,6 +46,7 @@ protected:
 
 private:
     bool english() const { return language_ == Locale::English; }
+    char decimal() const { return Locale(language_, decimalSeparator_).decimalSeparator(); }
     void warn(const std::string& text) const;
     // A value as typed, with the user's decimal separator.
     QString numberText(double value) const;

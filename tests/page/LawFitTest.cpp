@@ -61,6 +61,13 @@ TEST(LawFitTest, PointsOnALawGiveItBackExactly)
     EXPECT_NEAR(flat.a, 45, 1e-9);
     EXPECT_NEAR(flat.c, 0, 1e-9);
     EXPECT_EQ(flat.r2, 1);
+    // Equal angles whose mean differs from them by rounding alone (7 points once gave R² = 0).
+    for (int count = 2; count <= 12; ++count) {
+        LawFit::Points same;
+        for (int k = 1; k <= count; ++k)
+            same.push_back({10.0 * k, 5.0 * k});
+        EXPECT_EQ(fitted(same, 100).r2, 1) << count << " points";
+    }
 }
 
 TEST(LawFitTest, PointsThatCannotBeFittedAreNamed)

@@ -33,6 +33,12 @@ protected:
         waitpid(child, nullptr, 0);
         return child;
     }
+    static bool zombieState(pid_t pid)
+    {
+        std::string stat;
+        std::getline(std::ifstream("/proc/" + std::to_string(pid) + "/stat"), stat);
+        return stat.find(") Z ") != std::string::npos;
+    }
     void writeLock(const std::string& host, long pid)
     {
         std::ofstream(path) << "user=SCHMIDT\nhost=" << host << "\npid=" << pid
@@ -77,6 +83,18 @@ TEST_F(LockFileTest, StaleLocksAreTakenOverLiveOnesOnOtherHostsAreNot)
                                          << "\npid=" << getpid() << "\nprocess=an-earlier-boot:42\n";
     EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
     lock.release();
+
+    // A killed holder that its parent has not reaped yet is a zombie: it holds nothing.
+    const pid_t zombie = fork();
+    if (zombie == 0)
+        _exit(0);
+    for (int i = 0; i < 500 && !zombieState(zombie); ++i)
+        usleep(2000);
+    ASSERT_TRUE(zombieState(zombie));
+    writeLock(QSysInfo::machineHostName().toStdString(), zombie);
+    EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
+    lock.release();
+    waitpid(zombie, nullptr, 0);
 
     // A lock file without content for a while is left over from a writer that died.
     std::ofstream(path, std::ios::trunc).close();

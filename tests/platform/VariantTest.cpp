@@ -1,8 +1,10 @@
 #include "platform/Variant.h"
 #include "platform/Locale.h"
+#include "platform/NumberFormat.h"
 #include "platform/VbError.h"
 
 #include "ErrorNumber.h"
+#include "RealLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -34,17 +36,35 @@ TEST_F(VariantTest, ValuesOutsideTheRangeOverflow)
     EXPECT_EQ(Variant(-32768).toInteger(), -32768);
     EXPECT_EQ(errorNumber([] { Variant(3e9).toLong(); }), VbError::Overflow);
     EXPECT_EQ(errorNumber([] { Variant(1e39).toSingle(); }), VbError::Overflow);
+    EXPECT_EQ(errorNumber([] { Variant("1,5E400").toDouble(); }), VbError::Overflow);
+    EXPECT_EQ(Variant("-1,5E-400").toDouble(), 0);
+    EXPECT_EQ(Variant("0,00001E-320").toDouble(), 0);
 }
 
-TEST_F(VariantTest, TextReadsWithTheSessionDecimalSeparator)
+// Only the session's separator counts, whatever locale the C library was given: in a
+// German desktop session a typed "30,5" once became 30.
+TEST_F(VariantTest, TextAndNumbersFollowTheSessionNeverTheCLibrary)
 {
-    EXPECT_DOUBLE_EQ(Variant("1,5").toDouble(), 1.5);
-    EXPECT_DOUBLE_EQ(Variant(" -0,25 ").toDouble(), -0.25);
-    EXPECT_DOUBLE_EQ(Variant("1,5E-3").toDouble(), 0.0015);
-    EXPECT_EQ(errorNumber([] { Variant("1.5").toDouble(); }), VbError::TypeMismatch);
-    english();
-    EXPECT_DOUBLE_EQ(Variant("1.5").toDouble(), 1.5);
-    EXPECT_EQ(errorNumber([] { Variant("1,5").toDouble(); }), VbError::TypeMismatch);
+    for (const char* library : {"C", userLocales[0], userLocales[1], userLocales[2]}) {
+        const CLibraryLocale scope(library);
+        for (const Locale& session : {Locale{Locale::German, ","}, Locale{Locale::English, "."}}) {
+            Locale::setCurrent(session);
+            const std::string sep = session.DEZIMALPUNKT;
+            const std::string other = sep == "," ? "." : ",";
+            SCOPED_TRACE(std::string(library) + ", session separator " + sep);
+            EXPECT_EQ(Variant("30" + sep + "5").toDouble(), 30.5);
+            EXPECT_EQ(Variant(" -2" + sep + "75 ").toDouble(), -2.75);
+            EXPECT_EQ(Variant("1" + sep + "5E-3").toDouble(), 0.0015);
+            EXPECT_EQ(Variant("25" + sep + "12").toSingle(), 25.12f);
+            EXPECT_EQ(Variant(30.02).toText(), "30" + sep + "02");
+            EXPECT_EQ(Variant(-27.35f).toText(), "-27" + sep + "35");
+            EXPECT_EQ(Variant(1.0f / 3.0f).toText(), "0" + sep + "3333333");
+            EXPECT_EQ(vb::format(28.5, "#0.00"), "28" + sep + "50");
+            // The other separator groups thousands somewhere: never read as a decimal.
+            for (const std::string& text : {"1" + other + "000", "1" + other + "234" + sep + "5", "1" + other + "5"})
+                EXPECT_EQ(errorNumber([&] { Variant(text).toDouble(); }), VbError::TypeMismatch) << text;
+        }
+    }
 }
 
 TEST_F(VariantTest, TextThatIsNoNumberIsATypeMismatch)

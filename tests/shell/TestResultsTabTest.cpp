@@ -73,12 +73,12 @@ TEST_F(TestResultsTabTest, TheFourthTabHoldsTwentyTestsInBothLanguages)
 
 TEST_F(TestResultsTabTest, RowsPastedFromASpreadsheetWithCtrlV)
 {
-    QApplication::clipboard()->setText(QStringLiteral("25\t15,8\t12.1\n50\t29,6\t24,3\n"));
+    QApplication::clipboard()->setText(QStringLiteral("25\t15,8\t12,1\n50\t29,6\t24,3\n"));
     tab->grid()->setCurrentCell(2, 0);
     QTest::keyClick(tab->grid(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(cell(2, 0), "25");
     EXPECT_EQ(cell(2, 1), "15,8");
-    EXPECT_EQ(cell(2, 2), "12,1");  // shown with the user's decimal separator
+    EXPECT_EQ(cell(2, 2), "12,1");
     EXPECT_EQ(cell(3, 2), "24,3");
     EXPECT_EQ(cell(0, 0), "");
 
@@ -95,7 +95,10 @@ TEST_F(TestResultsTabTest, RowsPastedFromASpreadsheetWithCtrlV)
     EXPECT_NE(lastMessage().find("höchstens 20"), std::string::npos);
     tab->grid()->setCurrentCell(0, 0);
     EXPECT_FALSE(tab->paste("1\t2\n3\tvier\n"));
-    EXPECT_EQ(lastMessage(), "Zeile 2: \"vier\" ist keine Zahl.");
+    EXPECT_EQ(lastMessage(), "Zeile 2, Spalte 2: \"vier\" ist keine Zahl.");
+    // A decimal point in a decimal-comma session groups thousands somewhere: refused.
+    EXPECT_FALSE(tab->paste("1.000\t800\n"));
+    EXPECT_EQ(lastMessage(), "Zeile 1, Spalte 1: \"1.000\" ist keine Zahl.");
     EXPECT_EQ(cell(0, 0), "");
     EXPECT_EQ(cell(2, 1), "15,8");
 }
@@ -112,7 +115,7 @@ TEST_F(TestResultsTabTest, ACsvFileReplacesTheGridUnlessItIsRefused)
 
     std::ofstream(path.toStdString()) << "sigma,tau\n25,15.8\n50,2x\n";
     EXPECT_FALSE(tab->importCsv(path));
-    EXPECT_EQ(lastMessage(), "Zeile 3: \"2x\" ist keine Zahl.");
+    EXPECT_EQ(lastMessage(), "Zeile 3, Spalte 2: \"2x\" ist keine Zahl.");
     EXPECT_EQ(cell(0, 1), "15,8");  // the grid as it was
     EXPECT_FALSE(tab->importCsv(folder.filePath("missing.csv")));
 }
@@ -121,7 +124,7 @@ TEST_F(TestResultsTabTest, TheFitIsShownAndCopiedIntoTheFieldsWhenConfirmed)
 {
     // Peak 32°, 30°, 25° at σ'/σb = 0.1, 1, 10 with σb = 60: a = 29, c = −3.5.
     const auto tau = [](double sigma, double phi) {
-        return QString::number(sigma * std::tan(phi * M_PI / 180), 'g', 15);
+        return QString::number(sigma * std::tan(phi * M_PI / 180), 'g', 15).replace(u'.', u',');
     };
     type(0, 0, "6");
     type(0, 1, tau(6, 32));
@@ -161,7 +164,7 @@ TEST_F(TestResultsTabTest, TheTestsAreStoredAndOpenedWithTheRecord)
 {
     type(0, 0, "25");
     type(0, 1, "15,8");
-    type(0, 4, "17.8");
+    type(0, 4, "17,8");
     type(3, 0, "100");
     type(3, 2, "46,4");
     EXPECT_EQ(form.testResultsProblem(), "");
@@ -181,7 +184,9 @@ TEST_F(TestResultsTabTest, TheTestsAreStoredAndOpenedWithTheRecord)
     type(4, 1, "12");
     EXPECT_EQ(form.testResultsProblem(), "Zeile 5: die Normalspannung σ' fehlt.");
     type(4, 0, "-3");
-    EXPECT_EQ(form.testResultsProblem(), "Zeile 5: \"-3\" ist kein Wert über 0.");
+    EXPECT_EQ(form.testResultsProblem(), "Zeile 5, σ': \"-3\" ist kein Wert über 0.");
+    type(4, 0, "1.000");
+    EXPECT_EQ(form.testResultsProblem(), "Zeile 5, σ': \"1.000\" ist kein Wert über 0.");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "platform/Connection.h"
 #include "platform/Recordset.h"
 
+#include "RealLocale.h"
+
 #include <QProcess>
 #include <QThread>
 
@@ -31,7 +33,7 @@ protected:
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", QString::fromStdString((root / "config").string()));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("LANG", "de_DE.UTF-8");
+        ASSERT_NO_FATAL_FAILURE(speak("de_DE.UTF-8"));
         environment.insert("TARVELO_LOGIN_NAME", "SOMMER");
         ASSERT_EQ(frame({"init"}), 0);
         ASSERT_EQ(frame({"new", "P1"}), 0);
@@ -47,6 +49,13 @@ protected:
         std::filesystem::remove_all(root, ignored);
     }
 
+    // The programs' locale, as a desktop session sets it: LANG alone.
+    void speak(const char* locale)
+    {
+        ASSERT_TRUE(localeInstalled(locale));
+        environment.remove("LC_ALL");
+        environment.insert("LANG", QString::fromLatin1(locale));
+    }
     QProcessEnvironment environmentOf(const std::string& user, const std::string& script)
     {
         QProcessEnvironment env = environment;
@@ -120,6 +129,11 @@ protected:
         return Recordset(Connection::openFile(file.string()), sql).recordCount();
     }
     long count(const std::string& project, const std::string& sql) { return countFile(projectFile(project), sql); }
+    // The first value a query on a project finds, as stored.
+    Variant stored(const std::string& project, const std::string& sql)
+    {
+        return Recordset(Connection::openFile(projectFile(project).string()), sql).field(0);
+    }
     // A column of the user's ADMIN row: by default the program that has the user.
     std::string admin(const std::string& user = "SOMMER", const std::string& column = "PROG")
     {

@@ -240,7 +240,7 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     for (const char* key : {"Right", "Right", "Right", "Tab"})
         type(main, key);
     for (const char* keys :
-         {"2 5 Tab 1 5 comma 8 Tab 1 2 comma 1 Return", "Down Home 5 0 Tab 2 9 comma 6 Tab 2 4 Return"})
+         {"2 5 Tab 1 5 comma 8 Tab 0 comma 7 5 Return", "Down Home 5 0 Tab 2 9 comma 6 Tab 2 4 Return"})
         x(QStringList{"key", "--clearmodifiers"} + QString::fromLatin1(keys).split(u' '));
     type(main, "ctrl+s");
     QThread::msleep(500);
@@ -248,7 +248,7 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
     module.waitForFinished(30000);
     errors += module.readAllStandardError().toStdString();
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Kies 0/32'"), 1) << errors;
-    EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=25 AND [TAUF]=15.8 AND [TAUR]=12.1"), 1) << errors;
+    EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=25 AND [TAUF]=15.8 AND [TAUR]=0.75"), 1) << errors;
     EXPECT_EQ(count("P1", "SELECT [NR] FROM [E3] WHERE [SIG]=50 AND [TAUF]=29.6 AND [TAUR]=24 AND [TAUB] IS NULL"), 1)
         << errors;
 }

@@ -3,7 +3,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "RealLocale.h"
+
 #include <gtest/gtest.h>
+
+#include <charconv>
 
 #include <cmath>
 #include <fstream>
@@ -18,25 +22,29 @@ struct FitRun {
 
 class KvxFitTest : public ::testing::Test {
 protected:
-    FitRun fit(const std::string& csv, const QString& sigmaB = QStringLiteral("100"))
+    FitRun fit(const std::string& csv, const QString& sigmaB = QStringLiteral("100"),
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         const QString path = folder.filePath(QStringLiteral("points.csv"));
         std::ofstream(path.toStdString(), std::ios::binary) << csv;
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(KVX_FIT), {path, QStringLiteral("--sigma-b"), sigmaB});
         process.waitForFinished(30000);
-        return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object(),
-                process.readAllStandardError().toStdString()};
+        output = process.readAllStandardOutput();
+        return {process.exitCode(), QJsonDocument::fromJson(output).object(), process.readAllStandardError().toStdString()};
     }
     // τ for a friction angle in degrees, with the digits a laboratory sheet would carry.
     static std::string tau(double sigma, double phi)
     {
         char text[40];
-        std::snprintf(text, sizeof text, "%.15g", sigma * std::tan(phi * M_PI / 180));
-        return text;
+        return {text, std::to_chars(text, text + sizeof text, sigma * std::tan(phi * M_PI / 180),
+                                    std::chars_format::general, 15)
+                          .ptr};
     }
 
     QTemporaryDir folder;
+    QByteArray output;  // the last run's standard output as it was written
 };
 
 TEST_F(KvxFitTest, PrintsThePeakAndResidualFitAsJson)
@@ -76,8 +84,10 @@ TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
              {"sigma,tau\n25,15.8\n50,-1\n", "Test result 2: σ' and τ must be greater than 0."},
              {"sigma,tau\n25,15.8\n", "at least two test results"},
              {"sigma,tau\n25,15.8\n25,16\n", "different normal stresses"},
-             {"sigma;tau\n25;15,8\n50;x\n", "Line 3: \"x\" is not a number."},
-             {"sigma;tau;tau_r\n25;15,8;12\n50;29,6\n", "Test result 2"},
+             {"sigma;tau\n25;15,8\n50;x\n", "Line 3, column 2: \"x\" is not a number."},
+             {"25;15,8\n1.200;800\n", "Line 2, column 1: \"1.200\" is not a number."},
+             {"sigma;tau;tau_r\n25;15,8;12\n50;29,6\n", "Test result 2: tau_r is missing."},
+             {"sigma;tau\n25;15,8\n;29,6\n", "Test result 2: sigma is missing."},
              {"25\n50\n", "the columns sigma and tau"},
              {"", "the columns sigma and tau"}}) {
         const FitRun run = fit(csv);
@@ -87,6 +97,19 @@ TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
     }
     EXPECT_EQ(fit("25,15.8\n50,29.6\n", QStringLiteral("x")).exitCode, 2);
     EXPECT_NE(fit("25,15.8\n50,29.6\n", QStringLiteral("0")).errors.find("reference stress"), std::string::npos);
+}
+
+// Scripts read the output: a decimal point and the same bytes in every locale of the user.
+TEST_F(KvxFitTest, TheOutputIsTheSameBytesInEveryLocale)
+{
+    const std::string points = "25;15,8\r\n50;29,6\r\n100;58,1\r\n200;110,8\r\n";
+    ASSERT_EQ(fit(points, QStringLiteral("100"), environmentIn("C")).exitCode, 0);
+    const QByteArray expected = output;
+    EXPECT_TRUE(QJsonDocument::fromJson(expected).isObject()) << expected.toStdString();
+    for (const char* name : userLocales) {
+        EXPECT_EQ(fit(points, QStringLiteral("100"), environmentIn(name)).exitCode, 0) << name;
+        EXPECT_EQ(output, expected) << name;
+    }
 }
 
 }  // namespace

@@ -8,30 +8,41 @@
 
 #include <QFile>
 
-#include <cstdio>
+#include <charconv>
 #include <iostream>
-#include <limits>
 #include <string>
 
 namespace {
 
-// The points of one column of τ; a missing value fails the fit with the point's number.
+const char* const columnNames[] = {"sigma", "tau", "tau_r"};
+
+// The points of one column of τ.
 LawFit::Points column(const TestPointText::Parsed& table, std::size_t tau)
 {
     LawFit::Points points;
-    const double missing = std::numeric_limits<double>::quiet_NaN();
-    for (const TestPointText::Row& row : table.rows) {
-        const auto value = [&](std::size_t i) { return i < row.size() && row[i] ? *row[i] : missing; };
-        points.push_back({value(0), value(tau)});
-    }
+    for (const TestPointText::Row& row : table.rows)
+        points.push_back({*row[0], *row[tau]});
     return points;
+}
+
+// The first test that lacks σ' or the τ of a column, named with the column; empty when none does.
+std::string missingCell(const TestPointText::Parsed& table, std::size_t tau)
+{
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const TestPointText::Row& row = table.rows[i];
+        for (const std::size_t at : {std::size_t(0), tau}) {
+            if (at >= row.size() || !row[at])
+                return "Test result " + std::to_string(i + 1) + ": " + columnNames[at] + " is missing.";
+        }
+    }
+    return {};
 }
 
 std::string number(double value)
 {
+    // JSON's number form in every locale: a decimal point, all 17 significant digits.
     char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return {text, std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr};
 }
 
 }  // namespace
@@ -60,12 +71,15 @@ int main(int argc, char** argv)
         std::cerr << "kvx-fit: cannot read " << path.toStdString() << "\n";
         return 1;
     }
-    const TestPointText::Parsed table = TestPointText::parse(file.readAll().toStdString());
+    const TestPointText::Parsed table = TestPointText::parse(file.readAll().toStdString(), '.');
     std::string problem = table.problem(true);
     if (problem.empty() && table.columns() < 2)
         problem = "the file needs the columns sigma and tau";
     std::string json = "{";
     const auto add = [&](std::size_t tau, const char* suffix) {
+        problem = missingCell(table, tau);
+        if (!problem.empty())
+            return;
         const auto fitted = LawFit::fit(column(table, tau), reference);
         if (const auto* why = std::get_if<LawFit::Problem>(&fitted)) {
             problem = why->text(true);
