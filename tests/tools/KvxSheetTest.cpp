@@ -1,4 +1,5 @@
 #include "TestSession.h"
+#include "RealLocale.h"
 #include "ToolOutput.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Recordset.h"
@@ -19,9 +20,11 @@ struct SheetRun {
     std::string errors;
 };
 
-SheetRun sheet(const QStringList& arguments)
+SheetRun sheet(const QStringList& arguments,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KVX_SHEET), arguments);
     process.waitForFinished(30000);
     return {process.exitCode(), process.readAllStandardError().toStdString()};
@@ -173,6 +176,24 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
         ++compared;
     }
     EXPECT_EQ(compared, 14);  // φ1, a, c, adhesion, δ of the contact laws; a, c of the soil laws
+}
+
+// Scripts read the tables: the same bytes whichever locale the user runs the tool in.
+TEST_F(KvxSheetTest, TheTablesAreTheSameBytesInEveryLocale)
+{
+    const auto tables = [&](const char* locale) {
+        const SheetRun run = sheet({QString::fromStdString(project.string()), "--all", "--csv", path("all.csv"),
+                                    "--json", path("all.json")},
+                                   environmentIn(locale));
+        EXPECT_EQ(run.exitCode, 0) << locale << ": " << run.errors;
+        QFile csv(path("all.csv")), json(path("all.json"));
+        EXPECT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
+        return csv.readAll() + json.readAll();
+    };
+    const QByteArray expected = tables("C");
+    EXPECT_TRUE(expected.contains("22.5")) << expected.toStdString();
+    for (const char* locale : userLocales)
+        EXPECT_EQ(tables(locale), expected) << locale;
 }
 
 TEST_F(KvxSheetTest, IdentifiersBeyondSixteenBitsDraw)
