@@ -32,7 +32,16 @@ PaperSurface::PaperSurface(std::unique_ptr<QPdfWriter> writer) : PaperSurface(wr
 
 std::unique_ptr<PaperSurface> PaperSurface::pdf(const QString& path, const QString& title)
 {
-    auto writer = std::make_unique<QPdfWriter>(path);
+    return a4(std::make_unique<QPdfWriter>(path), title);
+}
+
+std::unique_ptr<PaperSurface> PaperSurface::pdf(QIODevice* device, const QString& title)
+{
+    return a4(std::make_unique<QPdfWriter>(device), title);
+}
+
+std::unique_ptr<PaperSurface> PaperSurface::a4(std::unique_ptr<QPdfWriter> writer, const QString& title)
+{
     writer->setResolution(300);  // one pixel, the thinnest line of the figures, is 0.085 mm
     writer->setTitle(title);
     writer->setCreator(QStringLiteral("Tarvelo"));

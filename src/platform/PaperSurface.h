@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPdfWriter;
 
@@ -14,6 +15,8 @@ public:
     explicit PaperSurface(QPagedPaintDevice* device);
     // An A4 portrait page of a new vector PDF file.
     static std::unique_ptr<PaperSurface> pdf(const QString& path, const QString& title = {});
+    // The same, written into a device the caller keeps open (a file saved at the end).
+    static std::unique_ptr<PaperSurface> pdf(QIODevice* device, const QString& title = {});
     ~PaperSurface() override;
 
     void clear() override;
@@ -23,6 +26,7 @@ public:
 
 private:
     PaperSurface(std::unique_ptr<QPdfWriter> writer);
+    static std::unique_ptr<PaperSurface> a4(std::unique_ptr<QPdfWriter> writer, const QString& title);
 
     std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice* device_;

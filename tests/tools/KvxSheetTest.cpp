@@ -11,6 +11,8 @@
 
 #include <fstream>
 
+#include <csignal>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -19,6 +21,12 @@ struct SheetRun {
     int exitCode;
     std::string errors;
 };
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 SheetRun sheet(const QStringList& arguments,
              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
@@ -113,9 +121,69 @@ TEST_F(KvxSheetTest, BadArgumentsAndBadValuesEndWithAStatusAndNoSheet)
     Connection::openFile(project.string())->execute("UPDATE [E2] SET [SIA]=10, [SIMAX]=100 WHERE [ID]=1");
     ASSERT_EQ(sheet({database, "--in-place", "--pdf", path("sand.pdf")}).exitCode, 0);
     Connection::openFile(project.string())->execute("UPDATE [G0] SET [RL]='q' WHERE [ID]=1");
+    const QByteArray before = contents(path("sand.pdf"));
     run = sheet({database, "--pdf", path("sand.pdf")});
     EXPECT_EQ(run.exitCode, 1) << run.errors;
-    EXPECT_FALSE(QFile::exists(path("sand.pdf")));
+    EXPECT_EQ(contents(path("sand.pdf")), before);  // the last good sheet, not a broken one
+}
+
+// No output option destroys the project, a database or a file the run did not write.
+TEST_F(KvxSheetTest, OutputsNeverReplaceTheProjectADatabaseOrAFileOfAFailedRun)
+{
+    const QString database = QString::fromStdString(project.string());
+    DatabaseFiles::copy(TARVELO_DATABASE_DIR "/ARCHIV.mdb", (session.root() / "ARCHIV.mdb").string());
+    std::ofstream(session.root() / "keep.pdf") << "an older sheet";
+    fs::create_symlink(project, session.root() / "link.pdf");
+    const QByteArray projectBefore = contents(database), archiveBefore = contents(path("ARCHIV.mdb"));
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        const char* message;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {{"--pdf", database, path("sheet.pdf")}, 2, "it is a database"},
+             {{database, "--pdf", database}, 2, "it is the project database being read"},
+             {{database, "--record", "nope", "--csv", database}, 2, "it is the project database"},
+             {{database, "--json", path("ARCHIV.mdb")}, 2, "it is a database"},
+             {{database, "--csv", database + "-journal"}, 2, "a database's log"},
+             {{database, "--pdf", path("link.pdf")}, 2, "symbolic link"},
+             {{database, "--pdf", path("")}, 2, "not a plain file"},
+             {{database, "--pdf", path("a.pdf"), "--png", path("a.pdf")}, 2, "two outputs"},
+             {{database, "--record", "nope", "--pdf", path("keep.pdf")}, 1, "no record"}}) {
+        const SheetRun run = sheet(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString() << "\n" << run.errors;
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+    }
+    EXPECT_EQ(contents(database), projectBefore);
+    EXPECT_EQ(contents(path("ARCHIV.mdb")), archiveBefore);
+    EXPECT_EQ(contents(path("keep.pdf")), "an older sheet");
+    EXPECT_FALSE(QFile::exists(path("sheet.pdf")));
+    EXPECT_TRUE(fs::is_symlink(session.root() / "link.pdf"));
+
+    // A run in which every record fails writes nothing; a killed run leaves no file under
+    // the final name.
+    Connection::openFile(project.string())->execute("UPDATE [E2] SET [SIB]=0");
+    EXPECT_EQ(sheet({database, "--all", "--pdf", path("all.pdf"), "--csv", path("all.csv")}).exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path("all.pdf")));
+    EXPECT_FALSE(QFile::exists(path("all.csv")));
+    Connection::openFile(project.string())
+        ->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<400) "
+                  "INSERT INTO [E1] SELECT i, printf('R%03d', i), '', 0, 3 FROM n");
+    Connection::openFile(project.string())
+        ->execute("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<400) "
+                  "INSERT INTO [E2] SELECT i, 60, 22, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60, 100 FROM n");
+    QProcess killed;
+    killed.setReadChannel(QProcess::StandardError);
+    killed.start(QStringLiteral(KVX_SHEET), {database, "--all", "--pdf", path("all.pdf")});
+    QByteArray progress;
+    while (!progress.contains("20/") && killed.waitForReadyRead(30000))
+        progress += killed.readAllStandardError();
+    if (killed.state() == QProcess::Running && killed.processId() > 0)
+        ::kill(static_cast<pid_t>(killed.processId()), SIGKILL);
+    killed.waitForFinished();
+    EXPECT_TRUE(progress.contains("20/")) << progress.toStdString();
+    EXPECT_FALSE(QFile::exists(path("all.pdf")));
+    EXPECT_EQ(Recordset(Connection::openFile(project.string()), "PRAGMA integrity_check").field(0).text(), "ok");
 }
 
 TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)

@@ -2,6 +2,9 @@
 
 #include "page/PageState.h"
 
+#include <QIODevice>
+#include <QString>
+
 #include <charconv>
 #include <cmath>
 
@@ -22,8 +25,15 @@ std::string number(const Variant& value)
     return std::string(buffer, written.ptr);
 }
 
-std::string csvText(const std::string& text)
+// Text as valid UTF-8: a byte that is no character becomes U+FFFD, not a broken file.
+std::string validUtf8(const std::string& text)
 {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+}
+
+std::string csvText(const std::string& raw)
+{
+    const std::string text = validUtf8(raw);
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
@@ -32,8 +42,9 @@ std::string csvText(const std::string& text)
     return quoted + "\"";
 }
 
-std::string jsonText(const std::string& text)
+std::string jsonText(const std::string& raw)
 {
+    const std::string text = validUtf8(raw);
     std::string quoted = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -52,19 +63,20 @@ std::string jsonText(const std::string& text)
 
 }  // namespace
 
-ParameterExport::ParameterExport(const std::string& csvPath, const std::string& jsonPath)
+ParameterExport::ParameterExport(QIODevice* csv, QIODevice* json) : csv_(csv), json_(json)
 {
-    if (!csvPath.empty()) {
-        csv_.open(csvPath, std::ios::binary | std::ios::trunc);
-        std::string header;
-        for (const std::string& column : columns())
-            header += (header.empty() ? "" : ",") + column;
-        csv_ << header << "\r\n";
-    }
-    if (!jsonPath.empty()) {
-        json_.open(jsonPath, std::ios::binary | std::ios::trunc);
-        json_ << "[";
-    }
+    std::string header;
+    for (const std::string& column : columns())
+        header += (header.empty() ? "" : ",") + column;
+    write(csv_, header + "\r\n");
+    write(json_, "[");
+}
+
+void ParameterExport::write(QIODevice* device, const std::string& text)
+{
+    if (device)
+        written_ = device->write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+                   written_;
 }
 
 std::vector<std::string> ParameterExport::columns()
@@ -86,34 +98,22 @@ void ParameterExport::add(const PageState& s, const std::vector<std::vector<Vari
     for (const std::vector<Variant>& law : table)
         cells.insert(cells.end(), law.begin(), law.end());
     const std::vector<std::string> names = columns();
-    if (csv_.is_open()) {
-        csv_ << csvText(s.KEN) << "," << csvText(s.KOM) << "," << s.SPR;
-        for (const Variant& cell : cells)
-            csv_ << "," << number(cell);
-        csv_ << "\r\n";
+    std::string row = csvText(s.KEN) + "," + csvText(s.KOM) + "," + std::to_string(s.SPR);
+    for (const Variant& cell : cells)
+        row += "," + number(cell);
+    write(csv_, row + "\r\n");
+    std::string object = std::string(firstObject_ ? "\n  {" : ",\n  {") + "\"KEN\": " + jsonText(s.KEN) +
+                         ", \"KOM\": " + jsonText(s.KOM) + ", \"language\": " + std::to_string(s.SPR);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::string text = number(cells[i]);
+        object += ", \"" + names[i + 3] + "\": " + (text.empty() ? "null" : text);
     }
-    if (json_.is_open()) {
-        json_ << (firstObject_ ? "\n  {" : ",\n  {") << "\"KEN\": " << jsonText(s.KEN)
-              << ", \"KOM\": " << jsonText(s.KOM) << ", \"language\": " << s.SPR;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const std::string text = number(cells[i]);
-            json_ << ", \"" << names[i + 3] << "\": " << (text.empty() ? "null" : text);
-        }
-        json_ << "}";
-        firstObject_ = false;
-    }
+    write(json_, object + "}");
+    firstObject_ = false;
 }
 
 bool ParameterExport::finish()
 {
-    if (json_.is_open())
-        json_ << "\n]\n";
-    bool written = true;
-    for (std::ofstream* file : {&csv_, &json_}) {
-        if (file->is_open()) {
-            file->close();
-            written = written && !file->fail();
-        }
-    }
-    return written;
+    write(json_, "\n]\n");
+    return written_;
 }

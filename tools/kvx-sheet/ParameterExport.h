@@ -2,10 +2,10 @@
 
 #include "platform/Variant.h"
 
-#include <fstream>
 #include <string>
 #include <vector>
 
+class QIODevice;
 struct PageState;
 
 // The parameters of each sheet for spreadsheets and design programs: a CSV file (one header
@@ -14,17 +14,20 @@ struct PageState;
 // (null in JSON).
 class ParameterExport {
 public:
-    // Empty paths write nothing.
-    ParameterExport(const std::string& csvPath, const std::string& jsonPath);
+    // Into the devices the caller keeps open; nullptr writes nothing.
+    ParameterExport(QIODevice* csv, QIODevice* json);
     void add(const PageState& record, const std::vector<std::vector<Variant>>& laws);
-    // False when a file could not be written.
+    // Ends the JSON array; false when a device could not be written.
     bool finish();
 
     // The column names, in order.
     static std::vector<std::string> columns();
 
 private:
-    std::ofstream csv_;
-    std::ofstream json_;
+    void write(QIODevice* device, const std::string& text);
+
+    QIODevice* csv_;
+    QIODevice* json_;
     bool firstObject_ = true;
+    bool written_ = true;
 };

@@ -5,6 +5,7 @@
 // selected one. Without --in-place the program works on a copy in memory and leaves the
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
+#include "OutputFiles.h"
 #include "ParameterExport.h"
 #include "ToolCommandLine.h"
 #include "data/clsDATEN.h"
@@ -149,6 +150,11 @@ bool evaluate(Session& session, Seite1& page, int32_t id)
 int run(const Options& options)
 {
     std::error_code error;
+    OutputFiles outputs({options.pdf, options.png, options.csv, options.json}, options.database);
+    if (!outputs.refusal().empty()) {
+        std::cerr << "kvx-sheet: " << outputs.refusal() << "\n";
+        return 2;
+    }
     if (!fs::is_regular_file(options.database, error)) {
         std::cerr << "kvx-sheet: no such file: " << options.database << "\n";
         return 1;
@@ -190,11 +196,18 @@ int run(const Options& options)
     }
 
     SystemClock clock;
+    QSaveFile* const pdf = outputs.open(options.pdf);
+    QSaveFile* const png = outputs.open(options.png);
+    QSaveFile* const csv = outputs.open(options.csv);
+    QSaveFile* const json = outputs.open(options.json);
+    if (!outputs.error().empty()) {
+        std::cerr << "kvx-sheet: " << outputs.error() << "\n";
+        return 1;
+    }
     std::unique_ptr<PaperSurface> paper;
-    if (!options.pdf.empty())
-        paper = PaperSurface::pdf(QString::fromStdString(options.pdf),
-                                  QString::fromStdString(options.all ? session.PROJEKT() : records.front().second));
-    ParameterExport parameters(options.csv, options.json);
+    if (pdf)
+        paper = PaperSurface::pdf(pdf, QString::fromStdString(options.all ? session.PROJEKT() : records.front().second));
+    ParameterExport parameters(csv, json);
     std::vector<std::string> failed;
     int printed = 0;
     const int count = static_cast<int>(records.size());
@@ -215,7 +228,7 @@ int run(const Options& options)
             failed.push_back(ken + ": " + messages.lastWarning());
             continue;
         }
-        if (!options.png.empty() && !page.screenImage().save(QString::fromStdString(options.png))) {
+        if (png && !page.screenImage().save(png, "PNG")) {
             std::cerr << "kvx-sheet: cannot write " << options.png << "\n";
             return 1;
         }
@@ -229,30 +242,20 @@ int run(const Options& options)
     }
     if (terminal && count > 20)
         std::cerr << "\n";
-    if ((paper && !paper->finish()) || !parameters.finish()) {
-        std::cerr << "kvx-sheet: cannot write the output\n";
-        return 1;
-    }
     if (options.all && !failed.empty()) {
         std::cerr << "kvx-sheet: " << failed.size() << " of " << count << " records could not be evaluated:\n";
         for (const std::string& reason : failed)
             std::cerr << "  " << reason << "\n";
     }
-    // With --all the output holds the records that could be drawn; a single record that
-    // could not be drawn leaves no output.
-    if (!options.all && !failed.empty())
+    // With --all the output holds the records that could be drawn; a run that drew none
+    // leaves no output, and what was there before stays.
+    if (printed == 0 || (!options.all && !failed.empty()))
         return 1;
-    return failed.empty() ? 0 : 3;
-}
-
-// Output of a run that failed does not stay behind looking complete.
-void removeOutput(const Options& options)
-{
-    std::error_code ignored;
-    for (const std::string& file : {options.pdf, options.png, options.csv, options.json}) {
-        if (!file.empty())
-            fs::remove(file, ignored);
+    if ((paper && !paper->finish()) || !parameters.finish() || !outputs.commit()) {
+        std::cerr << "kvx-sheet: " << (outputs.error().empty() ? "cannot write the output" : outputs.error()) << "\n";
+        return 1;
     }
+    return failed.empty() ? 0 : 3;
 }
 
 }  // namespace
@@ -278,7 +281,5 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         std::cerr << "kvx-sheet: " << options->database << ": " << error.what() << "\n";
     }
-    if (status == 1)
-        removeOutput(*options);
     return status;
 }
