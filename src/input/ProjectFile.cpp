@@ -2,6 +2,7 @@
 
 #include "platform/DatabaseFiles.h"
 #include "platform/TextPair.h"
+#include "platform/VbError.h"
 
 #include <filesystem>
 #include <map>
@@ -56,19 +57,37 @@ std::string ProjectFile::problem(const std::string& path, bool english)
                         path + " is not a project database of this program."}
             .in(english);
     if (alone.logBeside) {
-        // A project database keeps a rollback journal, so a log beside it comes from another
-        // database (a restored backup, a killed tool). One left by an earlier version in log
-        // mode is accepted when the file with the log applied is still a project database.
-        if (!alone.writeAheadMode || !isProjectDatabase(DatabaseFiles::describe(path, true)))
-            return TextPair{"Neben der Projektdatenbank " + path + " liegt ein Protokoll (" + path +
-                                "-wal), das nicht zu ihr gehört. Es wurde nichts geändert; verschieben Sie das "
+        // A project database keeps a rollback journal that SQLite removes when a transaction
+        // ends, so a log beside it comes from a killed writer or from another database (a
+        // restored backup, a killed tool). It is accepted when the file with the log applied
+        // is still an intact project database: a write-ahead log only when the file is in log
+        // mode (an earlier version), a journal always.
+        const bool fits = !alone.logUnusable && (alone.writeAheadMode || alone.log.ends_with("-journal")) &&
+                          isProjectDatabase(DatabaseFiles::describe(path, true));
+        if (!fits)
+            return TextPair{"Neben der Projektdatenbank " + path + " liegt ein Protokoll (" + alone.log +
+                                "), das nicht zu ihr gehört. Es wurde nichts geändert; verschieben Sie das "
                                 "Protokoll und versuchen Sie es erneut.",
-                            "Beside the project database " + path + " lies a log (" + path +
-                                "-wal) that does not belong to it. Nothing was changed; move the log away and "
+                            "Beside the project database " + path + " lies a log (" + alone.log +
+                                ") that does not belong to it. Nothing was changed; move the log away and "
                                 "try again."}
                 .in(english);
     }
     return {};
+}
+
+std::string ProjectFile::prepare(const std::string& path, bool english)
+{
+    std::string found = problem(path, english);
+    try {
+        if (found.empty())
+            DatabaseFiles::rollBack(path);
+    } catch (const VbError& error) {
+        found = TextPair{"Das Protokoll neben " + path + " kann nicht zurückgespielt werden: " + error.description(),
+                         "The journal beside " + path + " cannot be rolled back: " + error.description()}
+                    .in(english);
+    }
+    return found;
 }
 
 std::string ProjectFile::lockPath(const std::string& path)

@@ -12,6 +12,10 @@ namespace ProjectFile {
 // in English or German.
 std::string problem(const std::string& path, bool english);
 
+// problem(), and for a project database that passes it, the journal of a writer killed in
+// its transaction rolled back, so that the file reads alone. For the one about to open it.
+std::string prepare(const std::string& path, bool english);
+
 // The lock file that marks a project database as open: ".~lock.KVX.mdb#" beside it.
 std::string lockPath(const std::string& path);
 

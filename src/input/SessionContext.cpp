@@ -4,6 +4,7 @@
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/ErrorTrap.h"
+#include "platform/LoginName.h"
 #include "platform/MessageService.h"
 #include "platform/Recordset.h"
 #include "platform/SettingsStore.h"
@@ -44,8 +45,9 @@ SessionContext::~SessionContext() = default;
 std::string SessionContext::BENUTZER() const
 {
     try {
+        // A name that cannot be told is "UNBEK."; one of blanks alone is cleaned to nothing and refused.
         const std::string name = environment_.loginName ? environment_.loginName() : std::string();
-        return name.empty() ? "UNBEK." : QString::fromStdString(name).toUpper().toStdString();
+        return name.empty() ? "UNBEK." : cleanedLoginName(name);
     } catch (const std::exception&) {
         return "UNBEK.";
     }
@@ -108,6 +110,11 @@ bool SessionContext::startSteps()
     const auto warn = [this](const TextPair& pair) {
         message(text(pair), MessageService::Buttons::Ok, MessageService::Icon::Warning);
     };
+    if (BENUTZER().empty()) {
+        warn({"Der Anmeldename besteht nur aus Leerzeichen; unter ihm kann keine Arbeitskopie angelegt werden.",
+              "The login name consists of blanks alone; no working copy can be made under it."});
+        return false;
+    }
     // Before anything is touched: one session per user and working copy.
     if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), ""))
         return false;
@@ -182,7 +189,7 @@ bool SessionContext::openProject()
         std::error_code ignored;
         fs::remove(project + suffix, ignored);
     }
-    if (const std::string problem = ProjectFile::problem(project, english()); !problem.empty()) {
+    if (const std::string problem = ProjectFile::prepare(project, english()); !problem.empty()) {
         message(problem, MessageService::Buttons::Ok, MessageService::Icon::Warning);
         return false;
     }

@@ -18,8 +18,13 @@ std::unique_ptr<LockFile> SessionLocks::take(const std::string& lockPath, const 
 {
     auto lock = std::make_unique<LockFile>(lockPath);
     const LockFile::Outcome outcome = lock->take(LockFile::Holder::self(user, project));
-    if (outcome == LockFile::Outcome::Unavailable || outcome == LockFile::Outcome::HeldByOther) {
-        say(outcome == LockFile::Outcome::Unavailable ? refusal(*lock, english_) : held(*lock->previous()), true);
+    if (outcome == LockFile::Outcome::HeldByOther) {
+        const LockFile::Holder& holder = *lock->previous();
+        say((holder.user.empty() ? inUse(holder) : held(holder)) + wayOut(*lock, english_), true);
+        return nullptr;
+    }
+    if (outcome != LockFile::Outcome::Taken && outcome != LockFile::Outcome::TakenOverStale) {
+        say(refusal(*lock, english_), true);
         return nullptr;
     }
     if (outcome == LockFile::Outcome::TakenOverStale && stale)
@@ -81,11 +86,34 @@ std::unique_ptr<LockFile> SessionLocks::borrow(const std::string& lockPath, cons
 
 std::string SessionLocks::refusal(const LockFile& lock, bool english)
 {
-    if (!lock.previous())
-        return TextPair{"Die Sperrdatei " + lock.path() + " kann nicht angelegt werden: " + lock.error() + ".",
-                        "The lock file " + lock.path() + " cannot be made: " + lock.error() + "."}
+    const std::string& path = lock.path();
+    if (lock.outcome() == LockFile::Outcome::Blocked)
+        return TextPair{"Die Sperrdatei " + path + " ist im Weg: " + lock.error() +
+                            ". Arbeitet keine Sitzung mehr an diesem Projekt, kann sie gelöscht werden (von "
+                            "ihrem Besitzer oder dem Administrator).",
+                        "The lock file " + path + " is in the way: " + lock.error() +
+                            ". If no session works on this project any more, it can be deleted (by its owner or "
+                            "the administrator)."}
             .in(english);
-    return inUse(*lock.previous(), english);
+    if (!lock.previous())
+        return TextPair{"Die Sperrdatei " + path + " kann nicht angelegt werden: " + lock.error() + ".",
+                        "The lock file " + path + " cannot be made: " + lock.error() + "."}
+            .in(english);
+    return inUse(*lock.previous(), english) + wayOut(lock, english);
+}
+
+std::string SessionLocks::wayOut(const LockFile& lock, bool english)
+{
+    if (lock.previous() && lock.previous()->user.empty())
+        return TextPair{"\nDie Sperrdatei " + lock.path() + " wird gerade angelegt; bitte gleich noch einmal versuchen.",
+                        "\nThe lock file " + lock.path() + " is being made right now; please try again in a moment."}
+            .in(english);
+    return TextPair{"\nSperrdatei: " + lock.path() +
+                        ". Ist jene Sitzung sicher beendet (etwa ihr Rechner abgestürzt), kann die Datei gelöscht "
+                        "werden.",
+                    "\nLock file: " + lock.path() +
+                        ". If that session has certainly ended (its computer crashed, say), the file can be deleted."}
+        .in(english);
 }
 
 std::string SessionLocks::inUse(const LockFile::Holder& holder) const
@@ -95,6 +123,10 @@ std::string SessionLocks::inUse(const LockFile::Holder& holder) const
 
 std::string SessionLocks::inUse(const LockFile::Holder& holder, bool english)
 {
+    if (holder.user.empty())
+        return TextPair{"Das Projekt wird gerade von einer anderen Sitzung geöffnet.",
+                        "The project is being opened by another session."}
+            .in(english);
     return TextPair{"Projekt " + holder.project + " wird seit " + holder.sinceText() + " von " + holder.user + " auf " +
                         holder.host + " bearbeitet.",
                     "Project " + holder.project + " is in use by " + holder.user + " on " + holder.host + " since " +

@@ -42,6 +42,8 @@ private:
     std::unique_ptr<LockFile> take(const std::string& lockPath, const std::string& user, const std::string& project,
                                    const Wording& held, const Wording& stale = {});
     static std::string inUse(const LockFile::Holder& holder, bool english);
+    // Which file holds a refusing lock, and how a user gets past it.
+    static std::string wayOut(const LockFile& lock, bool english);
     std::string inUse(const LockFile::Holder& holder) const;
     void say(const std::string& text, bool warning);
 

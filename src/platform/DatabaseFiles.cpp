@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -55,6 +56,44 @@ void writeCopy(const std::string& from, const std::string& partial, const std::s
         check(target.get(), sqlite3_exec(target.get(), finishing.c_str(), nullptr, nullptr, nullptr), partial);
 }
 
+// A rollback journal starts with SQLite's magic number, or with zeros once its transaction
+// has ended; anything else only carries the name.
+bool isJournal(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(8);
+    return start == QByteArray("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8) || start == QByteArray(start.size(), '\0');
+}
+
+// The database with its journal rolled back, as SQLite would on opening it, done on copies
+// in a folder of their own: the files themselves stay as they are.
+DatabaseFiles::Description rolledBack(const std::string& path, const std::string& journal)
+{
+    const QTemporaryDir folder;
+    const std::string copy = folder.path().toStdString() + "/database";
+    if (!folder.isValid() || !QFile::copy(QString::fromStdString(path), QString::fromStdString(copy)) ||
+        !QFile::copy(QString::fromStdString(journal), QString::fromStdString(copy + "-journal")))
+        return {};
+    bool intact = false;
+    try {
+        Handle db(copy, SQLITE_OPEN_READWRITE);
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db.get(), "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            const auto* result = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+            intact = result && std::string(result) == "ok";
+        }
+        sqlite3_finalize(statement);
+    } catch (const VbError&) {
+        return {};
+    }
+    DatabaseFiles::Description description = DatabaseFiles::describe(copy);
+    description.database = description.database && intact;
+    return description;
+}
+
 }  // namespace
 
 void DatabaseFiles::backup(const std::string& from, sqlite3* target)
@@ -102,7 +141,20 @@ DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool
 {
     Description description;
     std::error_code error;
-    description.logBeside = fs::exists(path + "-wal", error);
+    for (const char* suffix : {"-wal", "-journal"}) {
+        const std::string log = path + suffix;
+        const fs::file_status status = fs::symlink_status(log, error);
+        // An empty journal is what a finished transaction may leave: nothing to apply.
+        const bool empty = fs::is_regular_file(status) && fs::file_size(log, error) == 0 && suffix[1] == 'j';
+        if (!fs::exists(status) || empty)
+            continue;
+        description.logBeside = true;
+        description.log = log;
+        description.logUnusable = !fs::is_regular_file(status) || (suffix[1] == 'j' && !isJournal(log));
+        break;
+    }
+    if (withLog && description.logBeside && !description.logUnusable && description.log.ends_with("-journal"))
+        return rolledBack(path, description.log);
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         return description;
@@ -137,6 +189,16 @@ DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool
         description.database = false;
     }
     return description;
+}
+
+void DatabaseFiles::rollBack(const std::string& path)
+{
+    std::error_code missing;
+    if (!fs::exists(path + "-journal", missing))
+        return;
+    Handle db(path, SQLITE_OPEN_READWRITE);
+    // The first read of a database with a hot journal rolls the journal back.
+    check(db.get(), sqlite3_exec(db.get(), "PRAGMA schema_version", nullptr, nullptr, nullptr), path);
 }
 
 void DatabaseFiles::remove(const std::string& path)

@@ -32,9 +32,17 @@ struct Description {
     long applicationId = 0;
     std::map<std::string, std::set<std::string>> tables;  // table name -> column names
     bool writeAheadMode = false;                          // the file's header says it keeps a write-ahead log
-    bool logBeside = false;                               // a "-wal" companion exists
+    bool logBeside = false;  // a "-wal" or a non-empty "-journal" companion exists
+    std::string log;         // its path
+    bool logUnusable = false;  // a link, no plain file, or no journal at all: never to be applied
 };
+// With a "-journal" beside it, `withLog` rolls the journal back on copies of both files, as
+// SQLite would on opening the file, and reports no database unless the result is intact.
 Description describe(const std::string& path, bool withLog = false);
+
+// Rolls back a journal beside the file that a writer killed in its transaction left, as
+// SQLite does when it opens the file for writing; nothing happens without one.
+void rollBack(const std::string& path);
 
 // Deletes a database file and its companions; a missing file is no error.
 void remove(const std::string& path);

@@ -7,15 +7,23 @@
 #include <QSysInfo>
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
 
 namespace {
+
+bool writeAll(int fd, const std::string& text)
+{
+    const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    return ::fsync(fd) == 0 && written;
+}
 
 // A lock file still without content is being written; after this long its writer is gone.
 constexpr int emptyLockSeconds = 10;
@@ -104,7 +112,14 @@ LockFile::~LockFile()
 
 LockFile::Outcome LockFile::take(const Holder& self)
 {
+    outcome_ = attempt(self);
+    return outcome_;
+}
+
+LockFile::Outcome LockFile::attempt(const Holder& self)
+{
     previous_.reset();
+    error_.clear();
     // Two rounds: a stale lock is removed once, then taken like a free one.
     for (int round = 0; round < 2; ++round) {
         const int failure = create(self);
@@ -114,31 +129,42 @@ LockFile::Outcome LockFile::take(const Holder& self)
             error_ = std::strerror(failure);
             return Outcome::Unavailable;
         }
-        std::optional<Holder> holder = read();
-        if (!holder)
+        std::string text;
+        const int unreadable = readText(text);
+        if (unreadable == ENOENT)
             continue;  // released meanwhile
-        const bool empty = holder->pid == 0;
-        const QFileInfo info(QString::fromStdString(path_));
-        const bool writing = empty && info.lastModified().secsTo(QDateTime::currentDateTime()) < emptyLockSeconds;
-        if (writing || holder->alive()) {
-            previous_ = holder;
-            return Outcome::HeldByOther;
+        if (unreadable != 0) {
+            error_ = unreadable == ELOOP     ? "it is a symbolic link"
+                     : unreadable == ENOTSUP ? "it is not a plain file"
+                                             : std::strerror(unreadable);
+            return Outcome::Blocked;
         }
+        const Holder holder = parse(text);
+        if (!text.empty() && holder.pid <= 0) {
+            error_ = "it holds no lock of this program";
+            return Outcome::Blocked;
+        }
+        const QFileInfo info(QString::fromStdString(path_));
+        const bool writing = text.empty() && info.lastModified().secsTo(QDateTime::currentDateTime()) < emptyLockSeconds;
         previous_ = holder;
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        if (writing || holder.alive())
+            return Outcome::HeldByOther;
+        if (::unlink(path_.c_str()) != 0 && errno != ENOENT) {
+            // A sticky shared folder keeps another user's file: its session has ended, but
+            // only its owner can remove it.
+            error_ = std::string("its session has ended, but it cannot be removed: ") + std::strerror(errno);
+            return Outcome::Blocked;
+        }
     }
     return Outcome::HeldByOther;
 }
 
 int LockFile::create(const Holder& self)
 {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return errno;
-    const std::string text = content(self);
-    const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    ::fsync(fd);
+    const bool written = writeAll(fd, content(self));
     ::close(fd);
     if (!written) {
         ::unlink(path_.c_str());
@@ -163,21 +189,46 @@ void LockFile::setProject(const std::string& project)
     if (!held_ || !holder)
         return;
     holder->project = project;
-    // Written beside and renamed over, so a reader never sees half a lock.
-    const std::string temporary = path_ + "." + std::to_string(getpid());
-    std::ofstream(temporary) << content(*holder);
-    std::error_code ignored;
-    std::filesystem::rename(temporary, path_, ignored);
+    // Written beside under a new name of its own (never through a file or link someone
+    // put there) and renamed over, so a reader never sees half a lock.
+    std::string temporary = path_ + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fchmod(fd, 0644);
+    const bool written = writeAll(fd, content(*holder));
+    ::close(fd);
+    if (!written || ::rename(temporary.c_str(), path_.c_str()) != 0)
+        ::unlink(temporary.c_str());
 }
 
-std::optional<LockFile::Holder> LockFile::read() const
+int LockFile::readText(std::string& text) const
 {
-    std::ifstream file(path_);
-    if (!file)
-        return std::nullopt;
+    // Without following a link, and without waiting on a pipe someone named like the lock.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info = {};
+    char buffer[4096];
+    ssize_t length = -1;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        length = ::read(fd, buffer, sizeof buffer);
+    const int failure = length < 0 && S_ISREG(info.st_mode) ? errno : 0;
+    ::close(fd);
+    if (!S_ISREG(info.st_mode))
+        return ENOTSUP;
+    if (length < 0)
+        return failure;
+    text.assign(buffer, static_cast<std::size_t>(length));
+    return 0;
+}
+
+LockFile::Holder LockFile::parse(const std::string& text)
+{
     Holder holder;
+    std::istringstream lines(text);
     std::string line;
-    while (std::getline(file, line)) {
+    while (std::getline(lines, line)) {
         const auto equals = line.find('=');
         if (equals == std::string::npos)
             continue;
@@ -187,7 +238,7 @@ std::optional<LockFile::Holder> LockFile::read() const
         else if (key == "host")
             holder.host = value;
         else if (key == "pid")
-            holder.pid = std::atol(value.c_str());
+            std::from_chars(value.data(), value.data() + value.size(), holder.pid);
         else if (key == "since")
             holder.since = value;
         else if (key == "project")
@@ -196,6 +247,14 @@ std::optional<LockFile::Holder> LockFile::read() const
             holder.process = value;
     }
     return holder;
+}
+
+std::optional<LockFile::Holder> LockFile::read() const
+{
+    std::string text;
+    if (readText(text) != 0)
+        return std::nullopt;
+    return parse(text);
 }
 
 void LockFile::release()

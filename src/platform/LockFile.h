@@ -32,6 +32,8 @@ public:
         TakenOverStale,  // a stale lock was replaced; `previous` holds who had it
         HeldByOther,     // a live holder has it; `previous` holds who
         Unavailable,     // the lock file cannot be made (a folder without write access); see `error`
+        Blocked,         // something that is no readable lock, or a stale lock that cannot be
+                         // removed, is in the lock's place; see `error`
     };
 
     explicit LockFile(std::string path);
@@ -40,6 +42,8 @@ public:
     ~LockFile();  // releases a lock this object holds
 
     Outcome take(const Holder& self);
+    // What the last `take` came to.
+    Outcome outcome() const { return outcome_; }
     // Names the project in a lock this object holds (it may be known only after taking).
     void setProject(const std::string& project);
     void release();
@@ -49,16 +53,22 @@ public:
     const std::optional<Holder>& previous() const { return previous_; }
     // The holder written in the file; nullopt when there is no lock file.
     std::optional<Holder> read() const;
-    // Why the lock file could not be made.
+    // Why the lock file could not be made, or what is in its way.
     const std::string& error() const { return error_; }
 
 private:
+    Outcome attempt(const Holder& self);
     // 0 when made, else the errno of the failure (EEXIST: someone has it).
     int create(const Holder& self);
+    // 0 with the file's text, else the errno of the failure (ENOENT: no lock file; ENOTSUP:
+    // no plain file; ELOOP: a link).
+    int readText(std::string& text) const;
+    static Holder parse(const std::string& text);
     static std::string content(const Holder& holder);
 
     std::string path_;
     bool held_ = false;
     std::optional<Holder> previous_;
     std::string error_;
+    Outcome outcome_ = Outcome::Unavailable;
 };

@@ -4,6 +4,7 @@
 #include "page/Seite1.h"
 #include "platform/FileName.h"
 #include "platform/MessageService.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
@@ -101,6 +102,10 @@ void PageTools::kopie()
     const fs::path folder = fs::path(projectFolder()) / "JPG";
     std::error_code failed;
     fs::create_directories(folder, failed);
+    // A link here would put the copy into a folder of someone else's choosing.
+    if (!failed && (fs::is_symlink(folder, failed) || !fs::is_directory(folder, failed)))
+        throw VbError(VbError::DatabaseError, folder.string() + ": a link or file stands where the folder of screen "
+                                                                "copies belongs; nothing is written");
     if (failed)
         throw VbError(VbError::DatabaseError, folder.string() + ": " + failed.message());
     const std::string preset = FileName::safe(window_.panel(6)->text().toStdString() + "-1");
@@ -115,9 +120,9 @@ void PageTools::kopie()
         return;
     const WaitCursor wait;
     QWidget* active = window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : &window_;
-    const bool saved = active->grab().toImage().save(QString::fromStdString(file->string()), "BMP");
-    if (!saved)
-        throw VbError(VbError::DatabaseError, "The screen copy could not be written to " + folder.string());
+    ReplacingFile copy(file->string());
+    if (!copy.open() || !active->grab().toImage().save(copy.device(), "BMP") || !copy.commit())
+        throw VbError(VbError::DatabaseError, "The screen copy could not be written: " + copy.error());
 }
 
 void PageTools::word()
@@ -146,9 +151,10 @@ void PageTools::word()
     if (!file)
         return;
     const std::string path = file->string();
-    QTextDocumentWriter writer(QString::fromStdString(path), "odf");
-    if (!writer.write(&document))
-        throw VbError(VbError::DatabaseError, "The document could not be written to " + path);
+    ReplacingFile output(path);
+    QTextDocumentWriter writer(output.device(), "odf");
+    if (!output.open() || !writer.write(&document) || !output.commit())
+        throw VbError(VbError::DatabaseError, "The document could not be written to " + path + ". " + output.error());
     window_.session().messages().show({"Word",
                                        window_.session().text({"Die Seite wurde in " + path + " geschrieben.",
                                                                "The page was written to " + path + "."}),
@@ -162,8 +168,19 @@ std::optional<fs::path> PageTools::target(const fs::path& folder, const std::str
     // A name made from a record's identification never leaves the folder, whatever it holds.
     const fs::path file = folder / FileName::safe(name);
     std::error_code ignored;
-    if (!fs::exists(file, ignored))
+    const fs::file_status status = fs::symlink_status(file, ignored);
+    if (!fs::exists(status))
         return file;
+    if (!fs::is_regular_file(status)) {
+        // Replacing a link or a folder someone put here is never what the user means.
+        window_.session().messages().show(
+            {title,
+             window_.session().text({"An der Stelle von " + file.string() +
+                                         " steht ein Verweis oder Ordner; es wird nichts geschrieben.",
+                                     "A link or folder stands at " + file.string() + "; nothing is written."}),
+             MessageService::Buttons::Ok, MessageService::Icon::Warning});
+        return std::nullopt;
+    }
     const MessageService::Answer answer = window_.session().messages().show(
         {title,
          window_.session().text({"Die Datei " + file.string() + " existiert bereits. Soll sie ersetzt werden?",

@@ -135,7 +135,7 @@ void frmEXPIMP::folderChanged(const QString& folder)
         if (fs::equivalent(candidate, own, ignored))
             return;
     }
-    if (const std::string problem = ProjectFile::problem(candidate, english_); !problem.empty())
+    if (const std::string problem = ProjectFile::prepare(candidate, english_); !problem.empty())
         return warn(problem);
     auto lock = SessionLocks::borrow(ProjectFile::lockPath(candidate), session_.BENUTZER(),
                                      fs::path(folder.toStdString()).filename().string());

@@ -147,9 +147,23 @@ TEST(SessionContextTest, TheEndKeepsAReadOnlyWorkingCopyAndReleasesTheLocks)
 TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)
 {
     SuiteTree tree;
-    SessionContext unknown(
-        {(tree.root / "source").string(), [] { return std::string(); }, {}, tree.settings, tree.messages});
-    EXPECT_EQ(unknown.BENUTZER(), "UNBEK.");
+    // A login name becomes a folder, a lock and a key: never a way out of the users' folder.
+    for (const auto& [name, used] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"", "UNBEK."},
+             {"../PROJEKTE/P1", "_._PROJEKTE_P1"},
+             {"..", "_."},
+             {"a;b", "A_B"},
+             {" maier ", "MAIER"},
+             {"  ", ""}}) {
+        SessionContext context({(tree.root / "source").string(), [&] { return name; }, {}, tree.settings,
+                                tree.messages});
+        EXPECT_EQ(context.BENUTZER(), used) << name;
+    }
+    SessionContext blank({(tree.root / "source").string(), [] { return std::string("  "); }, {}, tree.settings,
+                          tree.messages});
+    EXPECT_FALSE(blank.start());
+    EXPECT_NE(tree.messages.shown.back().text.find("Leerzeichen"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(tree.root / "BENUTZER" / "KVX.mdb"));
     auto session = tree.session("source");
     EXPECT_EQ(session->BENUTZER(), "SOMMER");
     session->DATENBANKPFAD("/srv/kalmora");

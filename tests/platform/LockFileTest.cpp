@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <functional>
+
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,6 +103,40 @@ TEST_F(LockFileTest, StaleLocksAreTakenOverLiveOnesOnOtherHostsAreNot)
     std::ofstream(path, std::ios::trunc).close();
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(1));
     EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::TakenOverStale);
+}
+
+// Whatever else stands in the lock's place is named: never followed, waited on (a pipe) or
+// taken for a holder with empty fields.
+TEST_F(LockFileTest, WhatIsNoLockBlocksAndIsNamed)
+{
+    const std::string elsewhere = path + "-target";
+    struct Case {
+        std::function<void()> plant;
+        const char* why;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {[&] { fs::create_symlink(elsewhere, path); }, "symbolic link"},
+             {[&] { ::mkfifo(path.c_str(), 0600); }, "not a plain file"},
+             {[&] { fs::create_directory(path); }, "not a plain file"},
+             {[&] { std::ofstream(path) << "\x01garbage\n"; }, "holds no lock"}}) {
+        c.plant();
+        LockFile lock(path);
+        EXPECT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::Blocked) << c.why;
+        EXPECT_NE(lock.error().find(c.why), std::string::npos) << lock.error();
+        EXPECT_FALSE(fs::exists(elsewhere));
+        fs::remove_all(path);
+    }
+    // The holder's own rewrite goes beside under a fresh name, never through a planted link.
+    std::ofstream(elsewhere) << "private";
+    LockFile lock(path);
+    ASSERT_EQ(lock.take(LockFile::Holder::self("SOMMER", "P1")), LockFile::Outcome::Taken);
+    fs::create_symlink(elsewhere, path + "." + std::to_string(getpid()));
+    lock.setProject("P2");
+    EXPECT_EQ(lock.read()->project, "P2");
+    std::ifstream kept(elsewhere);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "private");
+    fs::remove(path + "." + std::to_string(getpid()));
+    fs::remove(elsewhere);
 }
 
 TEST_F(LockFileTest, AFolderWithoutWriteAccessIsSaidNotMistakenForAHolder)

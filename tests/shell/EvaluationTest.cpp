@@ -189,6 +189,33 @@ TEST_F(EvaluationTest, ScreenCopiesStayInTheProjectsFolder)
     EXPECT_EQ(fs::last_write_time(folder / "Sand-1.bmp"), written);
 }
 
+// Another user of a shared project folder may put links where the tools write.
+TEST_F(EvaluationTest, LinksPlantedInTheProjectFolderAreNeverWrittenThrough)
+{
+    const fs::path project = tree.root / "TE0000.00", privateFile = tree.root / "private.txt";
+    std::ofstream(privateFile) << "mine";
+    fs::create_directories(project / "JPG");
+    fs::create_symlink(privateFile, project / "JPG" / "Sand-1.bmp");
+    fs::create_symlink(privateFile, project / "Sand-Seite1.odt");
+    window->runs().mnuNEUBERECHNEN();
+    tree.messages.answers = {Answer::Yes, Answer::Yes};
+    window->panelClick(12);
+    EXPECT_NE(tree.messages.shown.back().text.find("Verweis"), std::string::npos) << tree.messages.shown.back().text;
+    window->panelClick(13);
+    EXPECT_NE(tree.messages.shown.back().text.find("Verweis"), std::string::npos) << tree.messages.shown.back().text;
+    EXPECT_TRUE(opened.empty());
+
+    // The folder of screen copies as a link into a private folder: nothing lands there.
+    fs::remove_all(project / "JPG");
+    fs::create_directories(tree.root / "elsewhere");
+    fs::create_directory_symlink(tree.root / "elsewhere", project / "JPG");
+    window->panelClick(12);
+    EXPECT_NE(tree.messages.shown.back().text.find("nothing is written"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(tree.root / "elsewhere"));
+    std::ifstream kept(privateFile);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "mine");
+}
+
 TEST_F(EvaluationTest, RecordNamesWithSlashesMakeFilesInTheProjectFolder)
 {
     execute("UPDATE [E1] SET [KEN]='Kies 0/32'");

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <functional>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -34,6 +37,21 @@ protected:
                 files.push_back(entry.path());
         }
         return files;
+    }
+    // A writer of the database killed inside its transaction, after its journal reached the
+    // disk: the journal beside it is hot.
+    static void leaveHotJournal(const fs::path& database)
+    {
+        const pid_t writer = fork();
+        if (writer == 0) {
+            auto db = Connection::openFile(database.string());
+            db->execute("PRAGMA cache_size=2; BEGIN; CREATE TABLE IF NOT EXISTS [BIG] ([B]); "
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<2000) "
+                        "INSERT INTO [BIG] SELECT randomblob(400) FROM n");
+            _exit(0);
+        }
+        waitpid(writer, nullptr, 0);
+        ASSERT_GT(fs::file_size(database.string() + "-journal"), 512u);
     }
     static bool rollbackMode(const fs::path& file)
     {
@@ -134,30 +152,52 @@ TEST_F(SharedProjectTest, ASaveNeverRemovesWhatAnotherUserSavedMeanwhile)
     EXPECT_EQ(countFile(beside[0], "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
 }
 
+// Logs beside the project that do not belong to it: a committed log or a hot journal of
+// another database (a restored backup, a killed tool), a link, a file with the name alone.
 TEST_F(SharedProjectTest, AForeignLogBesideTheProjectIsRefusedAndChangesNothing)
 {
-    // A committed log of another database, as a killed tool or a restored backup leaves it.
     const fs::path other = root / "other.db";
     DatabaseFiles::copy((root / "KVX" / "VORGABE.mdb").string(), other.string());
     {
         auto db = Connection::openFile(other.string(), 30, Connection::Journal::WriteAhead);
         db->execute("PRAGMA wal_autocheckpoint=0; CREATE TABLE [X] ([Y]); INSERT INTO [X] VALUES (1)");
-        fs::copy_file(other.string() + "-wal", projectFile("P1").string() + "-wal");
+        fs::copy_file(other.string() + "-wal", root / "foreign-wal");
     }
-    ASSERT_TRUE(fs::exists(projectFile("P1").string() + "-wal"));
-    const std::string before = DatabaseFiles::fingerprint(projectFile("P1").string());
-
-    EXPECT_EQ(module("quit\n"), 1);
-    EXPECT_NE(log.find("liegt ein Protokoll"), std::string::npos) << log;
-    EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
-
-    log.clear();
-    EXPECT_EQ(run(KVX_SHEET, {QString::fromStdString(projectFile("P1").string()), "--in-place", "--pdf",
-                              QString::fromStdString((root / "s.pdf").string())}),
-              1);
-    EXPECT_NE(log.find("does not belong to it"), std::string::npos) << log;
-    EXPECT_EQ(DatabaseFiles::fingerprint(projectFile("P1").string()), before);
-    EXPECT_TRUE(fs::exists(projectFile("P1").string() + "-wal"));
+    fs::copy_file(root / "KVX" / "VORGABE.mdb", root / "other.mdb");
+    leaveHotJournal(root / "other.mdb");
+    const std::string project = projectFile("P1").string();
+    const std::string before = DatabaseFiles::fingerprint(project);
+    struct Case {
+        std::string log;
+        std::function<void(const std::string&)> plant;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"-wal", [&](const std::string& log) { fs::copy_file(root / "foreign-wal", log); }},
+             {"-journal", [&](const std::string& log) { fs::copy_file(root / "other.mdb-journal", log); }},
+             {"-journal", [&](const std::string& log) { fs::create_symlink(root / "other.mdb-journal", log); }},
+             {"-journal", [&](const std::string& log) { std::ofstream(log) << "no journal at all"; }}}) {
+        const std::string log = project + c.log;
+        c.plant(log);
+        this->log.clear();
+        EXPECT_EQ(module("quit\n"), 1);
+        EXPECT_NE(this->log.find("liegt ein Protokoll (" + log + ")"), std::string::npos) << this->log;
+        EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
+        EXPECT_EQ(run(KVX_SHEET, {QString::fromStdString(project), "--in-place", "--pdf",
+                                  QString::fromStdString((root / "s.pdf").string())}),
+                  1);
+        EXPECT_NE(this->log.find("does not belong to it"), std::string::npos) << this->log;
+        EXPECT_EQ(DatabaseFiles::fingerprint(project), before) << log;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(log)));
+        fs::remove(log);
+    }
+    // The project's own journal, left by a writer killed in its transaction, is rolled back.
+    fs::copy_file(project, root / "other.mdb", fs::copy_options::overwrite_existing);
+    fs::remove(root / "other.mdb-journal");
+    leaveHotJournal(root / "other.mdb");
+    fs::copy_file(root / "other.mdb-journal", project + "-journal");
+    EXPECT_EQ(module(record("Sand") + "trigger mnuSPEICHERN\nquit\n"), 0) << log;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Sand'"), 1);
+    EXPECT_EQ(stored("P1", "PRAGMA integrity_check").text(), "ok");
 }
 
 TEST_F(SharedProjectTest, LeftoversOfKilledSavesAndReadOnlyWorkingCopies)
@@ -193,6 +233,38 @@ TEST_F(SharedProjectTest, TheFrameProgramAndTheModuleKeepToTheProjectsFolder)
     EXPECT_EQ(admin(), "KALMORA");
 }
 
+// Whatever stands in the project lock's place is named with a way out: no crash, no hang,
+// no blank holder, and the thing itself is left for its owner.
+TEST_F(SharedProjectTest, WhatStandsInTheLocksPlaceIsNamedWithAWayOut)
+{
+    const fs::path lock = root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#";
+    const std::string before = DatabaseFiles::fingerprint(projectFile("P1").string());
+    struct Case {
+        std::function<void()> plant;
+        std::string said;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {[&] { ::mkfifo(lock.c_str(), 0644); }, "not a plain file"},
+             {[&] { fs::create_symlink(root / "nowhere", lock); }, "symbolic link"},
+             {[&] { fs::create_directory(lock); }, "not a plain file"},
+             {[&] { std::ofstream(lock) << "Lorem ipsum\n"; }, "holds no lock"},
+             {[&] { std::ofstream(lock) << "user=SCHMIDT\nhost=elsewhere\npid=77\nsince=2026-12-01T08:00:00\n"; },
+              "Sperrdatei: " + lock.string() + ". Ist jene Sitzung sicher beendet"}}) {
+        c.plant();
+        log.clear();
+        EXPECT_EQ(module("quit\n"), 1) << c.said;
+        EXPECT_NE(log.find(c.said), std::string::npos) << log;
+        EXPECT_NE(log.find(lock.string()), std::string::npos) << log;
+        EXPECT_EQ(run(KVX_SHEET, {QString::fromStdString(projectFile("P1").string()), "--in-place", "--pdf",
+                                  QString::fromStdString((root / "s.pdf").string())}),
+                  1);
+        EXPECT_NE(log.find(lock.string()), std::string::npos) << log;
+        EXPECT_EQ(DatabaseFiles::fingerprint(projectFile("P1").string()), before);
+        EXPECT_TRUE(fs::exists(fs::symlink_status(lock)));
+        fs::remove_all(lock);
+    }
+}
+
 // A second operating-system user, where the tests may switch users (as root, with setpriv).
 TEST_F(SharedProjectTest, ASecondOperatingSystemUserIsKeptOffAnOpenProject)
 {
@@ -211,6 +283,14 @@ TEST_F(SharedProjectTest, ASecondOperatingSystemUserIsKeptOffAnOpenProject)
     EXPECT_NE(log.find(" von SOMMER auf "), std::string::npos) << log;
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E1] WHERE [KEN]='Geotextil'"), 1);
+
+    // A lock the other user may not read (made under umask 077) is named, not a crash.
+    kill(first);
+    const fs::path lock = root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#";
+    fs::permissions(lock, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
+    log.clear();
+    EXPECT_EQ(run(modulePath(), {}, "quit\n", "", asNobody), 1) << log;
+    EXPECT_NE(log.find("Die Sperrdatei " + lock.string() + " ist im Weg: "), std::string::npos) << log;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
+#include "platform/FileName.h"
 #include "platform/Recordset.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
@@ -37,9 +38,14 @@ void FrameProgram::init(const std::string& folder)
 
 void FrameProgram::checkName(const std::string& name)
 {
-    if (name.empty() || name.find_first_of("/\\") != std::string::npos || name.find("..") != std::string::npos)
+    // A project is a folder every user of the suite must be able to type, list and share.
+    const bool clean = !name.empty() && name.size() <= 255 && name == FileName::safe(name) && name.front() != ' ' &&
+                       name.back() != ' ' && name.find("..") == std::string::npos;
+    if (!clean)
         throw VbError(VbError::DatabaseError,
-                      "The project name \"" + name + "\" must not be empty nor contain \"/\", \"\\\" or \"..\".");
+                      "The project name \"" + FileName::safe(name) +
+                          "\" must be 1 to 255 bytes long, must not begin or end with a blank nor begin with \".\", "
+                          "and must not contain \"..\", control characters or any of / \\ : * ? \" < > | ;");
 }
 
 bool FrameProgram::newProject(const std::string& name)

@@ -82,5 +82,9 @@ int main(int argc, char** argv)
     } catch (const VbError& error) {
         std::cerr << "KALMORA: " << error.description() << "\n";
         return 1;
+    } catch (const std::exception& error) {
+        // A folder or file the system refuses (no permission, a full disk): said, not a crash.
+        std::cerr << "KALMORA: " << error.what() << "\n";
+        return 1;
     }
 }

@@ -58,17 +58,17 @@ std::string OutputFiles::refusalOf(const std::string& path, const std::string& i
     return {};
 }
 
-QSaveFile* OutputFiles::open(const std::string& path)
+QIODevice* OutputFiles::open(const std::string& path)
 {
     for (auto& [name, file] : files_) {
         if (name != path || path.empty())
             continue;
-        file = std::make_unique<QSaveFile>(QString::fromStdString(path));
-        if (!file->open(QIODevice::WriteOnly)) {
-            error_ = "cannot write " + path + ": " + file->errorString().toStdString();
+        file = std::make_unique<ReplacingFile>(path);
+        if (!file->open()) {
+            error_ = file->error();
             return nullptr;
         }
-        return file.get();
+        return file->device();
     }
     return nullptr;
 }
@@ -77,7 +77,7 @@ bool OutputFiles::commit()
 {
     for (auto& [name, file] : files_) {
         if (file && !file->commit()) {
-            error_ = "cannot write " + name + ": " + file->errorString().toStdString();
+            error_ = file->error();
             return false;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSaveFile>
+#include "platform/ReplacingFile.h"
 
 #include <memory>
 #include <string>
@@ -19,7 +19,7 @@ public:
     const std::string& refusal() const { return refusal_; }
     // The file for a path given to the constructor, opened for writing; nullptr for an
     // empty path or when it cannot be opened (then error() says why).
-    QSaveFile* open(const std::string& path);
+    QIODevice* open(const std::string& path);
     // Renames every file into place; false (with error()) when one could not be.
     bool commit();
     const std::string& error() const { return error_; }
@@ -27,7 +27,7 @@ public:
 private:
     std::string refusalOf(const std::string& path, const std::string& input) const;
 
-    std::vector<std::pair<std::string, std::unique_ptr<QSaveFile>>> files_;
+    std::vector<std::pair<std::string, std::unique_ptr<ReplacingFile>>> files_;
     std::string refusal_;
     std::string error_;
 };

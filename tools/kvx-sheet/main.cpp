@@ -159,8 +159,8 @@ int run(const Options& options)
         std::cerr << "kvx-sheet: no such file: " << options.database << "\n";
         return 1;
     }
-    // Checked by reading alone, before anything is copied or written.
-    if (const std::string problem = ProjectFile::problem(options.database, true); !problem.empty()) {
+    // Checked before anything is copied or written; a killed writer's journal is rolled back.
+    if (const std::string problem = ProjectFile::prepare(options.database, true); !problem.empty()) {
         std::cerr << "kvx-sheet: not a project database: " << problem << "\n";
         return 1;
     }
@@ -196,10 +196,10 @@ int run(const Options& options)
     }
 
     SystemClock clock;
-    QSaveFile* const pdf = outputs.open(options.pdf);
-    QSaveFile* const png = outputs.open(options.png);
-    QSaveFile* const csv = outputs.open(options.csv);
-    QSaveFile* const json = outputs.open(options.json);
+    QIODevice* const pdf = outputs.open(options.pdf);
+    QIODevice* const png = outputs.open(options.png);
+    QIODevice* const csv = outputs.open(options.csv);
+    QIODevice* const json = outputs.open(options.json);
     if (!outputs.error().empty()) {
         std::cerr << "kvx-sheet: " << outputs.error() << "\n";
         return 1;
