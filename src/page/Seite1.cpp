@@ -198,13 +198,21 @@ bool Seite1::readRecord(std::optional<int32_t> record)
     e2.ESPIDW = a1.ESPIDW = s.ID;
     e1.DTVT("KEN", s.KEN);
     e1.DTVT("KOM", s.KOM);
-    e1.DTVI("SPR", s.SPR);
-    a1.DTVB("BONEU", s.BONEU);
     const std::pair<const char*, float*> singles[] = {
         {"SIB", &s.SIB}, {"A", &s.A},     {"C", &s.C},        {"AR", &s.AR},   {"CR", &s.CR},
         {"AB", &s.AB},   {"CB", &s.CB},   {"ARB", &s.ARB},    {"CRB", &s.CRB}, {"SIA", &s.SIA},
         {"SI1", &s.SI1}, {"SI2", &s.SI2}, {"SIMAX", &s.SIMAX}};
     try {
+        int32_t first = 0, last = 0, rows = 0;
+        e2.INDEXL(first, last, rows, {"ID"});
+        if (rows == 0) {
+            // Without its values a record has nothing to evaluate (a row lost by hand or import).
+            refuse(TextPair{"\nSeine Werte fehlen (Tabelle E2).", "\nIts values are missing (table E2)."}.in(
+                Locale::current().englishTexts()));
+            return false;
+        }
+        e1.DTVI("SPR", s.SPR);
+        a1.DTVB("BONEU", s.BONEU);
         for (const auto& [column, value] : singles)
             e2.DTVS(column, *value);
         e2.DTVI("N", s.N);

@@ -115,11 +115,14 @@ private:
         static const char* const names[] = {"Sand",         "Kies 0/32",     "../../x",   "M", "O'Brien",
                                             "Ton\nSchluff", "Schluff ÄÖÜ ß", "/abs/path", "",  ".hidden"};
         std::string ken = pick(10) == 0 ? std::string(2000, 'K') : names[pick(10)];
-        const int language[] = {1, 3, 3, 1, 0, 99};
+        const char* const language[] = {"1", "3", "3", "1", "0", "99", "'de'", "1e10", "70000"};
         std::ostringstream sql;
         sql << "INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (1," << literal(ken) << ","
-            << (pick(4) == 0 ? "NULL" : literal(std::string(pick(3) * 300, 'k'))) << ",1," << language[pick(6)]
-            << "); INSERT INTO [E2] ([ID],[SIB],[A],[C],[AR],[CR],[AB],[CB],[ARB],[CRB],[SIA],[SIMAX],[SI1],[SI2],[N]) "
+            << (pick(4) == 0 ? "NULL" : literal(std::string(pick(3) * 300, 'k'))) << ",1," << language[pick(9)]
+            << ");";
+        if (pick(20) == 0)
+            return sql.str();  // a record whose values are lost
+        sql << " INSERT INTO [E2] ([ID],[SIB],[A],[C],[AR],[CR],[AB],[CB],[ARB],[CRB],[SIA],[SIMAX],[SI1],[SI2],[N]) "
                "VALUES (1";
         const double plausible[] = {60, 22.5, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60};
         for (double usual : plausible)

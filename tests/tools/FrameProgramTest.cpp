@@ -28,8 +28,13 @@ TEST(FrameProgramTest, MakesTheSuiteProjectsAndTheUsersAdminRow)
     EXPECT_TRUE(fs::exists(root / "DB" / "ARCHIV.mdb"));
     EXPECT_TRUE(frame.newProject("Hafen"));
     EXPECT_FALSE(frame.newProject("Hafen"));
-    for (const char* name : {"../weg", "a/b", "a\\b", "..", ""})
+    for (const std::string& name : {std::string("../weg"), std::string("a/b"), std::string("a\\b"), std::string(".."),
+                                    std::string(), std::string("a\nb"), std::string("a\x01"), std::string("   "),
+                                    std::string(" Hafen"), std::string("Ha*"), std::string("a;b"), std::string(".x"),
+                                    std::string(256, 'a')})
         EXPECT_THROW(frame.newProject(name), VbError) << name;
+    EXPECT_TRUE(frame.newProject(std::string(255, 'a')));
+    fs::remove_all(root / "PROJEKTE" / std::string(255, 'a'));
     EXPECT_EQ(frame.projects(), std::vector<std::string>{"Hafen"});
     // Only an existing project of the projects folder can be chosen: never the template.
     EXPECT_THROW(frame.choose("../KVX"), VbError);

@@ -194,15 +194,17 @@ TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
     db->execute(
         "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i+1 FROM n WHERE i<200) "
         "INSERT INTO [E2] SELECT i, 60, 20 + i % 10, -2, 17, -1.5, 35, -4, 32, -3, 10, 200, 10, 60, 100 FROM n");
-    db->execute("INSERT INTO [E1] VALUES (300,'M','',0,3),(301,'Kaputt','',0,3)");
+    db->execute("INSERT INTO [E1] VALUES (300,'M','',0,3),(301,'Kaputt','',0,3),(302,'Sprache','',0,'de')");
     db->execute("INSERT INTO [E2] VALUES (301,60,22,-2,17,-1.5,35,-4,32,-3,10,5,10,60,100)");
+    db->execute("INSERT INTO [E2] VALUES (302,60,22,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
     db.reset();
     const SheetRun run = sheet({QString::fromStdString(project.string()), "--all", "--pdf", path("all.pdf"), "--csv",
                                 path("all.csv"), "--json", path("all.json")});
     // The record that cannot be evaluated is named at the end; the others are all there.
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.errors.find("1 of 201 records could not be evaluated"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("2 of 202 records could not be evaluated"), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("Kaputt: "), std::string::npos);
+    EXPECT_NE(run.errors.find("Sprache: "), std::string::npos);  // a language that is no number
     QFile pdf(path("all.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray content = pdf.readAll();

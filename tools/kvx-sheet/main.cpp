@@ -223,9 +223,15 @@ int run(const Options& options)
                     options.png.empty() ? Seite1::unseen(options.dpi) : Seite1::screen(options.dpi));
         page.state().pageNumber = static_cast<int16_t>(options.all ? k : 1);
         page.state().pageCount = static_cast<int16_t>(options.all ? count : 1);
-        if (!evaluate(session, page, id) || messages.warnings() != warningsBefore) {
-            // A sheet drawn past an error is not the record's sheet.
-            failed.push_back(ken + ": " + messages.lastWarning());
+        std::string why;
+        try {
+            if (!evaluate(session, page, id) || messages.warnings() != warningsBefore)
+                why = messages.lastWarning();  // a sheet drawn past an error is not the record's sheet
+        } catch (const VbError& error) {
+            why = error.description();  // a record no check foresaw: named, and the others still printed
+        }
+        if (!why.empty()) {
+            failed.push_back(ken + ": " + why);
             continue;
         }
         if (png && !page.screenImage().save(png, "PNG")) {
