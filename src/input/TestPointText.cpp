@@ -2,33 +2,45 @@
 #include "platform/TextPair.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <sstream>
-#include <string_view>
 
 namespace TestPointText {
 
 namespace {
 
-// Without blanks and the quotes of a CSV cell around it.
+// Without blanks around it.
 std::string trimmed(std::string text)
 {
-    const char* const around = " \t\r\"";
+    const char* const around = " \t\r";
     text.erase(text.find_last_not_of(around) + 1);  // npos + 1: all of it
     text.erase(0, text.find_first_not_of(around));
     return text;
 }
 
+// The cells of a line, read as RFC 4180 has them: a quoted cell may hold the separator,
+// and a doubled quote inside it stands for one.
 std::vector<std::string> cells(const std::string& line, char separator)
 {
-    std::vector<std::string> found;
-    std::string cell;
-    std::istringstream stream(line);
-    while (std::getline(stream, cell, separator))
-        found.push_back(trimmed(cell));
-    if (!line.empty() && line.back() == separator)
-        found.emplace_back();
+    std::vector<std::string> found(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+            found.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == separator && !quoted) {
+            found.emplace_back();
+        } else {
+            found.back() += c;
+        }
+    }
+    for (std::string& cell : found)
+        cell = trimmed(cell);
     return found;
 }
 
@@ -40,10 +52,15 @@ char separatorOf(const std::string& text, Source source)
     return text.find(';') != std::string::npos ? ';' : ',';
 }
 
-// A header's first cell: not a number, nor a number written with the wrong separator.
-bool startsWithAWord(const std::string& cell)
+// A header's cell names a column: it starts with a letter (σ and τ included) and is no
+// word a number parser might take for one.
+bool isColumnName(std::string cell)
 {
-    return !cell.empty() && std::string_view("0123456789+-.,").find(cell.front()) == std::string_view::npos;
+    if (cell.empty() || !(std::isalpha(static_cast<unsigned char>(cell.front())) ||
+                          static_cast<unsigned char>(cell.front()) >= 0x80))
+        return false;
+    std::transform(cell.begin(), cell.end(), cell.begin(), [](unsigned char c) { return std::tolower(c); });
+    return cell != "nan" && cell != "inf" && cell != "infinity";
 }
 
 // The decimal separator a dialect fixes; tab-separated text uses the reader's.
@@ -73,9 +90,11 @@ std::optional<double> number(const std::string& cell, char decimal)
     return value;
 }
 
-Parsed parse(const std::string& text, char decimal, Source source)
+Parsed parse(const std::string& input, char decimal, Source source)
 {
     Parsed parsed;
+    // A byte-order mark, as spreadsheets write it before UTF-8 text, is no part of a cell.
+    const std::string text = input.rfind("\xEF\xBB\xBF", 0) == 0 ? input.substr(3) : input;
     const char separator = separatorOf(text, source);
     decimal = decimalOf(separator, decimal);
     std::istringstream lines(text);
@@ -88,7 +107,9 @@ Parsed parse(const std::string& text, char decimal, Source source)
         for (const std::string& cell : row) {
             const std::optional<double> value = number(cell, decimal);
             if (!value && !cell.empty()) {
-                if (parsed.rows.empty() && parsed.header.empty() && startsWithAWord(row.front())) {
+                if (parsed.rows.empty() && parsed.header.empty() &&
+                    std::all_of(row.begin(), row.end(),
+                                [](const std::string& name) { return name.empty() || isColumnName(name); })) {
                     parsed.header = row;  // a first line that starts with a word names the columns
                     values.clear();
                     break;

@@ -13,6 +13,10 @@ namespace TestPointText {
 
 using Row = std::vector<std::optional<double>>;
 
+// The most text of test results read from a file: some ten thousand tests, where a record
+// holds twenty. What is longer is no file of test results.
+constexpr long long maximumBytes = 1 << 20;
+
 struct Parsed {
     std::vector<Row> rows;            // numbers by row and column
     std::vector<std::string> header;  // the header's cells, when the text has one

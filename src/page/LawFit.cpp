@@ -7,6 +7,13 @@
 
 namespace LawFit {
 
+namespace {
+
+// lg 1.01: the largest σ' must be at least 1 % above the smallest.
+const double narrowestSpan = std::log10(1.01);
+
+}  // namespace
+
 std::string Problem::text(bool english) const
 {
     const std::string number = std::to_string(point);
@@ -15,6 +22,9 @@ std::string Problem::text(bool english) const
     if (kind == NotPositive)
         message = {"Versuchswert " + number + ": σ' und τ müssen größer als 0 sein.",
                    "Test result " + number + ": σ' and τ must be greater than 0."};
+    else if (kind == NarrowRange)
+        message = {"Die Normalspannungen σ' liegen weniger als 1 % auseinander; daran lässt sich kein Gesetz anpassen.",
+                   "The normal stresses σ' lie less than 1 % apart; no law can be fitted to them."};
     else if (kind == ReferenceStress)
         message = {"Die Bezugsspannung σb muss größer als 0 sein.", "The reference stress σb must be greater than 0."};
     return message.in(english);
@@ -56,6 +66,10 @@ std::variant<Fit, Problem> fit(const Points& points, double sigmaB)
                                        [&](const auto& point) { return point.first == points.front().first; });
     if (x.size() < 2 || oneStress || !(sxx > 0))
         return Problem{Problem::TooFew};
+    // Stresses a hair apart leave the slope to rounding (c = 4.6e16 from σ' 1e-16 apart).
+    const auto [low, high] = std::minmax_element(x.begin(), x.end());
+    if (*high - *low < narrowestSpan)
+        return Problem{Problem::NarrowRange};
     Fit result;
     result.n = static_cast<int>(x.size());
     result.c = sxy / sxx;

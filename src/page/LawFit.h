@@ -20,7 +20,7 @@ struct Fit {
 // Why points cannot be fitted; point is the 1-based number of the offending point, 0 for
 // the set as a whole.
 struct Problem {
-    enum Kind { NotPositive, TooFew, ReferenceStress };
+    enum Kind { NotPositive, TooFew, NarrowRange, ReferenceStress };
     Kind kind;
     int point = 0;
     // The message in English or German.

@@ -181,8 +181,16 @@ bool TestResultsTab::importCsv(const QString& path)
         warn(TextPair{"Die Datei kann nicht gelesen werden: ", "Cannot read "}.in(english()) + path.toStdString());
         return false;
     }
+    const QByteArray text = file.read(TestPointText::maximumBytes + 1);
+    if (text.size() > TestPointText::maximumBytes) {
+        warn(TextPair{"Die Datei ist größer als 1 MB und keine Datei von Versuchswerten: ",
+                      "The file is larger than 1 MB and no file of test results: "}
+                 .in(english()) +
+             path.toStdString());
+        return false;
+    }
     // The file's tests replace the grid's, unless the file is refused.
-    return fill(file.readAll().toStdString(), 0, 0, true);
+    return fill(text.toStdString(), 0, 0, true);
 }
 
 void TestResultsTab::fit()

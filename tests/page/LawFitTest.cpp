@@ -86,6 +86,8 @@ TEST(LawFitTest, PointsThatCannotBeFittedAreNamed)
     // Stresses whose logarithms do not sum to exactly 0 about their mean.
     EXPECT_EQ(problem({{35, 20}, {35, 21}, {35, 22}}).kind, LawFit::Problem::TooFew);
     EXPECT_EQ(problem(LawFit::Points(7, {50, 30})).kind, LawFit::Problem::TooFew);
+    EXPECT_EQ(problem({{100, 50}, {100.0000001, 60}}).kind, LawFit::Problem::NarrowRange);
+    EXPECT_EQ(problem({{100, 50}, {100.9, 60}}).kind, LawFit::Problem::NarrowRange);
     EXPECT_EQ(problem({{50, 30}, {100, 60}}, 0).kind, LawFit::Problem::ReferenceStress);
     EXPECT_EQ(problem({{50, 30}, {100, 60}}, nan).kind, LawFit::Problem::ReferenceStress);
 }

@@ -78,6 +78,18 @@ TEST_F(KvxFitTest, DecimalCommasWithoutHeaderAndWithoutResidualColumn)
     EXPECT_NEAR(run.fit.value("a").toDouble(), 29.995952653348, 1e-9);
 }
 
+// What spreadsheets write: a byte-order mark, quoted cells.
+TEST_F(KvxFitTest, MarksAndQuotesOfSpreadsheetFilesAreRead)
+{
+    for (const std::string& csv : {std::string("\xEF\xBB\xBF" "25,15.8\n50,29.6\n100,58.1\n"),
+                                   std::string("\"sigma\",\"tau\"\n\"25\",\"15.8\"\n\"50\",\"29.6\"\n\"100\",\"58.1\"\n"),
+                                   std::string("\xEF\xBB\xBF\"σ'\";\"τ\"\r\n25;\"15,8\"\r\n50;29,6\r\n100;58,1\r\n")}) {
+        const FitRun run = fit(csv);
+        EXPECT_EQ(run.exitCode, 0) << csv << run.errors;
+        EXPECT_EQ(run.fit.value("n").toInt(), 3) << csv;
+    }
+}
+
 TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
 {
     for (const auto& [csv, message] : std::initializer_list<std::pair<std::string, std::string>>{
@@ -88,6 +100,12 @@ TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
              {"25;15,8\n1.200;800\n", "Line 2, column 1: \"1.200\" is not a number."},
              {"sigma;tau;tau_r\n25;15,8;12\n50;29,6\n", "Test result 2: tau_r is missing."},
              {"sigma;tau\n25;15,8\n;29,6\n", "Test result 2: sigma is missing."},
+             {"nan,15.8\n50,29.6\n100,58.1\n", "Line 1, column 1: \"nan\" is not a number."},
+             {"1e309,15.8\n50,29.6\n100,58.1\n", "Line 1, column 1"},
+             {"2 5,15.8\n50,29.6\n100,58.1\n", "Line 1, column 1"},
+             {"0x1p4,15.8\n50,29.6\n100,58.1\n", "Line 1, column 1"},
+             {"\"25\",\"15,8\"\n\"50\",\"29,6\"\n", "Line 1, column 2: \"15,8\" is not a number."},
+             {"100,50\n100.0000001,60\n", "less than 1 % apart"},
              {"25\n50\n", "the columns sigma and tau"},
              {"", "the columns sigma and tau"}}) {
         const FitRun run = fit(csv);
@@ -96,6 +114,12 @@ TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
         EXPECT_TRUE(run.fit.isEmpty()) << csv;
     }
     EXPECT_EQ(fit("25,15.8\n50,29.6\n", QStringLiteral("x")).exitCode, 2);
+    // No file of test results is this long: refused before it is read whole.
+    QProcess endless;
+    endless.start(QStringLiteral(KVX_FIT), {QStringLiteral("/dev/zero"), QStringLiteral("--sigma-b"), "100"});
+    ASSERT_TRUE(endless.waitForFinished(30000));
+    EXPECT_EQ(endless.exitCode(), 1);
+    EXPECT_TRUE(endless.readAllStandardError().contains("more than 1 MB"));
     EXPECT_NE(fit("25,15.8\n50,29.6\n", QStringLiteral("0")).errors.find("reference stress"), std::string::npos);
 }
 

@@ -71,7 +71,12 @@ int main(int argc, char** argv)
         std::cerr << "kvx-fit: cannot read " << path.toStdString() << "\n";
         return 1;
     }
-    const TestPointText::Parsed table = TestPointText::parse(file.readAll().toStdString(), '.');
+    const QByteArray text = file.read(TestPointText::maximumBytes + 1);
+    if (text.size() > TestPointText::maximumBytes) {
+        std::cerr << "kvx-fit: " << path.toStdString() << ": more than 1 MB, no file of test results\n";
+        return 1;
+    }
+    const TestPointText::Parsed table = TestPointText::parse(text.toStdString(), '.');
     std::string problem = table.problem(true);
     if (problem.empty() && table.columns() < 2)
         problem = "the file needs the columns sigma and tau";
