@@ -184,11 +184,13 @@ bool SessionContext::openProject()
     const std::string project = projectFile();
     if (!locks_.takeProject(ProjectFile::lockPath(project), BENUTZER(), PROJEKT_))
         return false;
-    // A save that was killed leaves its unfinished copy; nobody else saves while we hold the lock.
+    // A save that was killed leaves its unfinished copy (under the name of an earlier version,
+    // or of its process); nobody else saves while we hold the lock.
     for (const char* suffix : {".part", ".part-journal"}) {
         std::error_code ignored;
         fs::remove(project + suffix, ignored);
     }
+    DatabaseFiles::removeLeftoverCopies(fs::path(project).parent_path().string());
     if (const std::string problem = ProjectFile::prepare(project, english()); !problem.empty()) {
         message(problem, MessageService::Buttons::Ok, MessageService::Icon::Warning);
         return false;
@@ -220,6 +222,7 @@ bool SessionContext::prepareWorkingCopy()
     WorkingCopy copy(XMDBPFAD());
     std::error_code ignored;
     fs::remove(copy.path() + ".part", ignored);
+    DatabaseFiles::removeLeftoverCopies(fs::path(copy.path()).parent_path().string());
     if (copy.exists()) {
         const std::optional<WorkingCopy::Origin> origin = copy.origin();
         if (!origin) {

@@ -23,9 +23,10 @@ std::string originStatements(const WorkingCopy::Origin& origin)
 {
     const auto literal = [](const std::string& text) { return "'" + Connection::escaped(text) + "'"; };
     return std::string(dropOrigin) +
-           "; CREATE TABLE [ARBEITSKOPIE] ([PROJEKTDATEI] TEXT, [KOPIERT] TEXT, [STAND] TEXT)"
+           "; CREATE TABLE [ARBEITSKOPIE] ([PROJEKTDATEI] TEXT, [KOPIERT] TEXT, [STAND] TEXT, [NEU] TEXT)"
            "; INSERT INTO [ARBEITSKOPIE] VALUES (" +
-           literal(origin.projectFile) + "," + literal(origin.takenAt) + "," + literal(origin.fingerprint) + ")";
+           literal(origin.projectFile) + "," + literal(origin.takenAt) + "," + literal(origin.fingerprint) + "," +
+           literal(origin.pending) + ")";
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ std::string WorkingCopy::canonical(const std::string& path)
 
 void WorkingCopy::take(const std::string& projectFile)
 {
-    const Origin origin{canonical(projectFile), localTimeNow(), DatabaseFiles::fingerprint(projectFile)};
+    const Origin origin{canonical(projectFile), localTimeNow(), DatabaseFiles::fingerprint(projectFile), {}};
     DatabaseFiles::copy(projectFile, path_, originStatements(origin));
 }
 
@@ -77,11 +78,13 @@ std::optional<WorkingCopy::Origin> WorkingCopy::origin() const
     if (!exists() || !ProjectFile::problem(path_, true).empty())
         return std::nullopt;
     try {
+        // Copies of earlier versions have no column of a pending save.
         Recordset row(Connection::openFile(path_, 30, Connection::Journal::WriteAhead),
-                      "SELECT [PROJEKTDATEI],[KOPIERT],[STAND] FROM [ARBEITSKOPIE]");
+                      "SELECT * FROM [ARBEITSKOPIE]");
         if (row.isEOF())
             return std::nullopt;
-        return Origin{row.field(0).text(), row.field(1).text(), row.field(2).text()};
+        return Origin{row.field(0).text(), row.field(1).text(), row.field(2).text(),
+                      row.fieldCount() > 3 ? row.field(3).text() : std::string()};
     } catch (const std::exception&) {
         return std::nullopt;  // a copy from before origins were recorded
     }
@@ -96,19 +99,24 @@ bool WorkingCopy::belongsTo(const std::string& projectFile) const
 bool WorkingCopy::projectChanged(const Origin& origin)
 {
     const std::string current = DatabaseFiles::fingerprint(origin.projectFile);
-    return !current.empty() && current != origin.fingerprint;
+    return !current.empty() && current != origin.fingerprint && current != origin.pending;
 }
 
 void WorkingCopy::saveInto(const std::string& projectFile)
 {
-    const std::optional<Origin> before = origin();
-    DatabaseFiles::copy(path_, projectFile, dropOrigin);
-    recordOrigin(projectFile, before ? before->takenAt : localTimeNow());
+    Origin saving = origin().value_or(Origin{canonical(projectFile), localTimeNow(), {}, {}});
+    saving.projectFile = canonical(projectFile);
+    DatabaseFiles::copy(path_, projectFile, dropOrigin, [&](const std::string& finished) {
+        saving.pending = DatabaseFiles::fingerprint(finished);
+        recordOrigin(saving);
+    });
+    saving.fingerprint = DatabaseFiles::fingerprint(projectFile);
+    saving.pending.clear();
+    recordOrigin(saving);
 }
 
-void WorkingCopy::recordOrigin(const std::string& projectFile, const std::string& takenAt)
+void WorkingCopy::recordOrigin(const Origin& saved)
 {
-    const Origin saved{canonical(projectFile), takenAt, DatabaseFiles::fingerprint(projectFile)};
     const auto copy = Connection::openFile(path_, 30, Connection::Journal::WriteAhead);
     Connection::Savepoint unit(*copy);
     copy->execute(originStatements(saved));

@@ -13,6 +13,7 @@ public:
         std::string projectFile;  // absolute path of the project database
         std::string takenAt;      // local time, ISO 8601
         std::string fingerprint;  // the project file's content when the copy was taken or last saved
+        std::string pending;      // what a save was about to put in its place; empty after the save
 
         std::string project() const;  // the project's name: the folder of its database
         std::string takenAtText() const;
@@ -31,12 +32,14 @@ public:
     // a database at all).
     std::optional<Origin> origin() const;
     bool belongsTo(const std::string& projectFile) const;
-    // True when the project file no longer holds what the copy was taken from (or last saved
-    // to). A project file that is gone has no changes to lose.
+    // True when the project file holds neither what the copy was taken from (or last saved
+    // to) nor what a save killed after replacing it put there. A project file that is gone
+    // has no changes to lose.
     static bool projectChanged(const Origin& origin);
 
-    // Copies the working copy over its project file, without the origin record, then
-    // records the project's new state.
+    // Copies the working copy over its project file, without the origin record. What the
+    // file is about to hold is recorded before it is replaced, the new state after: a save
+    // killed in between is told from a change by someone else.
     void saveInto(const std::string& projectFile);
     // A free name for a separate file in `folder`, made of the copy's name, the user and the
     // time ("KVX-SOMMER-20261208-143005.mdb").
@@ -49,7 +52,7 @@ public:
     static std::string canonical(const std::string& path);
 
 private:
-    void recordOrigin(const std::string& projectFile, const std::string& takenAt);
+    void recordOrigin(const Origin& origin);
 
     std::string path_;
 };

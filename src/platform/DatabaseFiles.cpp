@@ -4,18 +4,28 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <filesystem>
+#include <string_view>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const companions[] = {"-wal", "-shm", "-journal"};
+
+// Marks the unfinished copy of a process beside its target.
+const std::string partialMark = ".part-";
 
 VbError fileError(const std::string& what, const std::string& detail)
 {
@@ -109,22 +119,47 @@ void DatabaseFiles::backup(const std::string& from, sqlite3* target)
         throw fileError(from, sqlite3_errstr(stepped));
 }
 
-void DatabaseFiles::copy(const std::string& from, const std::string& to, const std::string& finishing)
+void DatabaseFiles::copy(const std::string& from, const std::string& to, const std::string& finishing,
+                         const std::function<void(const std::string&)>& beforeReplacing)
 {
     std::error_code error;
     if (!fs::is_regular_file(from, error))
         throw VbError(VbError::DatabaseError, "Could not find file '" + from + "'.");
-    const std::string partial = to + ".part";
+    // A name of this process: two copies onto one target never share their unfinished file.
+    const std::string partial = to + partialMark + QSysInfo::machineHostName().toStdString() + "-" +
+                                std::to_string(::getpid());
     remove(partial);
     try {
         writeCopy(from, partial, finishing);
-    } catch (const VbError&) {
+        if (beforeReplacing)
+            beforeReplacing(partial);
+    } catch (...) {
         // A copy that failed half-way leaves nothing behind.
         for (const char* suffix : {"", "-journal", "-wal", "-shm"})
             fs::remove(partial + suffix, error);
         throw;
     }
     rename(partial, to);
+}
+
+void DatabaseFiles::removeLeftoverCopies(const std::string& folder)
+{
+    const std::string prefix = partialMark + QSysInfo::machineHostName().toStdString() + "-";
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const auto mark = name.rfind(prefix);
+        if (mark == std::string::npos)
+            continue;
+        long pid = 0;
+        const char* digits = name.data() + mark + prefix.size();
+        const auto [end, failed] = std::from_chars(digits, name.data() + name.size(), pid);
+        const std::string_view rest(end, name.data() + name.size() - end);
+        const bool ours = failed == std::errc() && (rest.empty() || rest == "-journal" || rest == "-wal" || rest == "-shm");
+        // Signal 0 asks whether the process still exists (EPERM: it does, under another user).
+        if (ours && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            fs::remove(entry.path(), error);
+    }
 }
 
 std::string DatabaseFiles::fingerprint(const std::string& path)

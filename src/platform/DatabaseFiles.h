@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -16,10 +17,17 @@ namespace DatabaseFiles {
 void backup(const std::string& from, sqlite3* target);
 
 // Copies a consistent snapshot of the database at `from` over `to`, committed log
-// content included. The target is replaced only when the copy is complete; `finishing`
+// content included. The copy is made under a name of this process beside the target
+// ("<to>.part-<host>-<pid>") and replaces the target only when complete; `finishing`
 // statements run on the copy before it takes the target's place, so whatever they write
-// arrives in the same step as the copy.
-void copy(const std::string& from, const std::string& to, const std::string& finishing = {});
+// arrives in the same step as the copy; `beforeReplacing` is told the finished copy's
+// path last (to note what the target is about to hold).
+void copy(const std::string& from, const std::string& to, const std::string& finishing = {},
+          const std::function<void(const std::string&)>& beforeReplacing = {});
+
+// Removes what copies into `folder` left when their process was killed: the unfinished
+// copies of processes of this host that have ended.
+void removeLeftoverCopies(const std::string& folder);
 
 // The content of a file in a short text (its size and a SHA-256 digest); equal texts mean
 // equal content. Empty for a missing file.

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <functional>
+#include <random>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -231,6 +232,32 @@ TEST_F(SharedProjectTest, TheFrameProgramAndTheModuleKeepToTheProjectsFolder)
     EXPECT_NE(log.find("Der Projektname ../KVX ist nicht der Name eines Ordners"), std::string::npos) << log;
     EXPECT_EQ(countFile(root / "KVX" / "KVX.mdb", "SELECT [ID] FROM [E1]"), 0);
     EXPECT_EQ(admin(), "KALMORA");
+}
+
+// Kills at any moment of a session that saves again and again: the next start recovers the
+// work into the project, never takes its own save for someone else's change (which made a
+// needless KVX-SOMMER-… file), and no unfinished copy stays behind.
+TEST_F(SharedProjectTest, KillsDuringSavesNeitherFakeAConflictNorLeaveCopies)
+{
+    // A project of some megabytes, so that recording a save's new state takes a while.
+    Connection::openFile(projectFile("P1").string())
+        ->execute("CREATE TABLE [BALLAST] ([B]); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                  "WHERE i<16000) INSERT INTO [BALLAST] SELECT randomblob(1000) FROM n");
+    std::string saves;
+    for (const char* ken : {"A", "B", "C", "D", "E", "F"})
+        saves += record(ken) + "trigger mnuSPEICHERN\n";
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 16; ++round) {
+        QProcess& session = startModule(saves + "wait 600000\n");
+        QThread::msleep(std::uniform_int_distribution<int>(300, 1500)(random));
+        kill(session);
+        log.clear();
+        ASSERT_EQ(module("answer Yes\ntrigger mnuSPEICHERN\nquit\n"), 0) << log;
+        ASSERT_TRUE(besideFiles("P1").empty()) << "round " << round << ": " << log;
+        EXPECT_EQ(stored("P1", "PRAGMA integrity_check").text(), "ok");
+        for (const auto& entry : fs::directory_iterator(root / "PROJEKTE" / "P1"))
+            EXPECT_EQ(entry.path().filename().string().find(".part"), std::string::npos) << entry.path();
+    }
 }
 
 // Whatever stands in the project lock's place is named with a way out: no crash, no hang,
