@@ -193,18 +193,20 @@ std::shared_ptr<Connection> Connection::openFile(const std::string& path, int ti
     return connection;
 }
 
-std::shared_ptr<Connection> Connection::copyIntoMemory(const std::string& path)
+std::shared_ptr<Connection> Connection::privateCopy(const std::string& path)
 {
     std::error_code ignored;
     if (path.empty() || !std::filesystem::is_regular_file(path, ignored))
         throw VbError(VbError::DatabaseError, "Could not find file '" + path + "'.");
-    sqlite3* memory = nullptr;
-    if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(memory);
+    // An empty name is SQLite's private temporary database on disk.
+    const bool large = std::filesystem::file_size(path, ignored) > 64 * 1024 * 1024;
+    sqlite3* copy = nullptr;
+    if (sqlite3_open_v2(large ? "" : ":memory:", &copy, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(copy);
         throw VbError(VbError::DatabaseError, "out of memory");
     }
-    std::shared_ptr<Connection> connection(new Connection(memory, path));
-    DatabaseFiles::backup(path, memory);
+    std::shared_ptr<Connection> connection(new Connection(copy, path));
+    DatabaseFiles::backup(path, copy);
     return connection;
 }
 

@@ -71,8 +71,9 @@ public:
                                             Journal journal = Journal::Rollback);
     static std::shared_ptr<Connection> openFile(const std::string& path, int timeoutSeconds = 30,
                                                 Journal journal = Journal::Rollback);
-    // A private copy of the database file in memory: reading the file is all that touches the disk.
-    static std::shared_ptr<Connection> copyIntoMemory(const std::string& path);
+    // A private copy of the database file, in memory, or for a file above 64 MB in a temporary
+    // file of SQLite's that goes with the connection: the database file itself is only read.
+    static std::shared_ptr<Connection> privateCopy(const std::string& path);
     static std::string dataSource(const std::string& connectionString);
 
     Connection(const Connection&) = delete;

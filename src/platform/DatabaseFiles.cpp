@@ -50,6 +50,32 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+// A file's URI for SQLite, with a query ("mode=ro", "immutable=1").
+std::string uriOf(const std::string& path, const char* query)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(fs::absolute(path).string()))
+               .toString(QUrl::FullyEncoded)
+               .toStdString() +
+           "?" + query;
+}
+
+// Whether a database file's header says it keeps a write-ahead log.
+bool inLogMode(const QByteArray& header)
+{
+    return header.size() >= 20 && (header.at(18) == 2 || header.at(19) == 2);
+}
+
+// The URI that reads a file and changes nothing beside it: a file in log mode without a log
+// would get one (and its index) from a reader that opens it the usual way, so it is read
+// alone.
+std::string readingUri(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(20) : QByteArray();
+    std::error_code missing;
+    return uriOf(path, inLogMode(header) && !fs::exists(path + "-wal", missing) ? "immutable=1" : "mode=ro");
+}
+
 void check(sqlite3* db, int code, const std::string& what)
 {
     if (code != SQLITE_OK)
@@ -86,19 +112,12 @@ DatabaseFiles::Description rolledBack(const std::string& path, const std::string
     if (!folder.isValid() || !QFile::copy(QString::fromStdString(path), QString::fromStdString(copy)) ||
         !QFile::copy(QString::fromStdString(journal), QString::fromStdString(copy + "-journal")))
         return {};
-    bool intact = false;
     try {
-        Handle db(copy, SQLITE_OPEN_READWRITE);
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db.get(), "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* result = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-            intact = result && std::string(result) == "ok";
-        }
-        sqlite3_finalize(statement);
+        DatabaseFiles::rollBack(copy);
     } catch (const VbError&) {
         return {};
     }
+    const bool intact = DatabaseFiles::damage(copy).empty();
     DatabaseFiles::Description description = DatabaseFiles::describe(copy);
     description.database = description.database && intact;
     return description;
@@ -108,7 +127,7 @@ DatabaseFiles::Description rolledBack(const std::string& path, const std::string
 
 void DatabaseFiles::backup(const std::string& from, sqlite3* target)
 {
-    Handle source(from, SQLITE_OPEN_READONLY);
+    Handle source(readingUri(from), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     sqlite3_backup* backup = sqlite3_backup_init(target, "main", source.get(), "main");
     if (!backup)
         throw fileError(from, sqlite3_errmsg(target));
@@ -196,14 +215,10 @@ DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool
     const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3")))
         return description;
-    description.writeAheadMode = header.at(18) == 2 || header.at(19) == 2;
+    description.writeAheadMode = inLogMode(header);
     // "immutable" reads the file alone: no lock, no journal, no log beside it.
-    const std::string uri = QUrl::fromLocalFile(QString::fromStdString(fs::absolute(path).string()))
-                                .toString(QUrl::FullyEncoded)
-                                .toStdString() +
-                            (withLog ? "?mode=ro" : "?immutable=1");
     try {
-        Handle db(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        Handle db(uriOf(path, withLog ? "mode=ro" : "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         sqlite3_stmt* statement = nullptr;
         const char* sql = "SELECT m.name, p.name, (SELECT application_id FROM pragma_application_id) FROM "
                           "sqlite_master AS m JOIN pragma_table_info(m.name) AS p WHERE m.type='table'";
@@ -224,6 +239,24 @@ DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool
         description.database = false;
     }
     return description;
+}
+
+std::string DatabaseFiles::damage(const std::string& path)
+{
+    try {
+        Handle db(readingUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        sqlite3_stmt* statement = nullptr;
+        std::string finding = "it cannot be read";
+        if (sqlite3_prepare_v2(db.get(), "PRAGMA quick_check(1)", -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+            finding = text ? text : "";
+        }
+        sqlite3_finalize(statement);
+        return finding == "ok" ? std::string() : finding;
+    } catch (const VbError& error) {
+        return error.description();
+    }
 }
 
 void DatabaseFiles::rollBack(const std::string& path)

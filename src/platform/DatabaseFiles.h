@@ -48,6 +48,10 @@ struct Description {
 // SQLite would on opening the file, and reports no database unless the result is intact.
 Description describe(const std::string& path, bool withLog = false);
 
+// What SQLite's quick check finds wrong in the file (its first finding); empty for a sound
+// file. Reads only.
+std::string damage(const std::string& path);
+
 // Rolls back a journal beside the file that a writer killed in its transaction left, as
 // SQLite does when it opens the file for writing; nothing happens without one.
 void rollBack(const std::string& path);

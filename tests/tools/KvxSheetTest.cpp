@@ -248,6 +248,37 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
     EXPECT_EQ(compared, 14);  // φ1, a, c, adhesion, δ of the contact laws; a, c of the soil laws
 }
 
+// The tool reads the project as it is and leaves it so: a file in log mode gets no log, a
+// failed --in-place no evaluation state, and a damaged file is neither drawn nor written.
+TEST_F(KvxSheetTest, TheProjectIsLeftAsItWasWhateverItsState)
+{
+    const QString database = QString::fromStdString(project.string());
+    Connection::openFile(project.string(), 30, Connection::Journal::WriteAhead)->execute("UPDATE [E1] SET [KOM]='x'");
+    ASSERT_FALSE(fs::exists(project.string() + "-wal"));
+    ASSERT_EQ(sheet({database, "--pdf", path("log.pdf")}).exitCode, 0);
+    EXPECT_FALSE(fs::exists(project.string() + "-wal"));
+    EXPECT_FALSE(fs::exists(project.string() + "-shm"));
+
+    Connection::openFile(project.string())->execute("PRAGMA journal_mode=DELETE; UPDATE [E2] SET [SIB]=0");
+    EXPECT_EQ(sheet({database, "--in-place", "--record", "Sand", "--pdf", path("bad.pdf")}).exitCode, 1);
+    EXPECT_EQ(rows("SELECT [ID] FROM [A1]"), 0);
+
+    // The head of the second page overwritten, as a failing disk leaves it.
+    const QByteArray before = contents(database);
+    {
+        std::fstream file(project, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        file << std::string(200, '\x5a');
+    }
+    const QByteArray damaged = contents(database);
+    const SheetRun run = sheet({database, "--in-place", "--record", "Ton", "--pdf", path("damaged.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("damaged"), std::string::npos) << run.errors;
+    EXPECT_EQ(contents(database), damaged);
+    EXPECT_FALSE(QFile::exists(path("damaged.pdf")));
+    EXPECT_NE(before, damaged);
+}
+
 // Scripts read the tables: the same bytes whichever locale the user runs the tool in.
 TEST_F(KvxSheetTest, TheTablesAreTheSameBytesInEveryLocale)
 {

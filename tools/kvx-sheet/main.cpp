@@ -15,6 +15,7 @@
 #include "page/Seite1.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
+#include "platform/DatabaseFiles.h"
 #include "platform/LoginName.h"
 #include "platform/PaperSurface.h"
 #include "platform/ProjectSession.h"
@@ -164,6 +165,12 @@ int run(const Options& options)
         std::cerr << "kvx-sheet: not a project database: " << problem << "\n";
         return 1;
     }
+    // A damaged file would be drawn wrong, or made worse by writing into it.
+    if (const std::string damage = DatabaseFiles::damage(options.database); !damage.empty()) {
+        std::cerr << "kvx-sheet: " << options.database << " is damaged (" << damage
+                  << "); restore it from a backup\n";
+        return 1;
+    }
     std::unique_ptr<LockFile> lock;
     const std::string projectFolder = fs::absolute(options.database).parent_path().string();
     std::shared_ptr<Connection> database;
@@ -178,7 +185,7 @@ int run(const Options& options)
         database = Connection::openFile(options.database);
     } else {
         // A private copy in memory: the project file is only read.
-        database = Connection::copyIntoMemory(options.database);
+        database = Connection::privateCopy(options.database);
     }
     TerminalMessages messages;
     ProjectSession session(database, messages, projectFolder);
@@ -225,8 +232,12 @@ int run(const Options& options)
         page.state().pageCount = static_cast<int16_t>(options.all ? count : 1);
         std::string why;
         try {
+            // A record that fails leaves the project as it was: no evaluation state of its own.
+            Connection::Savepoint unit(session.cnnX());
             if (!evaluate(session, page, id) || messages.warnings() != warningsBefore)
                 why = messages.lastWarning();  // a sheet drawn past an error is not the record's sheet
+            else
+                unit.commit();
         } catch (const VbError& error) {
             why = error.description();  // a record no check foresaw: named, and the others still printed
         }
