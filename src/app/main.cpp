@@ -13,10 +13,17 @@
 #include "input/SessionContext.h"
 #include "shell/frmMAIN.h"
 
+#include "ToolCommandLine.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
+
+#include <iostream>
+#include <optional>
 
 #include <csignal>
 #include <memory>
@@ -43,6 +50,28 @@ public:
     }
 };
 
+// --help and --version answer on the terminal, before a window or a session exists; the
+// module's other arguments are the window system's (-platform, -style …).
+std::optional<int> answerHelpOrVersion(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool help = arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+    if (!help && !arguments.contains(QStringLiteral("--version")))
+        return std::nullopt;
+    QCommandLineParser parser;
+    describeTool(parser,
+                 QStringLiteral("Contact shear strength of soil and construction materials: the suite's module, "
+                                "started by the frame program KALMORA on the user's current project (or stand-alone "
+                                "from a program folder named \"source\")."),
+                 {});
+    std::cout << (help ? parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("KVX"))
+                       : QStringLiteral("KVX " TARVELO_VERSION "\n"))
+                         .toStdString();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -50,6 +79,8 @@ int main(int argc, char** argv)
     // Started by the frame program, the module may outlive the stream it writes its notes
     // to; a closed stream must not end a session with unsaved work.
     std::signal(SIGPIPE, SIG_IGN);
+    if (const std::optional<int> answered = answerHelpOrVersion(argc, argv))
+        return *answered;
     KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
     std::unique_ptr<ScriptRunner> script;
@@ -59,7 +90,8 @@ int main(int argc, char** argv)
             return 2;
         script = std::make_unique<ScriptRunner>(QString::fromUtf8(file.readAll()).split(u'\n'));
     }
-    QtSettingsStore settings;
+    // The program folder lies in the suite's folder, beside the frame program.
+    QtSettingsStore settings(QFileInfo(QCoreApplication::applicationDirPath()).path().toStdString());
     QtMessages dialogs;
     MessageService& messages = script ? static_cast<MessageService&>(*script) : dialogs;
     app.messages = &messages;

@@ -1,5 +1,6 @@
 #include "DatabaseFiles.h"
 
+#include "SharedFolder.h"
 #include "VbError.h"
 
 #include <QCryptographicHash>
@@ -150,6 +151,7 @@ void DatabaseFiles::copy(const std::string& from, const std::string& to, const s
     remove(partial);
     try {
         writeCopy(from, partial, finishing);
+        SharedFolder::adopt(partial);
         if (beforeReplacing)
             beforeReplacing(partial);
     } catch (...) {

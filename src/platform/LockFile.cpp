@@ -1,6 +1,7 @@
 #include "LockFile.h"
 
 #include "Clock.h"
+#include "SharedFolder.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -164,6 +165,10 @@ int LockFile::create(const Holder& self)
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return errno;
+    // Everyone who is refused must be able to read who holds it, whatever the umask; in a
+    // shared folder the group may take it over once it is stale.
+    ::fchmod(fd, 0644);
+    SharedFolder::adopt(path_);
     const bool written = writeAll(fd, content(self));
     ::close(fd);
     if (!written) {
@@ -196,6 +201,7 @@ void LockFile::setProject(const std::string& project)
     if (fd < 0)
         return;
     ::fchmod(fd, 0644);
+    SharedFolder::adopt(temporary);
     const bool written = writeAll(fd, content(*holder));
     ::close(fd);
     if (!written || ::rename(temporary.c_str(), path_.c_str()) != 0)

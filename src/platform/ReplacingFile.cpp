@@ -1,5 +1,7 @@
 #include "ReplacingFile.h"
 
+#include "SharedFolder.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -25,6 +27,7 @@ bool ReplacingFile::open()
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(temporary_.handle(), 0666 & ~mask);
+    SharedFolder::adopt(temporary_.fileName().toStdString());
     return true;
 }
 

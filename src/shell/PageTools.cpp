@@ -5,6 +5,7 @@
 #include "platform/FileName.h"
 #include "platform/MessageService.h"
 #include "platform/ReplacingFile.h"
+#include "platform/SharedFolder.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
@@ -102,6 +103,7 @@ void PageTools::kopie()
     const fs::path folder = fs::path(projectFolder()) / "JPG";
     std::error_code failed;
     fs::create_directories(folder, failed);
+    SharedFolder::adopt(folder.string());
     // A link here would put the copy into a folder of someone else's choosing.
     if (!failed && (fs::is_symlink(folder, failed) || !fs::is_directory(folder, failed)))
         throw VbError(VbError::DatabaseError, folder.string() + ": a link or file stands where the folder of screen "

@@ -17,5 +17,11 @@ public:
     {
         values[application + "/" + section + "/" + key] = value;
     }
+    bool setSharedValue(const std::string& application, const std::string& section, const std::string& key,
+                        const std::string& value) override
+    {
+        setValue(application, section, key, value);
+        return true;
+    }
     std::map<std::string, std::string> values;
 };

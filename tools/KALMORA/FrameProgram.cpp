@@ -4,6 +4,7 @@
 #include "platform/DatabaseFiles.h"
 #include "platform/FileName.h"
 #include "platform/Recordset.h"
+#include "platform/SharedFolder.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
 
@@ -29,11 +30,16 @@ void FrameProgram::init(const std::string& folder)
     const std::string target = folder.empty() ? databaseFolder() : folder;
     fs::create_directories(target);
     fs::create_directories(projectsFolder());
+    for (const std::string& shared : {target, projectsFolder()})
+        SharedFolder::adopt(shared);
     for (const char* database : {"ARCHIV.mdb", "VORGABE.mdb"}) {
         if (!fs::exists(fs::path(target) / database))
             DatabaseFiles::copy(moduleFolder() + "/" + database, (fs::path(target) / database).string());
     }
-    settings_.setValue("KALMORA", "Extras", "Datenbankpfad", fs::absolute(target).string());
+    // Every user of the suite finds its databases, where this user may say so for all.
+    const std::string absolute = fs::absolute(target).string();
+    if (!settings_.setSharedValue("KALMORA", "Extras", "Datenbankpfad", absolute))
+        settings_.setValue("KALMORA", "Extras", "Datenbankpfad", absolute);
 }
 
 void FrameProgram::checkName(const std::string& name)
@@ -55,6 +61,7 @@ bool FrameProgram::newProject(const std::string& name)
     if (fs::exists(folder))
         return false;
     fs::create_directories(folder);
+    SharedFolder::adopt(folder.string());
     DatabaseFiles::copy(moduleFolder() + "/KVX.mdb", (folder / "KVX.mdb").string());
     return true;
 }

@@ -69,7 +69,7 @@ int main(int argc, char** argv)
                  {{QStringLiteral("command"),
                    QStringLiteral("init [DB_FOLDER] | new NAME | choose NAME [EDITOR] | start NAME [EDITOR] | list")}});
     parser.process(*app);
-    QtSettingsStore settings;
+    QtSettingsStore settings(QCoreApplication::applicationDirPath().toStdString());
     FrameProgram frame(QCoreApplication::applicationDirPath().toStdString(), settings, loginName());
     try {
         if (windowed) {

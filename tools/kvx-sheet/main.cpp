@@ -26,6 +26,8 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -175,6 +177,13 @@ int run(const Options& options)
     const std::string projectFolder = fs::absolute(options.database).parent_path().string();
     std::shared_ptr<Connection> database;
     if (options.inPlace) {
+        // Said once for the file, before a value is read (and refused column by column).
+        for (const std::string& needed : {options.database, projectFolder}) {
+            if (::access(needed.c_str(), W_OK) != 0) {
+                std::cerr << "kvx-sheet: cannot write " << needed << ": " << std::strerror(errno) << "\n";
+                return 1;
+            }
+        }
         // Writing into a project that a session has open would be undone by its next save.
         lock = SessionLocks::borrow(ProjectFile::lockPath(options.database), loginName(),
                                     fs::path(projectFolder).filename().string());
