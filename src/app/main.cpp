@@ -7,6 +7,7 @@
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
+#include "shell/ProgramIcon.h"
 #include "shell/QtMessages.h"
 #include "shell/QtTexts.h"
 #include "shell/ScriptRunner.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv)
         return *answered;
     KvxApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVX"));
+    ProgramIcon::install(QStringLiteral("KVX"));
     std::unique_ptr<ScriptRunner> script;
     if (const QString path = qEnvironmentVariable("TARVELO_SCRIPT"); !path.isEmpty()) {
         QFile file(path);

@@ -157,16 +157,48 @@ LockFile::Outcome LockFile::attempt(const Holder& self)
             return Outcome::Blocked;
         }
     }
-    return Outcome::HeldByOther;
+    if (previous_)
+        return Outcome::HeldByOther;
+    error_ = "it came and went twice while it was taken; another program is taking it right now";
+    return Outcome::Blocked;
 }
 
 int LockFile::create(const Holder& self)
 {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // The lock appears complete in one step, so a reader on another workstation never sees
+    // a blank holder: written beside under a name of its own, then linked into place, which
+    // fails when a lock exists.
+    std::string temporary = path_ + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return errno;
     // Everyone who is refused must be able to read who holds it, whatever the umask; in a
     // shared folder the group may take it over once it is stale.
+    ::fchmod(fd, 0644);
+    SharedFolder::adopt(temporary);
+    const bool written = writeAll(fd, content(self));
+    ::close(fd);
+    int failure = written ? 0 : ENOSPC;
+    if (written && ::link(temporary.c_str(), path_.c_str()) != 0)
+        failure = errno;
+    ::unlink(temporary.c_str());
+    if (failure == EPERM || failure == ENOTSUP || failure == EOPNOTSUPP)
+        failure = createWithoutLink(self);
+    if (failure != 0)
+        return failure;
+    held_ = true;
+    return 0;
+}
+
+int LockFile::createWithoutLink(const Holder& self)
+{
+    // Some shares know no hard links, and some answer an existing file with EPERM.
+    struct stat existing = {};
+    if (::lstat(path_.c_str(), &existing) == 0)
+        return EEXIST;
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errno == EPERM && ::lstat(path_.c_str(), &existing) == 0 ? EEXIST : errno;
     ::fchmod(fd, 0644);
     SharedFolder::adopt(path_);
     const bool written = writeAll(fd, content(self));
@@ -175,7 +207,6 @@ int LockFile::create(const Holder& self)
         ::unlink(path_.c_str());
         return ENOSPC;
     }
-    held_ = true;
     return 0;
 }
 

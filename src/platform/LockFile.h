@@ -60,6 +60,7 @@ private:
     Outcome attempt(const Holder& self);
     // 0 when made, else the errno of the failure (EEXIST: someone has it).
     int create(const Holder& self);
+    int createWithoutLink(const Holder& self);
     // 0 with the file's text, else the errno of the failure (ENOENT: no lock file; ENOTSUP:
     // no plain file; ELOOP: a link).
     int readText(std::string& text) const;

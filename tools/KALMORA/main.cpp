@@ -12,6 +12,7 @@
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
+#include "shell/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
     FrameProgram frame(QCoreApplication::applicationDirPath().toStdString(), settings, loginName());
     try {
         if (windowed) {
+            ProgramIcon::install(QStringLiteral("KALMORA"));
             frame.init();
             frmKALMORA window(frame);
             window.show();
