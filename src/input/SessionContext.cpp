@@ -115,6 +115,14 @@ bool SessionContext::startSteps()
               "The login name consists of blanks alone; no working copy can be made under it."});
         return false;
     }
+    const fs::path copyFolder = fs::path(XMDBPFAD()).parent_path();
+    std::error_code refused;
+    if (!fs::is_directory(copyFolder, refused) && !fs::create_directories(copyFolder, refused)) {
+        const std::string reason = refused ? refused.message() : std::string("not a folder");
+        warn({"Der Ordner der Arbeitskopie " + copyFolder.string() + " kann nicht angelegt werden: " + reason + ".",
+              "The working copy's folder " + copyFolder.string() + " cannot be made: " + reason + "."});
+        return false;
+    }
     // Before anything is touched: one session per user and working copy.
     if (!locks_.takeWorkingCopy(XMDBPFAD() + ".lock", BENUTZER(), ""))
         return false;

@@ -171,6 +171,18 @@ TEST(SessionContextTest, LoginNamesAndTheDatabaseFolderSetting)
     EXPECT_EQ(session->DATENBANKPFAD(), "/srv/kalmora");
 }
 
+TEST(SessionContextTest, AWorkingCopyFolderThatCannotBeMadeIsNamed)
+{
+    SuiteTree tree;
+    std::ofstream(tree.root / "BENUTZER") << "a file where the users' folder belongs";
+    auto session = tree.session("source");
+    EXPECT_FALSE(session->start());
+    ASSERT_FALSE(tree.messages.shown.empty());
+    EXPECT_NE(tree.messages.shown.back().text.find("Der Ordner der Arbeitskopie " + (tree.root / "BENUTZER").string()),
+              std::string::npos)
+        << tree.messages.shown.back().text;
+}
+
 TEST(SessionContextTest, ProjectPathsAreShortenedAtFolderBoundaries)
 {
     EXPECT_EQ(SessionContext::shortenedPath("/home/sommer/proj/a1"), "/home/sommer/proj/a1");  // 20 characters
