@@ -203,6 +203,12 @@ bool SessionContext::openProject()
         message(problem, MessageService::Buttons::Ok, MessageService::Icon::Warning);
         return false;
     }
+    // A project left in log mode (by an earlier version) gets its rollback journal back, so
+    // that readers on other workstations leave no log beside it.
+    if (DatabaseFiles::describe(project).writeAheadMode)
+        return ErrorTrap(environment_.messages, code, ErrorPrefix::window).attempt([&] {
+            Connection::openFile(project);
+        });
     return true;
 }
 
@@ -287,7 +293,11 @@ std::string SessionContext::saveIntoOrBeside(WorkingCopy& copy, const WorkingCop
         SessionLocks::borrow(ProjectFile::lockPath(origin.projectFile), BENUTZER(), origin.project());
     if (!lock->held() || WorkingCopy::projectChanged(origin) || !ProjectFile::problem(origin.projectFile, true).empty())
         return copy.saveBeside(folder, BENUTZER());
-    copy.saveInto(origin.projectFile);
+    try {
+        copy.saveInto(origin.projectFile);
+    } catch (const WorkingCopy::Conflict&) {
+        return copy.saveBeside(folder, BENUTZER());
+    }
     return origin.projectFile;
 }
 
@@ -314,7 +324,15 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
 {
     WorkingCopy copy(XMDBPFAD());
     const std::optional<WorkingCopy::Origin> origin = copy.origin();
-    if (origin && WorkingCopy::projectChanged(*origin)) {
+    if (!origin || !WorkingCopy::projectChanged(*origin)) {
+        try {
+            copy.saveInto(projectFile());
+            return SaveOutcome::Saved;
+        } catch (const WorkingCopy::Conflict&) {
+            // Someone saved while this save was being made: the same choice as below.
+        }
+    }
+    {
         const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
         const MessageService::Answer answer = environment_.messages.show(
             {title,
@@ -334,8 +352,6 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
         copy.saveAs(beside);
         return SaveOutcome::SavedBeside;
     }
-    copy.saveInto(projectFile());
-    return SaveOutcome::Saved;
 }
 
 SessionContext::Compaction SessionContext::compact()

@@ -5,11 +5,15 @@
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/FileName.h"
+#include "platform/LockFile.h"
 #include "platform/Recordset.h"
+#include "platform/VbError.h"
 
 #include <QDateTime>
+#include <QThread>
 
 #include <filesystem>
+#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -104,15 +108,40 @@ bool WorkingCopy::projectChanged(const Origin& origin)
 
 void WorkingCopy::saveInto(const std::string& projectFile)
 {
-    Origin saving = origin().value_or(Origin{canonical(projectFile), localTimeNow(), {}, {}});
+    const std::optional<Origin> before = origin();
+    Origin saving = before.value_or(Origin{canonical(projectFile), localTimeNow(), {}, {}});
     saving.projectFile = canonical(projectFile);
+    std::unique_ptr<LockFile> marker;
     DatabaseFiles::copy(path_, projectFile, dropOrigin, [&](const std::string& finished) {
+        marker = takeSaveMarker(projectFile);
+        if (before && projectChanged(*before))
+            throw Conflict{};
         saving.pending = DatabaseFiles::fingerprint(finished);
         recordOrigin(saving);
     });
+    // Read back: the project must hold what this save wrote, not a neighbour's file.
     saving.fingerprint = DatabaseFiles::fingerprint(projectFile);
+    if (saving.fingerprint != saving.pending)
+        throw VbError(VbError::DatabaseError, projectFile + ": after saving, the file does not hold what was saved.");
     saving.pending.clear();
     recordOrigin(saving);
+}
+
+std::unique_ptr<LockFile> WorkingCopy::takeSaveMarker(const std::string& projectFile)
+{
+    const fs::path file(projectFile);
+    auto marker = std::make_unique<LockFile>((file.parent_path() / ("." + file.filename().string() + ".saving")).string());
+    // Another save replaces the project now: it takes a moment. A marker of a killed save is
+    // taken over at once.
+    for (int waited = 0; waited < 300; ++waited) {
+        const LockFile::Outcome outcome = marker->take(LockFile::Holder::self("", file.parent_path().filename()));
+        if (outcome == LockFile::Outcome::Taken || outcome == LockFile::Outcome::TakenOverStale)
+            return marker;
+        if (outcome != LockFile::Outcome::HeldByOther)
+            throw VbError(VbError::DatabaseError, marker->path() + ": " + marker->error());
+        QThread::msleep(100);
+    }
+    throw VbError(VbError::DatabaseError, marker->path() + ": another save has not ended for 30 seconds.");
 }
 
 void WorkingCopy::recordOrigin(const Origin& saved)

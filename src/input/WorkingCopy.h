@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,8 @@
 // records, in the same step as it is made, which project file it was taken from, when,
 // and what that file held then; so a leftover copy is only ever offered for its own
 // project, and a save notices when someone else changed the project meanwhile.
+class LockFile;
+
 class WorkingCopy {
 public:
     struct Origin {
@@ -37,9 +40,14 @@ public:
     // has no changes to lose.
     static bool projectChanged(const Origin& origin);
 
-    // Copies the working copy over its project file, without the origin record. What the
-    // file is about to hold is recorded before it is replaced, the new state after: a save
-    // killed in between is told from a change by someone else.
+    // What saveInto throws when, checked again right before replacing the project, the
+    // project holds someone else's changes: nothing was replaced.
+    struct Conflict {};
+    // Copies the working copy over its project file, without the origin record. The project
+    // is replaced under an exclusive marker beside it (".KVX.mdb.saving"): one save at a
+    // time, each checking the project's state again before replacing it and reading it back
+    // afterwards. What the file is about to hold is recorded before it is replaced, the new
+    // state after: a save killed in between is told from a change by someone else.
     void saveInto(const std::string& projectFile);
     // A free name for a separate file in `folder`, made of the copy's name, the user and the
     // time ("KVX-SOMMER-20261208-143005.mdb").
@@ -53,6 +61,7 @@ public:
 
 private:
     void recordOrigin(const Origin& origin);
+    static std::unique_ptr<LockFile> takeSaveMarker(const std::string& projectFile);
 
     std::string path_;
 };

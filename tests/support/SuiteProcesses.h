@@ -106,6 +106,10 @@ protected:
         EXPECT_TRUE(process.waitForStarted());
         return process;
     }
+    // A script line that waits for the file `name`, and the step that makes it: two
+    // programs go on at one moment.
+    std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
+    void go(const std::string& name) { std::ofstream(root / name) << ""; }
     std::filesystem::path workingCopy(const std::string& user) const { return root / "BENUTZER" / user / "KVX.mdb"; }
     // Waits (up to 30 s on a slow machine) until the user's working copy holds a record.
     bool awaitRecord(const std::string& user, const std::string& ken)

@@ -130,8 +130,6 @@ protected:
     {
         awaitOutput(module, errors, "KVX script: await", n);
     }
-    void go(const std::string& name) { std::ofstream(root / name) << ""; }
-    std::string await(const std::string& name) { return "await " + (root / name).string() + "\n"; }
 
     QString xvfb, xdotool, display;
     QProcess server;

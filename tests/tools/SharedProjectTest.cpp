@@ -155,6 +155,38 @@ TEST_F(SharedProjectTest, ASaveNeverRemovesWhatAnotherUserSavedMeanwhile)
 
 // Logs beside the project that do not belong to it: a committed log or a hot journal of
 // another database (a restored backup, a killed tool), a link, a file with the name alone.
+// Two users press "Speichern" at the same moment on one project whose lock was lost: each
+// record ends in the project or in a file beside it named after its user, never nowhere.
+TEST_F(SharedProjectTest, TwoSavesAtOnceLoseNoRecord)
+{
+    ASSERT_EQ(frame({"choose", "P1", "Dr. Schmidt"}, "SCHMIDT"), 0);
+    const fs::path lock = root / "PROJEKTE" / "P1" / ".~lock.KVX.mdb#";
+    for (int round = 0; round < 6; ++round) {
+        const std::string go = "go" + std::to_string(round), mine = "S" + std::to_string(round),
+                          theirs = "T" + std::to_string(round);
+        QProcess& sommer = startModule(record(mine) + await(go) + "trigger mnuSPEICHERN\nquit\n");
+        ASSERT_TRUE(awaitRecord("SOMMER", mine));
+        fs::remove(lock);
+        QProcess& schmidt = startModule(record(theirs) + await(go) + "trigger mnuSPEICHERN\nquit\n", "SCHMIDT");
+        ASSERT_TRUE(awaitRecord("SCHMIDT", theirs));
+        this->go(go);
+        for (QProcess* session : {&sommer, &schmidt}) {
+            ASSERT_TRUE(session->waitForFinished(60000));
+            EXPECT_EQ(session->exitCode(), 0) << session->readAllStandardError().toStdString();
+        }
+        for (const auto& [user, ken] : {std::pair{std::string("SOMMER"), mine}, std::pair{std::string("SCHMIDT"), theirs}}) {
+            bool kept = count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='" + ken + "'") == 1;
+            for (const fs::path& beside : besideFiles("P1")) {
+                if (beside.filename().string().rfind("KVX-" + user + "-", 0) == 0)
+                    kept = kept || countFile(beside, "SELECT [ID] FROM [E1] WHERE [KEN]='" + ken + "'") == 1;
+            }
+            EXPECT_TRUE(kept) << "round " << round << ": " << ken << " of " << user << " is lost";
+        }
+        EXPECT_TRUE(rollbackMode(projectFile("P1")));
+        EXPECT_EQ(stored("P1", "PRAGMA integrity_check").text(), "ok");
+    }
+}
+
 TEST_F(SharedProjectTest, AForeignLogBesideTheProjectIsRefusedAndChangesNothing)
 {
     const fs::path other = root / "other.db";
