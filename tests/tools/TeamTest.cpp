@@ -92,6 +92,23 @@ TEST_F(TeamTest, TwoEngineersWorkOnOneProjectAndOnEachOthersNewOnes)
     ASSERT_EQ(frameAs(0, {"choose", "DEICH"}), 0) << log;
     ASSERT_EQ(moduleAs(0, record("Lehm A") + "trigger mnuSPEICHERN\nquit\n"), 0) << log;
     EXPECT_EQ(count("DEICH", "SELECT [ID] FROM [E1] WHERE [KEN]='Lehm A'"), 1);
+    // Where a user may not write, one message names the file and the reason, and nothing is made.
+    ASSERT_EQ(::chmod((root / "PROJEKTE").c_str(), 02755), 0);
+    log.clear();
+    EXPECT_EQ(frameAs(0, {"new", "WEG"}), 1);
+    EXPECT_NE(log.find((root / "PROJEKTE" / "WEG").string()), std::string::npos) << log;
+    EXPECT_FALSE(fs::exists(root / "PROJEKTE" / "WEG"));
+    ASSERT_EQ(::chmod((root / "PROJEKTE").c_str(), 02775), 0);
+    ASSERT_EQ(::chmod(projectFile("DEICH").c_str(), 0644), 0);
+    ASSERT_EQ(::chown(projectFile("DEICH").c_str(), 0, 0), 0);
+    log.clear();
+    EXPECT_EQ(as(1, KVX_SHEET, {QString::fromStdString(projectFile("DEICH").string()), "--in-place", "--csv",
+                                QString::fromStdString((root / ("home-" + users[1]) / "d.csv").string())}),
+              1);
+    EXPECT_NE(log.find("cannot write " + projectFile("DEICH").string()), std::string::npos) << log;
+    EXPECT_EQ(log.find("Datenfehler"), std::string::npos) << log;
+    ASSERT_EQ(::chmod(projectFile("DEICH").c_str(), 0664), 0);
+
     for (const char* project : {"HAFEN", "DEICH"}) {
         for (const auto& entry : fs::directory_iterator(root / "PROJEKTE" / project))
             EXPECT_NE(fs::status(entry).permissions() & fs::perms::group_write, fs::perms::none) << entry.path();
