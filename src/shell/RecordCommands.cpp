@@ -31,7 +31,31 @@ void RecordCommands::save()
 
 void RecordCommands::quit()
 {
-    window_.mnuBEENDEN();
+    window_.mnuBEENDEN();  // the main window asks about the form first
+}
+
+void RecordCommands::cancel()
+{
+    if (mayLeaveInputForm() && form_)
+        closeInputForm();
+}
+
+bool RecordCommands::mayLeaveInputForm()
+{
+    if (!form_ || !form_->changed())
+        return true;
+    const MessageService::Answer answer = window_.session().messages().show(
+        {window_.session().text({"Eingabe", "Input"}),
+         window_.session().text({"Die Eingaben im Formular sind noch nicht übernommen.\nJa: übernehmen (wie OK)\n"
+                                 "Nein: verwerfen\nAbbrechen: im Formular bleiben",
+                                 "What is typed in the form has not been taken over.\nYes: take it over (as OK "
+                                 "does)\nNo: discard it\nCancel: stay in the form"}),
+         MessageService::Buttons::YesNoCancel, MessageService::Icon::Question});
+    if (answer == MessageService::Answer::Yes) {
+        saveInputForm();
+        return form_ == nullptr;  // a refused value keeps the form open, with its message
+    }
+    return answer == MessageService::Answer::No;
 }
 void RecordCommands::setInputState(bool input)
 {
@@ -47,10 +71,7 @@ void RecordCommands::showInputForm()
     form_->setProperty("HelpContextID", 11);
     formWindow_ = window_.mdiArea()->addSubWindow(form_);
     formWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    new CloseThroughCommand(formWindow_, [this] {
-        if (form_)
-            closeInputForm();
-    });
+    new CloseThroughCommand(formWindow_, [this] { cancel(); });
     formWindow_->resize(780, 450);
     form_->show();
 }

@@ -24,9 +24,13 @@ public:
     void closeInputForm();
     mdiEINGABE* form() const { return form_; }
 
-    // The input form's keys: Ctrl+S saves, Alt+Q quits.
+    // The input form's keys: Ctrl+S saves, Alt+Q quits, Esc leaves the form.
     void save() override;
     void quit() override;
+    void cancel() override;
+    // Whether the form may go: it holds nothing new, or the user took it over (as "OK"
+    // does) or discarded it when asked; false keeps the form and what is typed in it.
+    bool mayLeaveInputForm();
 
 private:
     void showInputForm();

@@ -373,6 +373,9 @@ void frmMAIN::mnuBEENDEN()
 
 bool frmMAIN::queryUnload(bool byUser)
 {
+    // What is typed in the input form is asked about before the project.
+    if (!records_->mayLeaveInputForm())
+        return false;
     if (session_.GEAENDERT) {
         const MessageService::Answer answer = session_.messages().show(
             {caption(QStringLiteral("mnuBEENDEN")).toStdString(),

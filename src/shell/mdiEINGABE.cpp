@@ -21,6 +21,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -58,6 +60,31 @@ mdiEINGABE::mdiEINGABE(Session& session, int16_t language, const std::string& de
     // A new record prints in the session's language unless the user chooses another.
     cboSPR_->setCurrentIndex(english() ? 0 : 1);
     createShortcuts();
+    taken_ = entries();
+}
+
+QString mdiEINGABE::entries() const
+{
+    QStringList all;
+    for (const QLineEdit* edit : findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^txt"))))
+        all << edit->objectName() + u'=' + edit->text();
+    all << cboSIMAX_->currentText() << QString::number(cboSPR_->currentIndex());
+    const QTableWidget* grid = testResults_->grid();
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column)
+            all << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    }
+    return all.join(QChar(0x1f));
+}
+
+void mdiEINGABE::keyPressEvent(QKeyEvent* event)
+{
+    // Esc reaches the form when no control wants it (a cell's editor or an open list does).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        commands_.cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void mdiEINGABE::createShortcuts()
@@ -321,4 +348,5 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
         }
         testResults_->setPoints(TestPoints::read(session_.cnnX(), AKTID));
     }});
+    taken_ = entries();
 }

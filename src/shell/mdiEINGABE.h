@@ -28,6 +28,7 @@ public:
         virtual ~Commands() = default;
         virtual void save() = 0;  // status-bar "OK"
         virtual void quit() = 0;
+        virtual void cancel() = 0;  // Esc: leave the form
     };
 
     mdiEINGABE(Session& session, int16_t language, const std::string& decimalSeparator, Commands& commands,
@@ -50,9 +51,12 @@ public:
     TestResultsTab* testResults() const { return testResults_; }
     // Why the test results cannot be stored, empty when they can.
     std::string testResultsProblem() const;
+    // Whether anything was typed since the form was opened (or its record read).
+    bool changed() const { return entries() != taken_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -60,6 +64,8 @@ private:
     void createShortcuts();
     void createControls();
     bool english() const { return language_ == Locale::English; }
+    // Everything the form holds, as one text to compare.
+    QString entries() const;
 
     Session& session_;
     int16_t language_;
@@ -70,5 +76,6 @@ private:
     QComboBox* cboSIMAX_ = nullptr;
     QComboBox* cboSPR_ = nullptr;
     TestResultsTab* testResults_ = nullptr;
+    QString taken_;  // entries() when the form was opened or its record read
     std::map<QString, QLineEdit*> fields_;
 };

@@ -26,6 +26,7 @@ class Commands : public mdiEINGABE::Commands {
 public:
     void save() override {}
     void quit() override {}
+    void cancel() override {}
 };
 
 class TestResultsTabTest : public ::testing::Test {

@@ -22,7 +22,8 @@ class Commands : public mdiEINGABE::Commands {
 public:
     void save() override { ++saves; }
     void quit() override { ++quits; }
-    int saves = 0, quits = 0;
+    void cancel() override { ++cancels; }
+    int saves = 0, quits = 0, cancels = 0;
 };
 
 class mdiEINGABETest : public ::testing::Test {

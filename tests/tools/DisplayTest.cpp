@@ -131,6 +131,25 @@ protected:
         awaitOutput(module, errors, "KVX script: await", n);
     }
 
+    void write(const QString& text) { x({"type", "--delay", "20", "--", text}); }
+    // Into the next field, over what it holds.
+    void next(const QString& text)
+    {
+        x({"key", "Tab"});
+        x({"key", "ctrl+a"});
+        write(text);
+    }
+    // Into a new form: the identification, the comment, then over the tab bar and σb the
+    // laws' values in their order.
+    void typeRecord(const QStringList& values)
+    {
+        write(values[0]);
+        next(values[1]);
+        x({"key", "Tab", "Tab"});
+        for (const QString& value : values.mid(2))
+            next(value);
+    }
+
     QString xvfb, xdotool, display;
     QProcess server;
 };
@@ -335,20 +354,9 @@ TEST_F(DisplayTest, ARecordTypedByKeysIsSavedIntoTheUsersCurrentProjectOnQuittin
     type(main, "alt+d");
     type(main, "n");
     ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty()) << "Alt+D, N opened no input form";
-    const auto write = [this](const QString& text) { x({"type", "--delay", "20", "--", text}); };
-    // Into the next field, over what it holds.
-    const auto next = [&](const QString& text) {
-        x({"key", "Tab"});
-        x({"key", "ctrl+a"});
-        write(text);
-    };
     // The identification and the comment, over the tab bar and σb to the contact's laws,
     // then the soil's a with a letter in it.
-    write("Kies 0/32");
-    next("Vlies auf Kies");
-    x({"key", "Tab", "Tab"});
-    for (const char* value : {"28,5", "-2", "24", "-1,5", "3Z"})
-        next(value);
+    typeRecord({"Kies 0/32", "Vlies auf Kies", "28,5", "-2", "24", "-1,5", "3Z"});
     type(main, "ctrl+s");
     const QString refusal = window("OK");
     ASSERT_FALSE(refusal.isEmpty()) << "a letter in a number was not refused";
@@ -417,6 +425,42 @@ TEST_F(DisplayTest, ASecondUserIsRefusedInARealMessageBoxAndChangesNothing)
     EXPECT_EQ(admin("SCHMIDT"), "KALMORA");
     EXPECT_FALSE(fs::exists(workingCopy("SCHMIDT")));
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1]"), 0);  // the first session has not saved yet
+}
+
+// Typed input is never lost without a question: Esc and Alt+Q on a form with changes, by keys,
+// each answered in the real message box; both records end in the project.
+TEST_F(DisplayTest, TypedInputIsKeptWhenTheFormIsLeftByKeys)
+{
+    QProcess& module = startModule("");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    const QStringList laws = {"28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"};
+    type(main, "alt+d");
+    type(main, "n");
+    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    typeRecord(QStringList{"Kies 0/32", "Esc"} + laws);
+    x({"key", "Escape"});
+    const QString first = window("Eingabe");
+    ASSERT_FALSE(first.isEmpty()) << "Esc left a form with typed input without a question";
+    type(first, "Return");  // Yes: taken over as "OK" does
+    ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32"));
+
+    type(main, "alt+d");
+    type(main, "n");
+    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    typeRecord(QStringList{"Sand", "Alt+Q"} + laws);
+    x({"key", "alt+q"});
+    const QString second = window("Eingabe");
+    ASSERT_FALSE(second.isEmpty()) << "Alt+Q left a form with typed input without a question";
+    type(second, "Return");
+    const QString quit = window("Beenden");
+    ASSERT_FALSE(quit.isEmpty()) << "no question whether to save the project";
+    type(quit, "Return");
+    ASSERT_TRUE(module.waitForFinished(30000));
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] JOIN [E1] USING ([ID]) WHERE [KEN] IN ('Kies 0/32','Sand') AND "
+                          "[A]=28.5"),
+              2)
+        << module.readAllStandardError().toStdString();
 }
 
 }  // namespace
