@@ -434,23 +434,20 @@ TEST_F(DisplayTest, TypedInputIsKeptWhenTheFormIsLeftByKeys)
     QProcess& module = startModule("");
     const QString main = window("Kalmora");
     ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
-    const QStringList laws = {"28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"};
-    type(main, "alt+d");
-    type(main, "n");
-    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
-    typeRecord(QStringList{"Kies 0/32", "Esc"} + laws);
-    x({"key", "Escape"});
-    const QString first = window("Eingabe");
+    // A new record typed by keys, then left by `key`: the question that comes up.
+    const auto typeAndLeave = [&](const QString& ken, const QString& key) {
+        type(main, "alt+d");
+        type(main, "n");
+        EXPECT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+        typeRecord(QStringList{ken, key, "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
+        x({"key", key});
+        return window("Eingabe");
+    };
+    const QString first = typeAndLeave("Kies 0/32", "Escape");
     ASSERT_FALSE(first.isEmpty()) << "Esc left a form with typed input without a question";
     type(first, "Return");  // Yes: taken over as "OK" does
     ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32"));
-
-    type(main, "alt+d");
-    type(main, "n");
-    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
-    typeRecord(QStringList{"Sand", "Alt+Q"} + laws);
-    x({"key", "alt+q"});
-    const QString second = window("Eingabe");
+    const QString second = typeAndLeave("Sand", "alt+q");
     ASSERT_FALSE(second.isEmpty()) << "Alt+Q left a form with typed input without a question";
     type(second, "Return");
     const QString quit = window("Beenden");
