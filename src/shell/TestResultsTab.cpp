@@ -109,7 +109,12 @@ std::vector<ShearTestPoint> TestResultsTab::points(std::string& problem) const
             values[column] = TestPointText::number(text, decimal());
             any = any || !text.empty();
             const std::string cell = std::to_string(row + 1) + ", " + symbols[column];
-            if (!text.empty() && (!values[column] || *values[column] <= 0))
+            // The same words as for a pasted cell: no number is no number, however it came.
+            if (!text.empty() && !values[column])
+                problem = TextPair{"Zeile " + cell + ": \"" + text + "\" ist keine Zahl.",
+                                   "Row " + cell + ": \"" + text + "\" is not a number."}
+                              .in(english());
+            else if (!text.empty() && *values[column] <= 0)
                 problem = TextPair{"Zeile " + cell + ": \"" + text + "\" ist kein Wert über 0.",
                                    "Row " + cell + ": \"" + text + "\" is no value above 0."}
                               .in(english());
@@ -189,7 +194,19 @@ bool TestResultsTab::importCsv(const QString& path)
              path.toStdString());
         return false;
     }
-    // The file's tests replace the grid's, unless the file is refused.
+    // The file's tests replace the grid's, unless the file is refused or the user keeps them.
+    bool holdsValues = false;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        for (int column = 0; column < columns; ++column)
+            holdsValues = holdsValues || (grid_->item(row, column) && !grid_->item(row, column)->text().isEmpty());
+    }
+    if (holdsValues &&
+        messages_.show({TextPair{"Versuchswerte", "Test results"}.in(english()),
+                        TextPair{"Die Versuchswerte der Tabelle werden durch die der Datei ersetzt. Fortfahren?",
+                                 "The test results in the table are replaced by those of the file. Go on?"}
+                            .in(english()),
+                        MessageService::Buttons::YesNo, MessageService::Icon::Question}) != MessageService::Answer::Yes)
+        return false;
     return fill(text.toStdString(), 0, 0, true);
 }
 
@@ -246,11 +263,48 @@ void TestResultsTab::fit()
 
 bool TestResultsTab::eventFilter(QObject* watched, QEvent* event)
 {
-    // Ctrl+V on the grid pastes spreadsheet rows, not just one cell's text.
-    if (watched == grid_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+    if (watched != grid_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Ctrl+V pastes spreadsheet rows, not just one cell's text; Ctrl+C copies the selected
+    // cells as a spreadsheet takes them; Delete and Backspace clear them.
+    if (key->matches(QKeySequence::Paste)) {
         paste(QApplication::clipboard()->text().toStdString());
         return true;
     }
+    if (key->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(selectedText());
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) {
+        for (QTableWidgetItem* item : grid_->selectedItems())
+            item->setText({});
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+QString TestResultsTab::selectedText() const
+{
+    // The rectangle around the selection: rows by lines, cells by tabs.
+    const QList<QTableWidgetSelectionRange> ranges = grid_->selectedRanges();
+    if (ranges.isEmpty())
+        return {};
+    int top = grid_->rowCount(), bottom = -1, left = columns, right = -1;
+    for (const QTableWidgetSelectionRange& range : ranges) {
+        top = std::min(top, range.topRow());
+        bottom = std::max(bottom, range.bottomRow());
+        left = std::min(left, range.leftColumn());
+        right = std::max(right, range.rightColumn());
+    }
+    QStringList lines;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column) {
+            const QTableWidgetItem* item = grid_->item(row, column);
+            cells << (item && item->isSelected() ? item->text() : QString());
+        }
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
 }

@@ -51,6 +51,8 @@ private:
     // A value as typed, with the user's decimal separator.
     QString numberText(double value) const;
     QTableWidgetItem* cellItem(const QString& text) const;
+    // The selected cells as tab-separated rows.
+    QString selectedText() const;
     // The text as rows starting at the cell (row, column), in place of the whole grid with
     // replace; nothing is changed when the text is refused.
     bool fill(const std::string& text, int row, int column, bool replace);

@@ -133,7 +133,11 @@ void frmEXPIMP::folderChanged(const QString& folder)
     for (const std::string& own :
          {session_.XMDBPFAD(), session_.projectFile(), session_.programFolder() + "/KVX.mdb"}) {
         if (fs::equivalent(candidate, own, ignored))
-            return;
+            return warn(TextPair{"Dieser Ordner hält das eigene Projekt (oder die Vorlage des Programms); wählen Sie "
+                                 "den Ordner eines anderen Projekts.",
+                                 "This folder holds the project you work on (or the program's template); choose the "
+                                 "folder of another project."}
+                            .in(english_));
     }
     if (const std::string problem = ProjectFile::prepare(candidate, english_); !problem.empty())
         return warn(problem);
@@ -177,8 +181,12 @@ void frmEXPIMP::copy(const std::shared_ptr<Connection>& from, const std::shared_
         if (list->item(i)->isSelected())
             ids.push_back(list->item(i)->data(Qt::UserRole).toInt());
     }
-    if (ids.empty() || !from || !to)
-        return;
+    if (!from || !to)
+        return warn(TextPair{"Es ist kein externes Projekt geöffnet: wählen Sie links den Ordner eines Projekts.",
+                             "No external project is open: choose the folder of a project on the left."}
+                        .in(english_));
+    if (ids.empty())
+        return warn(TextPair{"Es ist kein Datensatz ausgewählt.", "No record is selected."}.in(english_));
     const int copied = [&] {
         const WaitCursor wait;
         return RecordCopy::DATENSATZKOPIEREN(from, to, ids, session_.messages());

@@ -104,11 +104,35 @@ TEST_F(TestResultsTabTest, RowsPastedFromASpreadsheetWithCtrlV)
     EXPECT_EQ(cell(2, 1), "15,8");
 }
 
+// The keys a spreadsheet user corrects with: Ctrl+C copies the selection as tab-separated
+// rows, Delete and Backspace clear the selected cells.
+TEST_F(TestResultsTabTest, SelectedCellsAreCopiedAndClearedByKeys)
+{
+    ASSERT_TRUE(tab->paste("25\t15,8\t12,1\n50\t29,6\t24,3\n"));
+    tab->grid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 2), true);
+    QTest::keyClick(tab->grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "25\t15,8\t12,1\n50\t29,6\t24,3\n");
+    tab->grid()->clearSelection();
+    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace}) {
+        tab->grid()->setRangeSelected(QTableWidgetSelectionRange(key == Qt::Key_Delete ? 0 : 1, 1, key == Qt::Key_Delete ? 0 : 1, 2), true);
+        QTest::keyClick(tab->grid(), key);
+        tab->grid()->clearSelection();
+    }
+    EXPECT_EQ(cell(0, 0), "25");
+    EXPECT_EQ(cell(0, 1), "");
+    EXPECT_EQ(cell(1, 2), "");
+    EXPECT_EQ(cell(1, 0), "50");
+}
+
 TEST_F(TestResultsTabTest, ACsvFileReplacesTheGridUnlessItIsRefused)
 {
     type(5, 0, "999");
     const QString path = folder.filePath("tests.csv");
     std::ofstream(path.toStdString()) << "sigma;tau;tau_r\n25;15,8;12,1\n50;29,6;24,3\n";
+    // Values in the table are replaced only when the user agrees.
+    session.messages_.answers = {Answer::No};
+    EXPECT_FALSE(tab->importCsv(path));
+    EXPECT_EQ(cell(5, 0), "999");
     ASSERT_TRUE(tab->importCsv(path));
     EXPECT_EQ(cell(0, 1), "15,8");
     EXPECT_EQ(cell(1, 2), "24,3");
@@ -187,7 +211,7 @@ TEST_F(TestResultsTabTest, TheTestsAreStoredAndOpenedWithTheRecord)
     type(4, 0, "-3");
     EXPECT_EQ(form.testResultsProblem(), "Zeile 5, σ': \"-3\" ist kein Wert über 0.");
     type(4, 0, "1.000");
-    EXPECT_EQ(form.testResultsProblem(), "Zeile 5, σ': \"1.000\" ist kein Wert über 0.");
+    EXPECT_EQ(form.testResultsProblem(), "Zeile 5, σ': \"1.000\" ist keine Zahl.");
 }
 
 }  // namespace

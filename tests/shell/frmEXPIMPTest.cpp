@@ -60,10 +60,18 @@ TEST(frmEXPIMPTest, NeverWritesIntoTheTemplateAForeignFileOrAProjectInUse)
     };
     // The program's template and the own project: records there would appear in every new
     // project, or be overwritten by the next save.
+    // Chosen, they are named as what they are, not shown as an empty project.
     fs::copy_file(tree.root / "KVX" / "KVX.mdb", tree.root / "source" / "KVX.mdb");
-    EXPECT_EQ(choose(tree.root / "source"), 0);
-    EXPECT_EQ(choose(tree.root / "TE0000.00"), 0);
-    EXPECT_TRUE(tree.messages.shown.empty());
+    for (const char* own : {"source", "TE0000.00"}) {
+        EXPECT_EQ(choose(tree.root / own), 0);
+        ASSERT_EQ(tree.messages.shown.size(), 1u) << own;
+        EXPECT_NE(tree.messages.shown[0].text.find("eigene Projekt"), std::string::npos);
+    }
+    // Export without an external project, or without a record, says what is missing.
+    tree.messages.shown.clear();
+    dialog.cmdEXP();
+    ASSERT_EQ(tree.messages.shown.size(), 1u);
+    EXPECT_NE(tree.messages.shown[0].text.find("kein externes Projekt"), std::string::npos);
 
     // A project another session has open is refused, saying who has it.
     {

@@ -1,6 +1,7 @@
 #include "frmKALMORA.h"
 
 #include "FrameProgram.h"
+#include "platform/TextPair.h"
 #include "platform/VbError.h"
 
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmKALMORA::frmKALMORA(FrameProgram& frame) : frame_(frame)
+frmKALMORA::frmKALMORA(FrameProgram& frame, bool english) : frame_(frame), english_(english)
 {
     setObjectName(QStringLiteral("frmKALMORA"));
     setWindowTitle(QStringLiteral("Kalmora"));
@@ -25,13 +26,13 @@ void frmKALMORA::createWidgets()
     lstPROJEKTE_ = new QListWidget(this);
     lstPROJEKTE_->setObjectName(QStringLiteral("lstPROJEKTE"));
     connect(lstPROJEKTE_, &QListWidget::itemActivated, this, &frmKALMORA::startModule);
-    auto* create = new QPushButton(QStringLiteral("Neues Projekt…"), this);
+    auto* create = new QPushButton(text({"Neues Projekt…", "New project…"}), this);
     create->setObjectName(QStringLiteral("cmdNEU"));
     connect(create, &QPushButton::clicked, this, &frmKALMORA::createProject);
-    auto* start = new QPushButton(QStringLiteral("KVX starten"), this);
+    auto* start = new QPushButton(text({"KVX starten", "Start KVX"}), this);
     start->setObjectName(QStringLiteral("cmdSTART"));
     connect(start, &QPushButton::clicked, this, &frmKALMORA::startModule);
-    auto* folder = new QLabel(QStringLiteral("Datenbanken: ") + QString::fromStdString(frame_.databaseFolder()), this);
+    auto* folder = new QLabel(text({"Datenbanken: ", "Databases: "}) + QString::fromStdString(frame_.databaseFolder()), this);
     folder->setObjectName(QStringLiteral("lblDATENBANKEN"));
 
     auto* buttons = new QVBoxLayout;
@@ -58,12 +59,12 @@ void frmKALMORA::refresh(const QString& selected)
 
 void frmKALMORA::createProject()
 {
-    const QString name = QInputDialog::getText(this, QStringLiteral("Kalmora"), QStringLiteral("Projektname:"));
+    const QString name = QInputDialog::getText(this, QStringLiteral("Kalmora"), text({"Projektname:", "Project name:"}));
     if (name.isEmpty())
         return;
     try {
         if (!frame_.newProject(name.toStdString()))
-            warn(QStringLiteral("Das Projekt gibt es schon."));
+            warn(text({"Das Projekt gibt es schon.", "The project exists already."}));
     } catch (const VbError& error) {
         warn(QString::fromStdString(error.description()));
     }
@@ -73,13 +74,13 @@ void frmKALMORA::createProject()
 void frmKALMORA::startModule()
 {
     if (!lstPROJEKTE_->currentItem()) {
-        warn(QStringLiteral("Bitte wählen Sie ein Projekt oder legen Sie eines an."));
+        warn(text({"Bitte wählen Sie ein Projekt oder legen Sie eines an.", "Please choose a project or make one."}));
         return;
     }
     // The window stays when the module cannot be started, so the user sees why.
     try {
         if (!frame_.start(lstPROJEKTE_->currentItem()->text().toStdString())) {
-            warn(QStringLiteral("KVX konnte nicht gestartet werden: ") +
+            warn(text({"KVX konnte nicht gestartet werden: ", "KVX could not be started: "}) +
                  QString::fromStdString(frame_.moduleProgram()));
             return;
         }
@@ -90,7 +91,12 @@ void frmKALMORA::startModule()
     close();
 }
 
-void frmKALMORA::warn(const QString& text)
+void frmKALMORA::warn(const QString& message)
 {
-    QMessageBox::warning(this, QStringLiteral("Kalmora"), text);
+    QMessageBox::warning(this, QStringLiteral("Kalmora"), message);
+}
+
+QString frmKALMORA::text(const TextPair& pair) const
+{
+    return pair.inQt(english_);
 }

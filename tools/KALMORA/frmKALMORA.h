@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class FrameProgram;
+struct TextPair;
 class QListWidget;
 
 // The frame program's window: the projects on the left, the actions on the right. The
@@ -10,7 +11,8 @@ class QListWidget;
 // module on it, as the button does.
 class frmKALMORA : public QWidget {
 public:
-    explicit frmKALMORA(FrameProgram& frame);
+    // In English or German, as the session's language is.
+    frmKALMORA(FrameProgram& frame, bool english);
 
 private:
     void createWidgets();
@@ -18,8 +20,10 @@ private:
     void refresh(const QString& selected);
     void createProject();
     void startModule();
-    void warn(const QString& text);
+    void warn(const QString& message);
+    QString text(const TextPair& pair) const;
 
     FrameProgram& frame_;
+    bool english_;
     QListWidget* lstPROJEKTE_ = nullptr;
 };

@@ -12,7 +12,9 @@
 #include "platform/LoginName.h"
 #include "platform/SettingsStore.h"
 #include "platform/VbError.h"
+#include "platform/Locale.h"
 #include "shell/ProgramIcon.h"
+#include "shell/QtTexts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -75,8 +77,10 @@ int main(int argc, char** argv)
     try {
         if (windowed) {
             ProgramIcon::install(QStringLiteral("KALMORA"));
+            const bool english = Locale::system().SPRACHE == Locale::English;
+            QtTexts::install(Locale::system().SPRACHE);
             frame.init();
-            frmKALMORA window(frame);
+            frmKALMORA window(frame, english);
             window.show();
             return QApplication::exec();
         }
