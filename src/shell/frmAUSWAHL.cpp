@@ -74,9 +74,12 @@ void frmAUSWAHL::itemClicked(int index)
         return;
     const int selected = static_cast<int>(list_->selectedItems().size());
     if (loading_) {
-        // Opening: only the first selected record in list order stays selected.
+        // Opening: only the first selected record in list order stays selected. The first
+        // one's comment shows from the start.
         if (mode_ == u"O" && selected > 1)
             item->setSelected(false);
+        else if (selected == 1)
+            comment_->setText(comments_[index]);
         return;
     }
     if (mode_ == u"O" && selected > 1) {

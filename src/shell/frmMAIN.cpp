@@ -30,6 +30,7 @@
 #include <QUrl>
 
 #include <QAction>
+#include <QKeySequence>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -189,6 +190,9 @@ void frmMAIN::createActions()
         action->setData(item.help);
         actions_[action->objectName()] = action;
     }
+    // The keys people expect where the program's own keys leave them free; the menus show them.
+    action("mnuNEU")->setShortcut(QKeySequence::New);
+    action("mnuOEFFNEN")->setShortcut(QKeySequence::Open);
     connect(action("mnuNEU"), &QAction::triggered, this, &frmMAIN::mnuNEU);
     connect(action("mnuOEFFNEN"), &QAction::triggered, this, &frmMAIN::mnuOEFFNEN);
     connect(action("mnuAUSWAHL"), &QAction::triggered, this, &frmMAIN::mnuAUSWAHL);

@@ -3,6 +3,7 @@
 #include "shell/StatusPanel.h"
 #include "shell/mdiEINGABE.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -309,6 +310,8 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
 {
     EXPECT_EQ(window->menu("mnuDATEI")->title(), "&Datei");
     EXPECT_EQ(window->action("mnuOEFFNEN")->text(), "&Öffnen");
+    EXPECT_EQ(window->action("mnuNEU")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(window->action("mnuOEFFNEN")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_FALSE(window->action("mnuEXPINF")->isEnabled());
     EXPECT_EQ(window->panel(9)->text(), "Abbrechen");
     // The button panels: text and tooltip in German, then in English.

@@ -187,6 +187,10 @@ TEST_F(frmAUSWAHLTest, OpeningKeepsOneRecordSelected)
     EXPECT_EQ(selected(dialog), std::vector<QString>{"Auelehm"});  // the first selected in list order
     click(dialog, 2);                                              // a click on another record chooses that one instead
     EXPECT_EQ(selected(dialog), std::vector<QString>{"Sand"});
+    // The preselected record's comment shows before any click.
+    session.cnnX()->execute("UPDATE [E1] SET [AKT]=0 WHERE [ID]=2");
+    frmAUSWAHL opened(session, "O", 3, nullptr);
+    EXPECT_EQ(opened.findChild<QLabel*>("lblKOMMENTAR")->text(), "erster");
     // A long comment wraps: the dialog keeps its width.
     const int width = dialog.sizeHint().width();
     session.cnnX()->execute("UPDATE [E1] SET [KOM]='" + std::string(400, 'x') + " " + std::string(400, 'y') +
