@@ -332,26 +332,24 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
             // Someone saved while this save was being made: the same choice as below.
         }
     }
-    {
-        const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
-        const MessageService::Answer answer = environment_.messages.show(
-            {title,
-             text({"Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
-                       ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
-                       "eigene Datei " +
-                       fs::path(beside).filename().string() +
-                       " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern.",
-                   "Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
-                       origin->takenAtText() +
-                       ").\nOK: keep those changes and save your working copy as the "
-                       "separate file " +
-                       fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now."}),
-             MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
-        if (answer != MessageService::Answer::Ok)
-            return SaveOutcome::Cancelled;
-        copy.saveAs(beside);
-        return SaveOutcome::SavedBeside;
-    }
+    const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
+    const MessageService::Answer answer = environment_.messages.show(
+        {title,
+         text({"Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
+                   ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
+                   "eigene Datei " +
+                   fs::path(beside).filename().string() +
+                   " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern.",
+               "Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
+                   origin->takenAtText() +
+                   ").\nOK: keep those changes and save your working copy as the "
+                   "separate file " +
+                   fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now."}),
+         MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
+    if (answer != MessageService::Answer::Ok)
+        return SaveOutcome::Cancelled;
+    copy.saveAs(beside);
+    return SaveOutcome::SavedBeside;
 }
 
 SessionContext::Compaction SessionContext::compact()

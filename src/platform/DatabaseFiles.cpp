@@ -1,5 +1,6 @@
 #include "DatabaseFiles.h"
 
+#include "LockFile.h"
 #include "SharedFolder.h"
 #include "VbError.h"
 
@@ -11,9 +12,7 @@
 
 #include <sqlite3.h>
 
-#include <cerrno>
 #include <charconv>
-#include <csignal>
 #include <filesystem>
 #include <string_view>
 
@@ -25,8 +24,12 @@ namespace {
 
 const char* const companions[] = {"-wal", "-shm", "-journal"};
 
-// Marks the unfinished copy of a process beside its target.
-const std::string partialMark = ".part-";
+// What marks the unfinished copies of this host's processes beside their targets
+// ("<target>.part-<host>-<pid>").
+std::string partialMark()
+{
+    return ".part-" + QSysInfo::machineHostName().toStdString() + "-";
+}
 
 VbError fileError(const std::string& what, const std::string& detail)
 {
@@ -146,8 +149,7 @@ void DatabaseFiles::copy(const std::string& from, const std::string& to, const s
     if (!fs::is_regular_file(from, error))
         throw VbError(VbError::DatabaseError, "Could not find file '" + from + "'.");
     // A name of this process: two copies onto one target never share their unfinished file.
-    const std::string partial = to + partialMark + QSysInfo::machineHostName().toStdString() + "-" +
-                                std::to_string(::getpid());
+    const std::string partial = to + partialMark() + std::to_string(::getpid());
     remove(partial);
     try {
         writeCopy(from, partial, finishing);
@@ -165,20 +167,20 @@ void DatabaseFiles::copy(const std::string& from, const std::string& to, const s
 
 void DatabaseFiles::removeLeftoverCopies(const std::string& folder)
 {
-    const std::string prefix = partialMark + QSysInfo::machineHostName().toStdString() + "-";
+    const std::string prefix = partialMark();
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
         const auto mark = name.rfind(prefix);
         if (mark == std::string::npos)
             continue;
-        long pid = 0;
+        LockFile::Holder writer;
+        writer.host = QSysInfo::machineHostName().toStdString();
         const char* digits = name.data() + mark + prefix.size();
-        const auto [end, failed] = std::from_chars(digits, name.data() + name.size(), pid);
+        const auto [end, failed] = std::from_chars(digits, name.data() + name.size(), writer.pid);
         const std::string_view rest(end, name.data() + name.size() - end);
         const bool ours = failed == std::errc() && (rest.empty() || rest == "-journal" || rest == "-wal" || rest == "-shm");
-        // Signal 0 asks whether the process still exists (EPERM: it does, under another user).
-        if (ours && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+        if (ours && writer.pid > 0 && !writer.alive())
             fs::remove(entry.path(), error);
     }
 }
@@ -201,12 +203,13 @@ DatabaseFiles::Description DatabaseFiles::describe(const std::string& path, bool
         const std::string log = path + suffix;
         const fs::file_status status = fs::symlink_status(log, error);
         // An empty journal is what a finished transaction may leave: nothing to apply.
-        const bool empty = fs::is_regular_file(status) && fs::file_size(log, error) == 0 && suffix[1] == 'j';
+        const bool journal = std::string_view(suffix) == "-journal";
+        const bool empty = journal && fs::is_regular_file(status) && fs::file_size(log, error) == 0;
         if (!fs::exists(status) || empty)
             continue;
         description.logBeside = true;
         description.log = log;
-        description.logUnusable = !fs::is_regular_file(status) || (suffix[1] == 'j' && !isJournal(log));
+        description.logUnusable = !fs::is_regular_file(status) || (journal && !isJournal(log));
         break;
     }
     if (withLog && description.logBeside && !description.logUnusable && description.log.ends_with("-journal"))

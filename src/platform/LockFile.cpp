@@ -168,18 +168,11 @@ int LockFile::create(const Holder& self)
     // The lock appears complete in one step, so a reader on another workstation never sees
     // a blank holder: written beside under a name of its own, then linked into place, which
     // fails when a lock exists.
-    std::string temporary = path_ + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    // Everyone who is refused must be able to read who holds it, whatever the umask; in a
-    // shared folder the group may take it over once it is stale.
-    ::fchmod(fd, 0644);
-    SharedFolder::adopt(temporary);
-    const bool written = writeAll(fd, content(self));
-    ::close(fd);
-    int failure = written ? 0 : ENOSPC;
-    if (written && ::link(temporary.c_str(), path_.c_str()) != 0)
+    std::string temporary;
+    int failure = writeBeside(content(self), temporary);
+    if (failure != 0)
+        return failure;
+    if (::link(temporary.c_str(), path_.c_str()) != 0)
         failure = errno;
     ::unlink(temporary.c_str());
     if (failure == EPERM || failure == ENOTSUP || failure == EOPNOTSUPP)
@@ -225,18 +218,29 @@ void LockFile::setProject(const std::string& project)
     if (!held_ || !holder)
         return;
     holder->project = project;
-    // Written beside under a new name of its own (never through a file or link someone
-    // put there) and renamed over, so a reader never sees half a lock.
-    std::string temporary = path_ + ".XXXXXX";
+    // Renamed over the lock, so a reader never sees half a lock.
+    std::string temporary;
+    if (writeBeside(content(*holder), temporary) == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0)
+        ::unlink(temporary.c_str());
+}
+
+int LockFile::writeBeside(const std::string& text, std::string& temporary) const
+{
+    // A new name of its own: never through a file or link someone put there.
+    temporary = path_ + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return;
+        return errno;
+    // Everyone who is refused must be able to read who holds it, whatever the umask; in a
+    // shared folder the group may take it over once it is stale.
     ::fchmod(fd, 0644);
     SharedFolder::adopt(temporary);
-    const bool written = writeAll(fd, content(*holder));
+    const bool written = writeAll(fd, text);
     ::close(fd);
-    if (!written || ::rename(temporary.c_str(), path_.c_str()) != 0)
-        ::unlink(temporary.c_str());
+    if (written)
+        return 0;
+    ::unlink(temporary.c_str());
+    return ENOSPC;
 }
 
 int LockFile::readText(std::string& text) const

@@ -61,6 +61,8 @@ private:
     // 0 when made, else the errno of the failure (EEXIST: someone has it).
     int create(const Holder& self);
     int createWithoutLink(const Holder& self);
+    // Writes the text into a new file beside the lock; 0 with its path, else the errno.
+    int writeBeside(const std::string& text, std::string& temporary) const;
     // 0 with the file's text, else the errno of the failure (ENOENT: no lock file; ENOTSUP:
     // no plain file; ELOOP: a link).
     int readText(std::string& text) const;

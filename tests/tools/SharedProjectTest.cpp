@@ -202,26 +202,26 @@ TEST_F(SharedProjectTest, AForeignLogBesideTheProjectIsRefusedAndChangesNothing)
     const std::string before = DatabaseFiles::fingerprint(project);
     struct Case {
         std::string log;
-        std::function<void(const std::string&)> plant;
+        std::function<void(const std::string&)> plant;  // puts the log at its path
     };
     for (const Case& c : std::initializer_list<Case>{
-             {"-wal", [&](const std::string& log) { fs::copy_file(root / "foreign-wal", log); }},
-             {"-journal", [&](const std::string& log) { fs::copy_file(root / "other.mdb-journal", log); }},
-             {"-journal", [&](const std::string& log) { fs::create_symlink(root / "other.mdb-journal", log); }},
-             {"-journal", [&](const std::string& log) { std::ofstream(log) << "no journal at all"; }}}) {
-        const std::string log = project + c.log;
-        c.plant(log);
-        this->log.clear();
+             {"-wal", [&](const std::string& at) { fs::copy_file(root / "foreign-wal", at); }},
+             {"-journal", [&](const std::string& at) { fs::copy_file(root / "other.mdb-journal", at); }},
+             {"-journal", [&](const std::string& at) { fs::create_symlink(root / "other.mdb-journal", at); }},
+             {"-journal", [&](const std::string& at) { std::ofstream(at) << "no journal at all"; }}}) {
+        const std::string companion = project + c.log;
+        c.plant(companion);
+        log.clear();
         EXPECT_EQ(module("quit\n"), 1);
-        EXPECT_NE(this->log.find("liegt ein Protokoll (" + log + ")"), std::string::npos) << this->log;
+        EXPECT_NE(log.find("liegt ein Protokoll (" + companion + ")"), std::string::npos) << log;
         EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
         EXPECT_EQ(run(KVX_SHEET, {QString::fromStdString(project), "--in-place", "--pdf",
                                   QString::fromStdString((root / "s.pdf").string())}),
                   1);
-        EXPECT_NE(this->log.find("does not belong to it"), std::string::npos) << this->log;
-        EXPECT_EQ(DatabaseFiles::fingerprint(project), before) << log;
-        EXPECT_TRUE(fs::exists(fs::symlink_status(log)));
-        fs::remove(log);
+        EXPECT_NE(log.find("does not belong to it"), std::string::npos) << log;
+        EXPECT_EQ(DatabaseFiles::fingerprint(project), before) << companion;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(companion)));
+        fs::remove(companion);
     }
     // The project's own journal, left by a writer killed in its transaction, is rolled back.
     fs::copy_file(project, root / "other.mdb", fs::copy_options::overwrite_existing);
