@@ -47,9 +47,15 @@ void FrameProgram::checkName(const std::string& name)
     // A project is a folder every user of the suite must be able to type, list and share.
     const bool clean = !name.empty() && name.size() <= 255 && name == FileName::safe(name) && name.front() != ' ' &&
                        name.back() != ' ' && name.find("..") == std::string::npos;
+    // The name as typed, only its control characters made visible.
+    std::string shown = name;
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
     if (!clean)
         throw VbError(VbError::DatabaseError,
-                      "The project name \"" + FileName::safe(name) +
+                      "The project name \"" + shown +
                           "\" must be 1 to 255 bytes long, must not begin or end with a blank nor begin with \".\", "
                           "and must not contain \"..\", control characters or any of / \\ : * ? \" < > | ;");
 }
