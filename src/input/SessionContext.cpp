@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <cmath>
 #include <ctime>
 #include <filesystem>
@@ -150,7 +151,17 @@ bool SessionContext::startSteps()
                   "The project name " + PROJEKT_ + " is not the name of a folder in " + PROJEKTSPFAD_ + "."});
             return false;
         }
-        if (!exists(PROJEKTSPFAD_ + "/" + PROJEKT_)) {
+        std::error_code unreachable;
+        const bool folderFound = fs::exists(PROJEKTSPFAD_ + "/" + PROJEKT_, unreachable);
+        if (unreachable) {
+            const std::string folder = PROJEKTSPFAD_ + "/" + PROJEKT_;
+            warn({"Projektsverzeichnis " + folder + " ist nicht erreichbar (" + unreachable.message() +
+                      ").\nEs wurde nichts verändert; starten Sie erneut, sobald es erreichbar ist.",
+                  "Project directory " + folder + " cannot be reached (" + unreachable.message() +
+                      ").\nNothing was changed; start again once it can be reached."});
+            return false;
+        }
+        if (!folderFound) {
             warn({"Projektsverzeichnis " + PROJEKT_ + " existiert nicht!",
                   "Project directory " + PROJEKT_ + " dosn't exist!"});
             return false;
@@ -320,35 +331,88 @@ void SessionContext::setAside(WorkingCopy& leftover)
             MessageService::Buttons::Ok, MessageService::Icon::Information);
 }
 
+bool SessionContext::onShare(const std::string& title, const std::string& folder,
+                             const std::function<void(const std::function<void()>& lastCheck)>& work)
+{
+    // Once the waiting is given up, the work may still end on its own, but replaces nothing.
+    struct GivenUp {};
+    const auto givenUp = std::make_shared<std::atomic<bool>>(false);
+    const std::function<void()> lastCheck = [givenUp] {
+        if (*givenUp)
+            throw GivenUp{};
+    };
+    const std::string nothingLost =
+        text({"Es ging nichts verloren: Ihre Änderungen bleiben in Ihrer Arbeitskopie. Speichern Sie erneut, "
+              "sobald der Ordner wieder erreichbar ist.",
+              "Nothing was lost: your changes stay in your working copy. Save again once the folder can be "
+              "reached."});
+    try {
+        if (environment_.messages.await(title,
+                                        text({"Projekt " + PROJEKT_ + " wird in " + folder + " gespeichert …",
+                                              "Saving project " + PROJEKT_ + " to " + folder + " …"}),
+                                        [work, lastCheck] { work(lastCheck); }))
+            return true;
+        *givenUp = true;
+        environment_.messages.show(
+            {title,
+             text({"Der Ordner " + folder + " antwortet nicht; Projekt " + PROJEKT_ + " wurde nicht gespeichert.\n" +
+                       nothingLost,
+                   "The folder " + folder + " does not answer; project " + PROJEKT_ + " was not saved.\n" +
+                       nothingLost}),
+             MessageService::Buttons::Ok, MessageService::Icon::Warning});
+    } catch (const VbError& error) {
+        environment_.messages.show(
+            {title,
+             text({"Projekt " + PROJEKT_ + " konnte nicht in " + folder + " gespeichert werden:\n" +
+                       error.description() + "\n" + nothingLost,
+                   "Project " + PROJEKT_ + " could not be saved to " + folder + ":\n" + error.description() + "\n" +
+                       nothingLost}),
+             MessageService::Buttons::Ok, MessageService::Icon::Warning});
+    }
+    return false;
+}
+
 SessionContext::SaveOutcome SessionContext::save(const std::string& title)
 {
-    WorkingCopy copy(XMDBPFAD());
-    const std::optional<WorkingCopy::Origin> origin = copy.origin();
-    if (!origin || !WorkingCopy::projectChanged(*origin)) {
-        try {
-            copy.saveInto(projectFile());
-            return SaveOutcome::Saved;
-        } catch (const WorkingCopy::Conflict&) {
-            // Someone saved while this save was being made: the same choice as below.
-        }
-    }
-    const std::string beside = copy.besideName(fs::path(projectFile()).parent_path().string(), BENUTZER());
+    const std::string workingCopy = XMDBPFAD(), project = projectFile();
+    const std::string folder = fs::path(project).parent_path().string();
+    // Set by the save when someone else saved the project since the copy was taken.
+    const auto changed = std::make_shared<std::optional<WorkingCopy::Origin>>();
+    if (!onShare(title, folder, [=](const std::function<void()>& lastCheck) {
+            WorkingCopy copy(workingCopy);
+            const std::optional<WorkingCopy::Origin> origin = copy.origin();
+            if (!origin || !WorkingCopy::projectChanged(*origin)) {
+                try {
+                    copy.saveInto(project, lastCheck);
+                    return;
+                } catch (const WorkingCopy::Conflict&) {
+                    // Someone saved while this save was being made: the same choice as below.
+                }
+            }
+            *changed = origin;
+        }))
+        return SaveOutcome::Cancelled;
+    if (!*changed)
+        return SaveOutcome::Saved;
+    const std::string beside = WorkingCopy(workingCopy).besideName(folder, BENUTZER());
     const MessageService::Answer answer = environment_.messages.show(
         {title,
-         text({"Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + origin->takenAtText() +
+         text({"Projekt " + PROJEKT_ + " wurde seit dem Anlegen Ihrer Arbeitskopie (" + (*changed)->takenAtText() +
                    ") von jemand anderem geändert.\nOK: diese Änderungen behalten und Ihre Arbeitskopie als "
                    "eigene Datei " +
                    fs::path(beside).filename().string() +
                    " im Projektordner speichern.\nAbbrechen: jetzt nichts speichern.",
                "Project " + PROJEKT_ + " was changed by someone else since your working copy was taken (" +
-                   origin->takenAtText() +
+                   (*changed)->takenAtText() +
                    ").\nOK: keep those changes and save your working copy as the "
                    "separate file " +
                    fs::path(beside).filename().string() + " in the project folder.\nCancel: save nothing now."}),
          MessageService::Buttons::OkCancel, MessageService::Icon::Warning});
-    if (answer != MessageService::Answer::Ok)
+    if (answer != MessageService::Answer::Ok ||
+        !onShare(title, folder, [=](const std::function<void()>& lastCheck) {
+            WorkingCopy(workingCopy).saveAs(beside, lastCheck);
+        }))
         return SaveOutcome::Cancelled;
-    copy.saveAs(beside);
     return SaveOutcome::SavedBeside;
 }
 

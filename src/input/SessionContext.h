@@ -67,6 +67,7 @@ public:
     // Copies the working copy over the project database. When someone else changed the
     // project file since the copy was taken, nothing is overwritten: one question (titled
     // `title`) offers to save the working copy as a separate file in the project folder.
+    // Cancelled, after a message, also when the project folder failed or stopped answering.
     SaveOutcome save(const std::string& title);
 
     // Sizes in MB (in KB when the copy was below 1 MB), rounded to one decimal, and the
@@ -104,6 +105,11 @@ private:
     // Saves a working copy into its project under that project's lock; a separate file when
     // the project changed meanwhile or is in use. Returns the path written.
     std::string saveIntoOrBeside(WorkingCopy& copy, const WorkingCopy::Origin& origin);
+    // Runs a save to the project folder `folder` through the message service's waiting. False,
+    // after saying so under `title`, when the folder failed or stopped answering; the work is
+    // told `lastCheck`, to be run right before it replaces anything.
+    bool onShare(const std::string& title, const std::string& folder,
+                 const std::function<void(const std::function<void()>& lastCheck)>& work);
 
     Environment environment_;
     std::shared_ptr<Connection> cnnARCHIV_;

@@ -106,7 +106,7 @@ bool WorkingCopy::projectChanged(const Origin& origin)
     return !current.empty() && current != origin.fingerprint && current != origin.pending;
 }
 
-void WorkingCopy::saveInto(const std::string& projectFile)
+void WorkingCopy::saveInto(const std::string& projectFile, const std::function<void()>& lastCheck)
 {
     const std::optional<Origin> before = origin();
     Origin saving = before.value_or(Origin{canonical(projectFile), localTimeNow(), {}, {}});
@@ -116,6 +116,8 @@ void WorkingCopy::saveInto(const std::string& projectFile)
         marker = takeSaveMarker(projectFile);
         if (before && projectChanged(*before))
             throw Conflict{};
+        if (lastCheck)
+            lastCheck();
         saving.pending = DatabaseFiles::fingerprint(finished);
         recordOrigin(saving);
     });
@@ -163,9 +165,12 @@ std::string WorkingCopy::besideName(const std::string& folder, const std::string
     return target.string();
 }
 
-void WorkingCopy::saveAs(const std::string& target) const
+void WorkingCopy::saveAs(const std::string& target, const std::function<void()>& lastCheck) const
 {
-    DatabaseFiles::copy(path_, target, dropOrigin);
+    DatabaseFiles::copy(path_, target, dropOrigin, [&](const std::string&) {
+        if (lastCheck)
+            lastCheck();
+    });
 }
 
 std::string WorkingCopy::saveBeside(const std::string& folder, const std::string& user) const

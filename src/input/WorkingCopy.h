@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,12 +49,13 @@ public:
     // time, each checking the project's state again before replacing it and reading it back
     // afterwards. What the file is about to hold is recorded before it is replaced, the new
     // state after: a save killed in between is told from a change by someone else.
-    void saveInto(const std::string& projectFile);
+    // `lastCheck` runs right before the project is replaced; what it throws stops the save.
+    void saveInto(const std::string& projectFile, const std::function<void()>& lastCheck = {});
     // A free name for a separate file in `folder`, made of the copy's name, the user and the
     // time ("KVX-SOMMER-20261208-143005.mdb").
     std::string besideName(const std::string& folder, const std::string& user) const;
     // Saves the working copy as the separate file `target`, without the origin record.
-    void saveAs(const std::string& target) const;
+    void saveAs(const std::string& target, const std::function<void()>& lastCheck = {}) const;
     // Both: saves under a free name in `folder` and returns its path.
     std::string saveBeside(const std::string& folder, const std::string& user) const;
 

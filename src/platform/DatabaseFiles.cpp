@@ -138,8 +138,15 @@ void DatabaseFiles::backup(const std::string& from, sqlite3* target)
     sqlite3_busy_timeout(source.get(), 30000);
     const int stepped = sqlite3_backup_step(backup, -1);
     sqlite3_backup_finish(backup);
-    if (stepped != SQLITE_DONE)
-        throw fileError(from, sqlite3_errstr(stepped));
+    if (stepped != SQLITE_DONE) {
+        // A copy that could not be written names the file it was writing (on a share, say),
+        // not the one it read.
+        const int detail = sqlite3_extended_errcode(target);
+        const bool writing = stepped == SQLITE_FULL || detail == SQLITE_FULL || detail == SQLITE_IOERR_WRITE ||
+                             detail == SQLITE_IOERR_FSYNC || detail == SQLITE_IOERR_TRUNCATE;
+        const char* written = sqlite3_db_filename(target, "main");
+        throw fileError(writing && written ? std::string(written) : from, sqlite3_errstr(stepped));
+    }
 }
 
 void DatabaseFiles::copy(const std::string& from, const std::string& to, const std::string& finishing,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,4 +32,16 @@ public:
     // A text prompt preset with a value; nothing when the user cancels.
     virtual std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                              const std::string& preset) = 0;
+    // File work that may wait on a share: the window system keeps its windows alive meanwhile
+    // and, after a moment, says under `title` what it waits for (`what`). False when the
+    // waiting was given up (by the user, or after a minute): the work then goes on alone and
+    // must own what it uses. An exception of the work is thrown here. Without a window the
+    // work simply runs.
+    virtual bool await(const std::string& title, const std::string& what, const std::function<void()>& work)
+    {
+        (void)title;
+        (void)what;
+        work();
+        return true;
+    }
 };

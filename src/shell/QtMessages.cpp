@@ -2,9 +2,13 @@
 
 #include "HelpWindow.h"
 
+#include "platform/BackgroundWork.h"
+
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 MessageService::Answer QtMessages::show(const Message& message)
@@ -53,4 +57,25 @@ std::optional<std::string> QtMessages::input(const std::string& title, const std
     if (!ok)
         return std::nullopt;
     return text.toStdString();
+}
+
+bool QtMessages::await(const std::string& title, const std::string& what, const std::function<void()>& work)
+{
+    using namespace std::chrono_literals;
+    QProgressDialog dialog(QString::fromStdString(what), QProgressDialog::tr("Cancel"), 0, 0, owner_);
+    dialog.setObjectName(QStringLiteral("frmWARTEN"));
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(0);
+    dialog.reset();  // hidden until it is needed
+    bool givenUp = false;
+    QObject::connect(&dialog, &QProgressDialog::canceled, [&] { givenUp = true; });
+    return BackgroundWork::run(work, [&](std::chrono::milliseconds elapsed) {
+        if (elapsed >= 500ms && !dialog.isVisible() && !givenUp)
+            dialog.show();
+        // Until the modal dialog stands in front, nothing typed or clicked may start other work.
+        QCoreApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents
+                                                           : QEventLoop::ExcludeUserInputEvents);
+        return !givenUp && elapsed < 60s;
+    });
 }

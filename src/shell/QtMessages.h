@@ -12,6 +12,9 @@ public:
     Answer show(const Message& message) override;
     std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                      const std::string& preset) override;
+    // A dialog (object name "frmWARTEN") with a Cancel button appears after half a second
+    // and gives up after a minute.
+    bool await(const std::string& title, const std::string& what, const std::function<void()>& work) override;
 
 private:
     QWidget* owner_;

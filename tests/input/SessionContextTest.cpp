@@ -1,14 +1,23 @@
 #include "SuiteTree.h"
 
+#include "platform/LockFile.h"
+
+#include <QSysInfo>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using Answer = MessageService::Answer;
+using namespace std::chrono_literals;
 
 long records(const std::shared_ptr<Connection>& db)
 {
@@ -73,6 +82,69 @@ TEST(SessionContextTest, AMissingProjectOrTemplateEndsTheProgram)
     fs::remove_all(tree.root / "PROJEKTE" / "P1");
     EXPECT_FALSE(tree.session("KVX")->start());
     EXPECT_EQ(tree.messages.shown.back().text, "Projektsverzeichnis P1 existiert nicht!");
+    // A folder that cannot be asked (a share that is down) is not called missing.
+    fs::create_directory_symlink(tree.root / "PROJEKTE" / "P1", tree.root / "PROJEKTE" / "P1");
+    EXPECT_FALSE(tree.session("KVX")->start());
+    EXPECT_TRUE(tree.messages.shown.back().text.starts_with(
+        "Projektsverzeichnis " + (tree.root / "PROJEKTE" / "P1").string() + " ist nicht erreichbar ("))
+        << tree.messages.shown.back().text;
+}
+
+TEST(SessionContextTest, ASaveToAShareThatFailsOrStopsAnsweringLosesNothingAndSaysSo)
+{
+    SuiteTree tree;
+    tree.addAdminRow("SOMMER");
+    auto session = tree.session("KVX");
+    ASSERT_TRUE(session->start());
+    session->cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (2,'Ton',0)");
+    const fs::path folder = tree.root / "PROJEKTE" / "P1", project = folder / "KVX.mdb";
+    const std::string stored = DatabaseFiles::fingerprint(project.string());
+    const std::string nothingLost = "Es ging nichts verloren: Ihre Änderungen bleiben in Ihrer Arbeitskopie.";
+    // The last message begins with `start` and says that nothing was lost.
+    const auto saysNothingLost = [&](const std::string& start) {
+        const std::string& text = tree.messages.shown.back().text;
+        EXPECT_TRUE(text.starts_with(start) && text.find(nothingLost) != std::string::npos) << text;
+    };
+    const auto waitForTheWork = [&](int works) {
+        for (int tries = 0; tries < 200 && *tree.messages.worksEnded < works; ++tries)
+            std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(*tree.messages.worksEnded, works);
+    };
+
+    // The copy cannot be written: the message names the file on the share.
+    const std::string partial =
+        project.string() + ".part-" + QSysInfo::machineHostName().toStdString() + "-" + std::to_string(::getpid());
+    fs::create_directories(fs::path(partial) / "x");
+    EXPECT_EQ(session->save("Speichern"), SessionContext::SaveOutcome::Cancelled);
+    saysNothingLost("Projekt P1 konnte nicht in " + folder.string() + " gespeichert werden:\n" + partial);
+    fs::remove_all(partial);
+
+    // Reading the project hangs inside the file system (a pipe without a writer); the
+    // waiting is given up, and the work, once the share answers, ends without replacing.
+    tree.messages.giveUpAfter = 300ms;
+    fs::rename(project, folder / "aside");
+    ASSERT_EQ(::mkfifo(project.c_str(), 0600), 0);
+    fs::create_hard_link(project, folder / "pipe");
+    EXPECT_EQ(session->save("Speichern"), SessionContext::SaveOutcome::Cancelled);
+    EXPECT_EQ(tree.messages.waitedFor.back(), "Projekt P1 wird in " + folder.string() + " gespeichert …");
+    saysNothingLost("Der Ordner " + folder.string() + " antwortet nicht; Projekt P1 wurde nicht gespeichert.\n");
+    fs::rename(folder / "aside", project);
+    std::ofstream(folder / "pipe") << "answer";
+    waitForTheWork(2);
+    fs::remove(folder / "pipe");
+
+    // Another save holds the project for longer than the user waits: once it ends, the
+    // given-up save is past its last check and replaces nothing.
+    auto other = std::make_unique<LockFile>((folder / ".KVX.mdb.saving").string());
+    ASSERT_EQ(other->take(LockFile::Holder::self("KLEIN", "P1")), LockFile::Outcome::Taken);
+    EXPECT_EQ(session->save("Speichern"), SessionContext::SaveOutcome::Cancelled);
+    other.reset();
+    waitForTheWork(3);
+    EXPECT_EQ(DatabaseFiles::fingerprint(project.string()), stored);
+
+    tree.messages.giveUpAfter.reset();
+    EXPECT_EQ(session->save("Speichern"), SessionContext::SaveOutcome::Saved);
+    EXPECT_EQ(records(Connection::openFile(project.string())), 2);
 }
 
 TEST(SessionContextTest, AnInterruptedSessionKeepsOrReplacesTheWorkingCopy)

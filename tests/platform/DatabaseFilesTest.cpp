@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +86,40 @@ TEST(DatabaseFilesTest, CopyingAMissingDatabaseFailsWithoutTouchingTheTarget)
     const auto before = fs::file_size(target);
     EXPECT_THROW(DatabaseFiles::copy((session.root() / "missing.mdb").string(), target.string()), std::exception);
     EXPECT_EQ(fs::file_size(target), before);
+}
+
+TEST(DatabaseFilesTest, ACopyThatCannotBeWrittenNamesTheFileItWrote)
+{
+    TestSession session;
+    const fs::path source = session.root() / "work.mdb", target = session.projectFolder() / "KVX.mdb";
+    TestSession::makeProjectDatabase(source);
+    Connection::openFile(source.string())
+        ->execute("INSERT INTO [E1] ([ID],[KOM]) VALUES (1, printf('%.200000c', 'x'))");
+    // A child whose files may not grow past 16 KB stands for a full disk on the share.
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{16384, 16384};
+        setrlimit(RLIMIT_FSIZE, &small);
+        std::string message = "copied";
+        try {
+            DatabaseFiles::copy(source.string(), target.string());
+        } catch (const std::exception& error) {
+            message = error.what();
+        }
+        (void)!::write(pipe[1], message.data(), message.size());
+        _exit(0);
+    }
+    ::close(pipe[1]);
+    char buffer[1024] = {};
+    (void)!::read(pipe[0], buffer, sizeof buffer - 1);
+    ::close(pipe[0]);
+    waitpid(child, nullptr, 0);
+    EXPECT_NE(std::string(buffer).find(target.string() + ".part-"), std::string::npos) << buffer;
+    EXPECT_EQ(std::string(buffer).find(source.string()), std::string::npos) << buffer;
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/BackgroundWork.h"
 #include "platform/MessageService.h"
 
+#include <atomic>
+#include <chrono>
 #include <deque>
+#include <memory>
 #include <vector>
 
 // Records every message shown and answers from a queue; with the queue empty it answers
@@ -32,7 +36,29 @@ public:
         return answer;
     }
 
+    // File work runs in place; with `giveUpAfter` set it runs on its own thread and is given
+    // up after that time, as the window does after a minute. `worksEnded` counts the works
+    // that ended, given up or not.
+    bool await(const std::string&, const std::string& what, const std::function<void()>& work) override
+    {
+        waitedFor.push_back(what);
+        const auto ended = worksEnded;
+        const auto counted = [work, ended] {
+            const std::unique_ptr<std::atomic<int>, void (*)(std::atomic<int>*)> count(ended.get(),
+                                                                                     [](std::atomic<int>* n) { ++*n; });
+            work();
+        };
+        if (!giveUpAfter) {
+            counted();
+            return true;
+        }
+        return BackgroundWork::run(counted, [this](std::chrono::milliseconds elapsed) { return elapsed < *giveUpAfter; });
+    }
+
     std::vector<Message> shown;
+    std::vector<std::string> waitedFor;
+    std::optional<std::chrono::milliseconds> giveUpAfter;
+    std::shared_ptr<std::atomic<int>> worksEnded = std::make_shared<std::atomic<int>>(0);
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputs;
 };

@@ -3,11 +3,15 @@
 // types them.
 #include "SuiteProcesses.h"
 #include "ToolOutput.h"
+#include "platform/DatabaseFiles.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <fstream>
 #include <random>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -458,6 +462,43 @@ TEST_F(DisplayTest, TypedInputIsKeptWhenTheFormIsLeftByKeys)
                           "[A]=28.5"),
               2)
         << module.readAllStandardError().toStdString();
+}
+
+// A share that stops answering while "Speichern" runs: the window says what it waits for,
+// gives way to Esc, says that nothing was lost, and the next save, with the share back, works.
+TEST_F(DisplayTest, ASaveToAShareThatStopsAnsweringCanBeGivenUpAndLosesNothing)
+{
+    QProcess& module = startModule("");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    const fs::path project = projectFile("P1"), folder = project.parent_path();
+    // Reading the project hangs inside the file system: a pipe without a writer.
+    fs::rename(project, folder / "aside");
+    ASSERT_EQ(::mkfifo(project.c_str(), 0600), 0);
+    fs::create_hard_link(project, folder / "pipe");
+    // "&Schließen" has the S: "Speichern" answers to its P.
+    const auto save = [&] {
+        type(main, "alt+d");
+        type(main, "p");
+    };
+    save();
+    const QString waiting = window("Speichern");
+    ASSERT_FALSE(waiting.isEmpty()) << "no word what the save waits for";
+    type(waiting, "Escape");
+    const QString told = window("Speichern", waiting);
+    ASSERT_FALSE(told.isEmpty()) << "giving up the save was not explained";
+    type(told, "Return");
+    // The share comes back; the given-up save ends without replacing the project.
+    fs::rename(folder / "aside", project);
+    std::ofstream(folder / "pipe") << "answer";
+    fs::remove(folder / "pipe");
+    save();
+    quitByMenu(module, main);
+    ASSERT_EQ(module.state(), QProcess::NotRunning) << "the menu did not quit";
+    EXPECT_EQ(module.exitCode(), 0) << module.readAllStandardError().toStdString();
+    EXPECT_EQ(DatabaseFiles::damage(project.string()), "");
+    EXPECT_EQ(DatabaseFiles::describe(project.string()).writeAheadMode, false);
+    EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
 }
 
 }  // namespace
