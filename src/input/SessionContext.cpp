@@ -392,8 +392,10 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
             *changed = origin;
         }))
         return SaveOutcome::Cancelled;
-    if (!*changed)
+    if (!*changed) {
+        savedTo_ = project;
         return SaveOutcome::Saved;
+    }
     const std::string beside = WorkingCopy(workingCopy).besideName(folder, BENUTZER());
     const MessageService::Answer answer = environment_.messages.show(
         {title,
@@ -413,6 +415,7 @@ SessionContext::SaveOutcome SessionContext::save(const std::string& title)
             WorkingCopy(workingCopy).saveAs(beside, lastCheck);
         }))
         return SaveOutcome::Cancelled;
+    savedTo_ = beside;
     return SaveOutcome::SavedBeside;
 }
 

@@ -69,6 +69,8 @@ public:
     // `title`) offers to save the working copy as a separate file in the project folder.
     // Cancelled, after a message, also when the project folder failed or stopped answering.
     SaveOutcome save(const std::string& title);
+    // The file the last save wrote: the project, or the separate file.
+    const std::string& savedTo() const { return savedTo_; }
 
     // Sizes in MB (in KB when the copy was below 1 MB), rounded to one decimal, and the
     // reduction in percent.
@@ -120,4 +122,5 @@ private:
     std::string BEARBEITER_;
     SessionLocks locks_;
     bool adminWritten_ = false;
+    std::string savedTo_;
 };

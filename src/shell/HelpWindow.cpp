@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(const QString& helpFile, int context, bool english, QWidget* parent)
@@ -15,13 +16,24 @@ HelpWindow::HelpWindow(const QString& helpFile, int context, bool english, QWidg
         browser_->setHtml(QString::fromUtf8(file.readAll()));
     const QString anchor = QString::number(context);
     const QString englishAnchor = QStringLiteral("en-") + anchor;
-    browser_->scrollToAnchor(
-        english && browser_->toHtml().contains(QStringLiteral("\"") + englishAnchor + QStringLiteral("\""))
-            ? englishAnchor
-            : anchor);
+    anchor_ = english && browser_->toHtml().contains(QStringLiteral("\"") + englishAnchor + QStringLiteral("\""))
+                  ? englishAnchor
+                  : anchor;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
     resize(720, 560);
+    browser_->scrollToAnchor(anchor_);
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Room below the text, so that a section near its end can stand at the top as well.
+    QTextFrame* root = browser_->document()->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    format.setBottomMargin(browser_->viewport()->height());
+    root->setFrameFormat(format);
+    browser_->scrollToAnchor(anchor_);
 }
 
 int HelpWindow::contextOf(const QWidget* widget)

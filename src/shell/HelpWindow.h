@@ -16,6 +16,11 @@ public:
     // The help context of a widget: its own "HelpContextID" or that of the nearest parent.
     static int contextOf(const QWidget* widget);
 
+protected:
+    // The section is brought to the top once the text is laid out at the window's size.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTextBrowser* browser_;
+    QString anchor_;
 };

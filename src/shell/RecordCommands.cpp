@@ -10,6 +10,7 @@
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
 #include "shell/CloseThroughCommand.h"
+#include "shell/KeepInFront.h"
 #include "shell/StatusPanel.h"
 #include "shell/WaitCursor.h"
 #include "shell/frmMAIN.h"
@@ -74,6 +75,7 @@ void RecordCommands::showInputForm()
     new CloseThroughCommand(formWindow_, [this] { cancel(); });
     formWindow_->resize(780, 450);
     form_->show();
+    new KeepInFront(formWindow_, [form = form_](int step) { form->turnTab(step); });
 }
 
 void RecordCommands::closeInputForm()

@@ -7,6 +7,7 @@
 #include "platform/TextPair.h"
 #include "platform/Variant.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <set>
 
 namespace {
 
@@ -62,8 +65,7 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
         return push;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdEINFUEGEN", TextPair{"Einfügen", "Paste"}.inQt(english()),
-                              [this] { paste(QApplication::clipboard()->text().toStdString()); }));
+    buttons->addWidget(button("cmdEINFUEGEN", TextPair{"Einfügen", "Paste"}.inQt(english()), [this] { pasteClipboard(); }));
     buttons->addWidget(button("cmdCSV", TextPair{"CSV importieren…", "Import CSV…"}.inQt(english()), [this] {
         const QString path =
             QFileDialog::getOpenFileName(this, TextPair{"Versuchswerte", "Test results"}.inQt(english()), {},
@@ -76,6 +78,87 @@ TestResultsTab::TestResultsTab(MessageService& messages, int16_t language, const
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(buttons);
+    createContextMenu();
+}
+
+void TestResultsTab::createContextMenu()
+{
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto add = [this](const char* name, const TextPair& caption, const QKeySequence& keys, auto command) {
+        // The key is shown beside the caption; the grid's own key handling runs it.
+        const QString shown = keys.isEmpty() ? QString() : u'\t' + keys.toString(QKeySequence::NativeText);
+        auto* action = new QAction(caption.inQt(english()) + shown, grid_);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, command);
+        grid_->addAction(action);
+    };
+    const auto separator = [this] {
+        auto* line = new QAction(grid_);
+        line->setSeparator(true);
+        grid_->addAction(line);
+    };
+    add("mnuAUSSCHNEIDEN", {"Ausschneiden", "Cut"}, QKeySequence::Cut, [this] {
+        copySelection();
+        clearSelection();
+    });
+    add("mnuKOPIEREN", {"Kopieren", "Copy"}, QKeySequence::Copy, [this] { copySelection(); });
+    add("mnuEINFUEGEN", {"Einfügen", "Paste"}, QKeySequence::Paste, [this] { pasteClipboard(); });
+    add("mnuLEEREN", {"Inhalt löschen", "Clear"}, QKeySequence(Qt::Key_Delete), [this] { clearSelection(); });
+    separator();
+    add("mnuZEILEEINFUEGEN", {"Zeile einfügen", "Insert row"}, {}, [this] { insertRow(); });
+    add("mnuZEILENLOESCHEN", {"Zeilen löschen", "Delete rows"}, {}, [this] { deleteRows(); });
+}
+
+void TestResultsTab::copySelection() const
+{
+    QApplication::clipboard()->setText(selectedText());
+}
+
+void TestResultsTab::clearSelection()
+{
+    for (QTableWidgetItem* item : grid_->selectedItems())
+        item->setText({});
+}
+
+void TestResultsTab::pasteClipboard()
+{
+    paste(QApplication::clipboard()->text().toStdString());
+}
+
+bool TestResultsTab::rowHoldsValues(int row) const
+{
+    for (int column = 0; column < columns; ++column)
+        if (const QTableWidgetItem* item = grid_->item(row, column); item && !item->text().trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+void TestResultsTab::insertRow()
+{
+    const int last = grid_->rowCount() - 1;
+    if (rowHoldsValues(last)) {
+        const std::string number = std::to_string(last + 1);
+        warn(TextPair{"Die Tabelle hat keinen Platz für eine weitere Zeile: Zeile " + number + " enthält Werte.",
+                      "The table has no room for another row: row " + number + " holds values."}
+                 .in(english()));
+        return;
+    }
+    grid_->removeRow(last);
+    grid_->insertRow(std::max(grid_->currentRow(), 0));
+}
+
+void TestResultsTab::deleteRows()
+{
+    std::set<int> rows;
+    for (const QTableWidgetSelectionRange& range : grid_->selectedRanges())
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row)
+            rows.insert(row);
+    if (rows.empty() && grid_->currentRow() >= 0)
+        rows.insert(grid_->currentRow());
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        grid_->removeRow(*row);
+        grid_->insertRow(grid_->rowCount());
+    }
 }
 
 void TestResultsTab::warn(const std::string& text) const
@@ -267,18 +350,19 @@ bool TestResultsTab::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     // Ctrl+V pastes spreadsheet rows, not just one cell's text; Ctrl+C copies the selected
-    // cells as a spreadsheet takes them; Delete and Backspace clear them.
+    // cells as a spreadsheet takes them, Ctrl+X also clears them; Delete and Backspace clear them.
     if (key->matches(QKeySequence::Paste)) {
-        paste(QApplication::clipboard()->text().toStdString());
+        pasteClipboard();
         return true;
     }
-    if (key->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(selectedText());
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)) {
+        copySelection();
+        if (key->matches(QKeySequence::Cut))
+            clearSelection();
         return true;
     }
     if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) {
-        for (QTableWidgetItem* item : grid_->selectedItems())
-            item->setText({});
+        clearSelection();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -53,6 +53,16 @@ private:
     QTableWidgetItem* cellItem(const QString& text) const;
     // The selected cells as tab-separated rows.
     QString selectedText() const;
+    // The context menu's commands; each but the row commands has its key in the grid.
+    void createContextMenu();
+    void copySelection() const;
+    void clearSelection();
+    void pasteClipboard();
+    // An empty row above the current one; refused while the last row holds values.
+    void insertRow();
+    // Removes the rows of the selection (or the current row); empty rows fill up the end.
+    void deleteRows();
+    bool rowHoldsValues(int row) const;
     // The text as rows starting at the cell (row, column), in place of the whole grid with
     // replace; nothing is changed when the text is refused.
     bool fill(const std::string& text, int row, int column, bool replace);

@@ -39,6 +39,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTime>
 #include <QTimer>
 
 #include <cmath>
@@ -193,6 +194,18 @@ void frmMAIN::createActions()
     // The keys people expect where the program's own keys leave them free; the menus show them.
     action("mnuNEU")->setShortcut(QKeySequence::New);
     action("mnuOEFFNEN")->setShortcut(QKeySequence::Open);
+    // F5 recalculates the selected record. The evaluation menu decides what is possible when
+    // it opens, so the key asks it first; the item only shows the key.
+    action("mnuNEUBERECHNEN")->setShortcut(QKeySequence(Qt::Key_F5));
+    action("mnuNEUBERECHNEN")->setShortcutContext(Qt::WidgetShortcut);
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(f5, &QShortcut::activated, this, [this] {
+        if (!menu("mnuAUSWERTEN")->menuAction()->isEnabled())
+            return;
+        runs_->mnuAUSWERTEN();
+        if (action("mnuNEUBERECHNEN")->isEnabled())
+            action("mnuNEUBERECHNEN")->trigger();
+    });
     connect(action("mnuNEU"), &QAction::triggered, this, &frmMAIN::mnuNEU);
     connect(action("mnuOEFFNEN"), &QAction::triggered, this, &frmMAIN::mnuOEFFNEN);
     connect(action("mnuAUSWAHL"), &QAction::triggered, this, &frmMAIN::mnuAUSWAHL);
@@ -214,16 +227,28 @@ void frmMAIN::createActions()
          {std::tuple{"mnuREADME", "KVX.doc", "?/ReadMe"}, std::tuple{"mnuHINWEISE", "KVX_H.doc", "?/Hinweise"}}) {
         const std::string path = session_.programFolder() + "/" + file;
         connect(action(name), &QAction::triggered, this, [this, path, title = std::string(title)] {
-            // A document no viewer opens is said, with where it lies.
-            ErrorTrap(session_.messages(), title, ErrorPrefix::window).attempt([&] {
-                if (!open_(path))
-                    throw VbError(VbError::DatabaseError, session_.text({"Das Dokument konnte nicht geöffnet werden: ",
-                                                                         "The document could not be opened: "}) +
-                                                              path);
-            });
+            if (!open_(path))
+                documentNotOpened(title, path);
         });
     }
     connect(action("mnuEXPIMP"), &QAction::triggered, this, &frmMAIN::mnuEXPIMP);
+}
+
+void frmMAIN::documentNotOpened(const std::string& title, const std::string& path)
+{
+    const std::filesystem::path file(path);
+    std::error_code missing;
+    const bool there = std::filesystem::exists(file, missing);
+    const std::string name = file.filename().string(), folder = file.parent_path().string();
+    session_.messages().show(
+        {title,
+         there ? session_.text({"Das Dokument " + name + " konnte nicht geöffnet werden: kein Programm zum Anzeigen "
+                                "gefunden.\nEs liegt in " + folder + ".",
+                                "The document " + name + " could not be opened: no program to show it was found.\n"
+                                "It lies in " + folder + "."})
+               : session_.text({"Das Dokument " + name + " fehlt in " + folder + ".",
+                                "The document " + name + " is missing from " + folder + "."}),
+         MessageService::Buttons::Ok, MessageService::Icon::Warning});
 }
 
 void frmMAIN::createMenus()
@@ -270,6 +295,8 @@ void frmMAIN::createStatusBar()
         bar->addWidget(panel, number == 7 ? 1 : 0);
         connect(panel, &StatusPanel::clicked, this, &frmMAIN::panelClick);
     }
+    savedShown_.setSingleShot(true);
+    connect(&savedShown_, &QTimer::timeout, panel(7), &StatusPanel::clear);
     const SessionContext& s = session_;
     panel(1)->setText(QString::fromStdString(SessionContext::shortenedPath(s.PROJEKTSPFAD()) + "/"));
     panel(1)->setToolTip(QString::fromStdString(s.PROJEKTSPFAD()));
@@ -354,11 +381,22 @@ bool frmMAIN::mnuSPEICHERN()
         },
         [&] {
             // Only a save that worked makes the changes safe.
-            if (saved)
+            if (saved) {
                 session_.GEAENDERT = false;
+                showSaved();
+            }
         },
     });
     return saved;
+}
+
+void frmMAIN::showSaved()
+{
+    // For a few seconds in the free panel; a later save restarts the time.
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    panel(7)->setText(QString::fromStdString(session_.text({"Gespeichert um ", "Saved at "})) + time + u' ' +
+                      QString::fromStdString(session_.text({"in ", "to "}) + session_.savedTo()));
+    savedShown_.start(5000);
 }
 
 void frmMAIN::mnuSCHLIESSEN()
@@ -511,7 +549,14 @@ bool frmMAIN::eventFilter(QObject* watched, QEvent* event)
 {
     // F1 on an open menu: the help of the item under the pointer or the keyboard.
     auto* open = qobject_cast<QMenu*>(watched);
-    if (open && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    const bool f1 = (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1;
+    // The program-wide F1 would answer first with the help of the window behind the menu.
+    if (open && f1 && event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (open && f1) {
         const int context = open->activeAction() ? open->activeAction()->data().toInt() : 0;
         open->close();
         QTimer::singleShot(0, this, [this, context] { showHelp(context); });

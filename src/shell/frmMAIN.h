@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -89,6 +90,10 @@ private:
     void showHelp(int context);
     void createMenus();
     void createStatusBar();
+    // What the last save wrote where, in the status bar for a few seconds.
+    void showSaved();
+    // A ReadMe or notes document that no viewer opened: which file, and where it lies.
+    void documentNotOpened(const std::string& title, const std::string& path);
     // The frame program's reason to close: the user's close box (true) or the program.
     bool queryUnload(bool byUser);
     void unload();
@@ -113,4 +118,5 @@ private:
     frmEXPIMP* exportImport_ = nullptr;
     bool closingByProgram_ = false;
     bool unloaded_ = false;
+    QTimer savedShown_;
 };

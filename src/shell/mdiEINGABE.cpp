@@ -350,3 +350,20 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
     }});
     taken_ = entries();
 }
+
+void mdiEINGABE::turnTab(int step)
+{
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    QWidget* page = tabs_->currentWidget();
+    QWidget* next = page;
+    for (int widgets = 0; widgets < 200; ++widgets) {
+        next = next->nextInFocusChain();
+        if (next == page)
+            break;
+        if (page->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}

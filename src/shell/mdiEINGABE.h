@@ -48,6 +48,8 @@ public:
     QComboBox* cboSIMAX() const { return cboSIMAX_; }
     QComboBox* cboSPR() const { return cboSPR_; }
     QTabWidget* tabs() const { return tabs_; }
+    // The next tab (step 1) or the previous one (-1), with the keys at its first field.
+    void turnTab(int step);
     TestResultsTab* testResults() const { return testResults_; }
     // Why the test results cannot be stored, empty when they can.
     std::string testResultsProblem() const;

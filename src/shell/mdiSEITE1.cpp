@@ -113,8 +113,15 @@ void mdiSEITE1::setZoom(double zoom)
 
 void mdiSEITE1::fitWidth()
 {
+    // The room without scroll bars, less the vertical bar when the page at that width is
+    // taller than the window: the bar appears with the new size and would take its width.
+    const QSize room = maximumViewportSize();
     const double sheetWidth = page_.page().width() / 1440 * baseDpi_;
-    setZoom((viewport()->width() - 2) / sheetWidth);
+    const double sheetHeight = page_.page().height() / 1440 * baseDpi_;
+    double zoom = (room.width() - 2) / sheetWidth;
+    if (sheetHeight * zoom > room.height())
+        zoom = (room.width() - 2 - verticalScrollBar()->sizeHint().width()) / sheetWidth;
+    setZoom(zoom);
 }
 
 void mdiSEITE1::refresh()

@@ -311,7 +311,10 @@ TEST_F(EvaluationTest, DocumentsAreOfferedWhenTheyExist)
     window->action("mnuREADME")->trigger();
     ASSERT_EQ(tree.messages.shown.size(), 1u);
     EXPECT_EQ(tree.messages.shown[0].title, "?/ReadMe");
-    EXPECT_NE(tree.messages.shown[0].text.find((tree.root / "source" / "KVX.doc").string()), std::string::npos);
+    EXPECT_EQ(tree.messages.shown[0].text, "Das Dokument KVX.doc konnte nicht geöffnet werden: kein Programm zum "
+                                           "Anzeigen gefunden.\nEs liegt in " +
+                                               (tree.root / "source").string() + ".");
+    EXPECT_EQ(tree.messages.shown[0].buttons, MessageService::Buttons::Ok);
 }
 
 }  // namespace

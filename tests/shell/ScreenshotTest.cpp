@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenu>
+#include <QTableWidget>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -48,6 +50,11 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
             form->tabs()->setCurrentIndex(tab);
             shoot(window, QStringLiteral("mdiEINGABE-%1-tab%2.png").arg(suffix).arg(tab + 1));
         }
+        QMenu tableMenu;
+        tableMenu.addActions(form->testResults()->grid()->actions());
+        tableMenu.popup(window.mapToGlobal(QPoint(300, 300)));
+        shoot(tableMenu, QStringLiteral("mdiEINGABE-%1-table-menu.png").arg(suffix));
+        tableMenu.close();
         window.panelClick(9);
         session->cnnX()->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
         window.runs().pauseMilliseconds = 0;
@@ -62,6 +69,8 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
             shoot(window, QStringLiteral("mdiSEITE1-%1-zoomed.png").arg(suffix));
         }
         window.panelClick(15);
+        window.mnuSPEICHERN();
+        shoot(window, QStringLiteral("frmMAIN-%1-saved.png").arg(suffix));
         frmAUSWAHL dialog(*session, "A", session->SPRACHE(), &window);
         dialog.show();
         shoot(dialog, QStringLiteral("frmAUSWAHL-%1.png").arg(suffix));
@@ -70,6 +79,10 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         help.show();
         shoot(help, QStringLiteral("cdlHILFE-%1.png").arg(suffix));
         help.close();
+        HelpWindow itemHelp(QStringLiteral(TARVELO_DATABASE_DIR "/KVX.hlp"), 18, suffix == std::string("en"), &window);
+        itemHelp.show();
+        shoot(itemHelp, QStringLiteral("cdlHILFE-%1-menu-item.png").arg(suffix));
+        itemHelp.close();
         frmEXPIMP exchange(*session, &window);
         exchange.show();
         exchange.folderChanged(QString::fromStdString((tree.root / "PROJEKTE" / "P1").string()));

@@ -4,6 +4,7 @@
 #include "platform/Locale.h"
 #include "shell/mdiEINGABE.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -122,6 +123,49 @@ TEST_F(TestResultsTabTest, SelectedCellsAreCopiedAndClearedByKeys)
     EXPECT_EQ(cell(0, 1), "");
     EXPECT_EQ(cell(1, 2), "");
     EXPECT_EQ(cell(1, 0), "50");
+}
+
+// The grid's context menu: each command on a grid of three rows, and the rows it leaves
+// ("a|b" is a row's first two cells; the grid always keeps its twenty rows).
+TEST_F(TestResultsTabTest, TheContextMenuCutsPastesAndMovesRows)
+{
+    struct Case {
+        const char* command;
+        QTableWidgetSelectionRange selection;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"mnuAUSSCHNEIDEN", {0, 1, 0, 1}, {"25|", "50|29,6", "75|44,1"}},
+        {"mnuLEEREN", {1, 0, 2, 1}, {"25|15,8", "|", "|"}},
+        {"mnuZEILEEINFUEGEN", {1, 0, 1, 0}, {"25|15,8", "|", "50|29,6", "75|44,1"}},
+        {"mnuZEILENLOESCHEN", {0, 0, 1, 4}, {"75|44,1", "|"}},
+        {"mnuEINFUEGEN", {2, 0, 2, 0}, {"25|15,8", "50|29,6", "25|15,8"}},
+    };
+    for (const Case& test : cases) {
+        tab->setPoints({});
+        tab->grid()->setCurrentCell(0, 0);
+        ASSERT_TRUE(tab->paste("25\t15,8\n50\t29,6\n75\t44,1\n"));
+        QApplication::clipboard()->setText("25\t15,8\n");
+        tab->grid()->clearSelection();
+        tab->grid()->setCurrentCell(test.selection.topRow(), test.selection.leftColumn());
+        tab->grid()->setRangeSelected(test.selection, true);
+        auto* action = tab->grid()->findChild<QAction*>(QString::fromLatin1(test.command));
+        ASSERT_NE(action, nullptr) << test.command;
+        EXPECT_TRUE(tab->grid()->actions().contains(action));
+        action->trigger();
+        for (int row = 0; row < test.rows.size(); ++row)
+            EXPECT_EQ(cell(row, 0) + "|" + cell(row, 1), test.rows[row]) << test.command << ", row " << row + 1;
+        EXPECT_EQ(tab->grid()->rowCount(), 20) << test.command;
+    }
+    // Cut puts what it takes on the clipboard.
+    EXPECT_EQ(QApplication::clipboard()->text(), "25\t15,8\n");
+    // A row is not pushed off the end of a full table.
+    tab->setPoints({});
+    type(19, 0, "100");
+    tab->grid()->setCurrentCell(0, 0);
+    tab->grid()->findChild<QAction*>("mnuZEILEEINFUEGEN")->trigger();
+    EXPECT_EQ(cell(19, 0), "100");
+    EXPECT_EQ(lastMessage(), "Die Tabelle hat keinen Platz für eine weitere Zeile: Zeile 20 enthält Werte.");
 }
 
 TEST_F(TestResultsTabTest, ACsvFileReplacesTheGridUnlessItIsRefused)

@@ -1,5 +1,6 @@
 #include "shell/frmMAIN.h"
 #include "SuiteTree.h"
+#include "shell/HelpWindow.h"
 #include "shell/StatusPanel.h"
 #include "shell/mdiEINGABE.h"
 
@@ -8,6 +9,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +65,16 @@ protected:
         enter({{"txtKEN", ken}, {"txtA", "30"}, {"txtC", "-3"}, {"txtAR", "20"}, {"txtCR", "-2"}});
     }
     std::vector<MessageService::Message>& shown() { return tree.messages.shown; }
+    // The window and session again, in English; the German session ends without end(), so
+    // its working copy is taken over.
+    void speakEnglish()
+    {
+        window.reset();
+        session.reset();
+        session = tree.session("source", {Locale::English, "."});
+        tree.messages.answers = {Answer::Yes};
+        ASSERT_TRUE(session->start());
+    }
 
     SuiteTree tree;
     std::unique_ptr<SessionContext> session;
@@ -268,6 +282,10 @@ TEST_F(frmMAINTest, SavingCopiesTheWorkingCopyAndClosingAsksFirst)
     window->mnuSPEICHERN();
     EXPECT_FALSE(session->GEAENDERT);
     EXPECT_EQ(Recordset(Connection::openFile(project), "SELECT [ID] FROM [E1]").recordCount(), 2);
+    // The status bar says it, for a few seconds.
+    const QString said = window->panel(7)->text();
+    EXPECT_TRUE(said.startsWith("Gespeichert um ") && said.endsWith(" in " + QString::fromStdString(project))) << said.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->panel(7)->text().isEmpty(); }, 8000));
 
     execute("INSERT INTO [E1] ([ID],[KEN],[AKT]) VALUES (3,'Kies',0)");
     session->GEAENDERT = true;
@@ -306,12 +324,43 @@ TEST_F(frmMAINTest, ClosingWithYesSavesAndTheCloseBoxStartsTheFrameProgram)
     EXPECT_EQ(started[0], (tree.root / "KALMORA").string());
 }
 
+// F1 on an open menu's item: the help at that item's section, its heading at the top of the
+// window, in German and in English.
+TEST_F(frmMAINTest, F1OnAMenuItemOpensTheHelpAtItsSection)
+{
+    fs::copy_file(fs::path(TARVELO_SOURCE_DIR) / "help" / "KVX.hlp", tree.root / "source" / "KVX.hlp");
+    const auto headingShownFor = [](frmMAIN& main, const char* item) {
+        main.show();
+        QMenu* file = main.menu("mnuDATEI");
+        file->popup(main.mapToGlobal(QPoint(0, 0)));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(file));
+        file->setActiveAction(main.action(item));
+        QString heading;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget()); help && help->isVisible()) {
+                heading = help->browser()->cursorForPosition(QPoint(4, 4)).block().text();
+                help->close();
+            }
+        });
+        poll.start(50);
+        QTest::keyClick(file, Qt::Key_F1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !heading.isEmpty(); }, 5000)) << item;
+        return heading.toStdString();
+    };
+    EXPECT_EQ(headingShownFor(*window, "mnuSPEICHERN"), "Datei / Speichern");
+    ASSERT_NO_FATAL_FAILURE(speakEnglish());
+    frmMAIN englishWindow(*session);
+    EXPECT_EQ(headingShownFor(englishWindow, "mnuAUSWAHL"), "File / Select");
+}
+
 TEST_F(frmMAINTest, MenusInGermanAndEnglish)
 {
     EXPECT_EQ(window->menu("mnuDATEI")->title(), "&Datei");
     EXPECT_EQ(window->action("mnuOEFFNEN")->text(), "&Öffnen");
     EXPECT_EQ(window->action("mnuNEU")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(window->action("mnuOEFFNEN")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(window->action("mnuNEUBERECHNEN")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_FALSE(window->action("mnuEXPINF")->isEnabled());
     EXPECT_EQ(window->panel(9)->text(), "Abbrechen");
     // The button panels: text and tooltip in German, then in English.
@@ -329,12 +378,8 @@ TEST_F(frmMAINTest, MenusInGermanAndEnglish)
         EXPECT_EQ(window->panel(number)->text(), panels[number - 8][0]);
         EXPECT_EQ(window->panel(number)->toolTip(), panels[number - 8][1]);
     }
-    window.reset();
-    session.reset();  // ended without end(): its working copy stays behind
-    auto english = tree.session("source", {Locale::English, "."});
-    tree.messages.answers = {Answer::Yes};
-    ASSERT_TRUE(english->start());
-    frmMAIN englishWindow(*english);
+    ASSERT_NO_FATAL_FAILURE(speakEnglish());
+    frmMAIN englishWindow(*session);
     EXPECT_EQ(englishWindow.menu("mnuDATEI")->title(), "&File");
     EXPECT_EQ(englishWindow.action("mnuSCHLIESSEN")->text(), "Done");        // D, O, N and E are taken
     EXPECT_EQ(englishWindow.action("mnuEXPIMP")->text(), "&Export-Import");  // no English caption

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -76,10 +77,18 @@ TEST(mdiSEITE1Test, AThinViewThatHandsClicksAndKeysToTheMainWindow)
     EXPECT_GT(inked(const_cast<QWidget*>(box)->grab().toImage()), 2 * atFirst);
     QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(window.zoom(), 1.6);
-    window.resize(800, 600);
-    window.fitWidth();
-    EXPECT_LT(window.zoom(), 1);
-    EXPECT_LE(window.widget()->width(), window.viewport()->width());
+    // Fitted to the width, the page fills it without a horizontal scroll bar: from a larger
+    // page (whose vertical bar goes) and from one the window holds whole (where the vertical
+    // bar comes with the new size).
+    for (const auto& [height, zoom] : {std::pair{600, 1.6}, std::pair{400, 0.5}}) {
+        window.resize(800, height);
+        window.setZoom(zoom);
+        QApplication::processEvents();
+        window.fitWidth();
+        QApplication::processEvents();
+        EXPECT_EQ(window.horizontalScrollBar()->maximum(), 0) << height;
+        EXPECT_GE(window.widget()->width(), window.viewport()->width() - 4) << height;
+    }
     EXPECT_EQ(commands.contexts, 1);  // zooming opens no dialog
 }
 

@@ -154,6 +154,22 @@ protected:
             next(value);
     }
 
+    // As from the desktop: the frame program's window, its selected project taken with
+    // Return; the module's main window.
+    void startFromFrameWindow(QString& main)
+    {
+        QProcess frameWindow;
+        frameWindow.setProcessEnvironment(environment);
+        frameWindow.start(QString::fromStdString((root / "KALMORA").string()), {});
+        const QString projects = windowOf("KALMORA");
+        ASSERT_FALSE(projects.isEmpty()) << "the frame program showed no window";
+        type(projects, "Return");
+        ASSERT_TRUE(frameWindow.waitForFinished(30000)) << "the frame window stayed";
+        EXPECT_EQ(frameWindow.exitCode(), 0);
+        main = windowOf("KVX");
+        ASSERT_FALSE(main.isEmpty()) << "the module showed no window";
+    }
+
     QString xvfb, xdotool, display;
     QProcess server;
 };
@@ -189,16 +205,8 @@ TEST_F(DisplayTest, TheFrameWindowStartsTheModuleOnTheUsersCurrentProject)
 {
     ASSERT_EQ(frame({"new", "P2"}), 0);
     ASSERT_EQ(frame({"choose", "P2"}), 0);
-    QProcess frameWindow;
-    frameWindow.setProcessEnvironment(environment);
-    frameWindow.start(QString::fromStdString((root / "KALMORA").string()), {});
-    const QString projects = windowOf("KALMORA");
-    ASSERT_FALSE(projects.isEmpty()) << "the frame program showed no window";
-    type(projects, "Return");
-    ASSERT_TRUE(frameWindow.waitForFinished(30000)) << "the frame window stayed";
-    EXPECT_EQ(frameWindow.exitCode(), 0);
-    const QString main = windowOf("KVX");
-    ASSERT_FALSE(main.isEmpty()) << "the module showed no window";
+    QString main;
+    ASSERT_NO_FATAL_FAILURE(startFromFrameWindow(main));
     EXPECT_EQ(admin(), "KVX");
     EXPECT_EQ(admin("SOMMER", "PROJEKT"), "P2");
     type(main, "alt+d");
@@ -499,6 +507,71 @@ TEST_F(DisplayTest, ASaveToAShareThatStopsAnsweringCanBeGivenUpAndLosesNothing)
     EXPECT_EQ(DatabaseFiles::damage(project.string()), "");
     EXPECT_EQ(DatabaseFiles::describe(project.string()).writeAheadMode, false);
     EXPECT_FALSE(fs::exists(workingCopy("SOMMER")));
+}
+
+// The input form by keys alone: Ctrl+Tab leaves it in front with the keys, the test table
+// copies two rows to the real clipboard, clears a cell with Delete and deletes a row through
+// its context menu; what the form then saves is what the table showed.
+TEST_F(DisplayTest, TheFormKeepsTheFrontAndItsTableAnswersKeysAndItsMenu)
+{
+    QProcess& module = startModule("");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    type(main, "alt+d");
+    type(main, "n");
+    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    typeRecord({"Kies 0/32", "Tabelle", "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
+    // Ctrl+Tab turns the form's tabs, not to the window behind it: on to the fourth tab,
+    // back and forth once, and into its table; three tests, a fourth row to be deleted.
+    for (const char* key : {"ctrl+Tab", "ctrl+Tab", "ctrl+Tab", "ctrl+shift+Tab", "ctrl+Tab"})
+        x({"key", key});
+    for (const char* row : {"25\t15,8\t12,1", "50\t29,6\t24,3", "75\t44,1\t35,9", "100\t1\t1"}) {
+        for (const QString& cell : QString::fromLatin1(row).split(u'\t')) {
+            write(cell);
+            x({"key", "Tab"});
+        }
+        x({"key", "Tab", "Tab"});
+    }
+    x({"key", "ctrl+Home"});
+    x({"key", "shift+Down", "shift+Right", "shift+Right"});
+    x({"key", "ctrl+c"});
+    QProcess clipboard;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display);
+    clipboard.setProcessEnvironment(env);
+    clipboard.start("xclip", {"-o", "-selection", "clipboard"});
+    clipboard.waitForFinished(10000);
+    EXPECT_EQ(clipboard.readAllStandardOutput().toStdString(), "25\t15,8\t12,1\n50\t29,6\t24,3\n");
+    EXPECT_EQ(std::system(("DISPLAY=" + display.toStdString() + " QT_QPA_PLATFORM=xcb /tmp/shot/shot /tmp/t1.png 1024 768").c_str()), 0);
+    // Row 3's residual value cleared, row 4 deleted by the context menu (Menu key, then the last item).
+    x({"key", "Down", "Delete"});
+    x({"key", "Down", "Menu"});
+    x({"key", "Up", "Return"});
+    EXPECT_EQ(std::system(("DISPLAY=" + display.toStdString() + " QT_QPA_PLATFORM=xcb /tmp/shot/shot /tmp/t2.png 1024 768").c_str()), 0);
+    type(main, "ctrl+s");
+    ASSERT_TRUE(awaitRecord("SOMMER", "Kies 0/32")) << module.readAllStandardError().toStdString();
+    EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E3]"), 3);
+    EXPECT_EQ(countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [E3] WHERE [SIG]=75 AND [TAUR] IS NULL"), 1);
+    quitByMenu(module, main);
+}
+
+// An English desktop session: the frame window starts the module, whose menus answer the
+// English access keys; F1 on an open menu's item opens the help.
+TEST_F(DisplayTest, InEnglishTheFrameWindowTheMenusAndF1OnAMenuItem)
+{
+    ASSERT_NO_FATAL_FAILURE(speak("en_GB.UTF-8"));
+    QString main;
+    ASSERT_NO_FATAL_FAILURE(startFromFrameWindow(main));
+    type(main, "alt+f");
+    x({"key", "Down", "F1"});
+    const QString help = window("?/Hilfe");
+    ASSERT_FALSE(help.isEmpty()) << "F1 on an open menu opened no help";
+    type(help, "Escape");
+    type(main, "alt+f");
+    type(main, "q");
+    for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
+        QThread::msleep(100);
+    EXPECT_EQ(admin(), "KALMORA") << "Alt+F, Q did not quit the English module";
 }
 
 }  // namespace
