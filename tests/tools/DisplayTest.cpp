@@ -154,6 +154,16 @@ protected:
             next(value);
     }
 
+    // The module, and in its main window a new input form opened by keys (Alt+D, N).
+    void startWithNewForm(QProcess*& module, QString& main)
+    {
+        module = &startModule("");
+        main = window("Kalmora");
+        ASSERT_FALSE(main.isEmpty()) << module->readAllStandardError().toStdString();
+        type(main, "alt+d");
+        type(main, "n");
+        ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    }
     // As from the desktop: the frame program's window, its selected project taken with
     // Return; the module's main window.
     void startFromFrameWindow(QString& main)
@@ -514,12 +524,10 @@ TEST_F(DisplayTest, ASaveToAShareThatStopsAnsweringCanBeGivenUpAndLosesNothing)
 // its context menu; what the form then saves is what the table showed.
 TEST_F(DisplayTest, TheFormKeepsTheFrontAndItsTableAnswersKeysAndItsMenu)
 {
-    QProcess& module = startModule("");
-    const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
-    type(main, "alt+d");
-    type(main, "n");
-    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    QProcess* started = nullptr;
+    QString main;
+    ASSERT_NO_FATAL_FAILURE(startWithNewForm(started, main));
+    QProcess& module = *started;
     typeRecord({"Kies 0/32", "Tabelle", "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
     // Ctrl+Tab turns the form's tabs, not to the window behind it: on to the fourth tab,
     // back and forth once, and into its table; three tests, a fourth row to be deleted.
@@ -576,12 +584,10 @@ TEST_F(DisplayTest, InEnglishTheFrameWindowTheMenusAndF1OnAMenuItem)
 // Cancel stays in the form, No discards; nothing reaches the project.
 TEST_F(DisplayTest, TheFormsCloseBoxAndCtrlF4AskBeforeTypedInputGoes)
 {
-    QProcess& module = startModule("");
-    const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
-    type(main, "alt+d");
-    type(main, "n");
-    ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
+    QProcess* started = nullptr;
+    QString main;
+    ASSERT_NO_FATAL_FAILURE(startWithNewForm(started, main));
+    QProcess& module = *started;
     typeRecord({"Kies 0/32", "verworfen", "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
     type(main, "ctrl+F4");
     const QString stay = window("Eingabe");
