@@ -90,6 +90,8 @@ std::string ProjectFile::prepare(const std::string& path, bool english)
     return found;
 }
 
+const char* const ProjectFile::lookupIndexes = "CREATE INDEX IF NOT EXISTS [E1_AKT] ON [E1] ([AKT])";
+
 std::string ProjectFile::lockPath(const std::string& path)
 {
     const std::filesystem::path file(path);

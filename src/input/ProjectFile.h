@@ -16,6 +16,11 @@ std::string problem(const std::string& path, bool english);
 // its transaction rolled back, so that the file reads alone. For the one about to open it.
 std::string prepare(const std::string& path, bool english);
 
+// Indexes a page's lookups need to cost the same in a project of any size (the selected
+// record is asked for many times per page). Files made before them get them where the
+// program works on a copy; earlier versions read files with them as before.
+extern const char* const lookupIndexes;
+
 // The lock file that marks a project database as open: ".~lock.KVX.mdb#" beside it.
 std::string lockPath(const std::string& path);
 

@@ -74,7 +74,7 @@ std::string WorkingCopy::canonical(const std::string& path)
 void WorkingCopy::take(const std::string& projectFile)
 {
     const Origin origin{canonical(projectFile), localTimeNow(), DatabaseFiles::fingerprint(projectFile), {}};
-    DatabaseFiles::copy(projectFile, path_, originStatements(origin));
+    DatabaseFiles::copy(projectFile, path_, originStatements(origin) + "; " + ProjectFile::lookupIndexes);
 }
 
 std::optional<WorkingCopy::Origin> WorkingCopy::origin() const

@@ -5,9 +5,12 @@
 #include "platform/Recordset.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include <fstream>
 
@@ -107,6 +110,8 @@ TEST_F(KvxSheetTest, BadArgumentsAndBadValuesEndWithAStatusAndNoSheet)
     const QString database = QString::fromStdString(project.string());
     for (const char* dpi : {"inf", "2400", "29", "nan", "x"})
         EXPECT_EQ(sheet({database, "--dpi", dpi}).exitCode, 2) << dpi;
+    for (const char* jobs : {"0", "65", "1.5", "x"})
+        EXPECT_EQ(sheet({database, "--all", "--jobs", jobs}).exitCode, 2) << jobs;
     EXPECT_EQ(sheet({database, "--dpi", "30", "--png", path("small.png")}).exitCode, 0);
 
     // Values a single cannot hold name the record and the field; nothing half drawn remains.
@@ -198,26 +203,33 @@ TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
     db->execute("INSERT INTO [E2] VALUES (301,60,22,-2,17,-1.5,35,-4,32,-3,10,5,10,60,100)");
     db->execute("INSERT INTO [E2] VALUES (302,60,22,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
     db.reset();
-    const SheetRun run = sheet({QString::fromStdString(project.string()), "--all", "--pdf", path("all.pdf"), "--csv",
-                                path("all.csv"), "--json", path("all.json")});
-    // The record that cannot be evaluated is named at the end; the others are all there.
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.errors.find("2 of 202 records could not be evaluated"), std::string::npos) << run.errors;
-    EXPECT_NE(run.errors.find("Kaputt: "), std::string::npos);
-    EXPECT_NE(run.errors.find("Sprache: "), std::string::npos);  // a language that is no number
-    QFile pdf(path("all.pdf"));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray content = pdf.readAll();
-    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 200);
-    QFile csv(path("all.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = csv.readAll().split('\n');
+    // Drawn one after the other and side by side, the same pages in the same order.
+    std::map<QString, QByteArray> tables;
+    for (const QString jobs : {"1", "2"}) {
+        const SheetRun run = sheet({QString::fromStdString(project.string()), "--all", "--jobs", jobs, "--pdf",
+                                    path("all.pdf"), "--csv", path("all.csv"), "--json", path("all.json")});
+        // The record that cannot be evaluated is named at the end; the others are all there.
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.errors.find("2 of 202 records could not be evaluated"), std::string::npos) << run.errors;
+        EXPECT_NE(run.errors.find("Kaputt: "), std::string::npos);
+        EXPECT_NE(run.errors.find("Sprache: "), std::string::npos);  // a language that is no number
+        const std::optional<QString> info = toolOutput("pdfinfo", {path("all.pdf")});
+        const std::optional<QString> last = toolOutput("pdftotext", {"-f", "200", "-l", "200", path("all.pdf"), "-"});
+        if (!info || !last)
+            GTEST_SKIP() << "needs pdfinfo and pdftotext";
+        EXPECT_TRUE(info->contains(QRegularExpression("Pages: +200\\n"))) << info->toStdString();
+        // In the order of the identifications: "Ton" last, its page number kept.
+        EXPECT_TRUE(last->contains("File Ton") && last->contains("Page 202/202")) << jobs.toStdString();
+        QFile csv(path("all.csv")), json(path("all.json"));
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
+        tables[jobs] = csv.readAll() + json.readAll();
+    }
+    EXPECT_EQ(tables["1"], tables["2"]);
+    const QList<QByteArray> lines = tables["1"].left(tables["1"].indexOf('[')).split('\n');
     EXPECT_EQ(lines.size(), 1 + 200 + 1);  // header, records, the end of the last line
     EXPECT_TRUE(lines[0].startsWith("KEN,KOM,language,sigma_b,sigma_a,sigma_max,sigma_1,sigma_2,N,contact_phi1,"));
     EXPECT_TRUE(lines[1].startsWith("R003,\"Serie, \"\"A\"\"\",3,60,10,200,10,60,100,")) << lines[1].toStdString();
-    QFile json(path("all.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    EXPECT_EQ(json.readAll().count("\"KEN\": "), 200);
+    EXPECT_EQ(tables["1"].count("\"KEN\": "), 200);
 }
 
 TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)

@@ -90,22 +90,27 @@ std::vector<std::string> ParameterExport::columns()
     return names;
 }
 
-void ParameterExport::add(const PageState& s, const std::vector<std::vector<Variant>>& table)
+ParameterExport::Row ParameterExport::row(const PageState& s, const std::vector<std::vector<Variant>>& table)
 {
     // Texts first, then the numbers of the record and of its four laws.
-    std::vector<Variant> cells = {Variant(s.SIB), Variant(s.SIA), Variant(s.SIMAX),
-                                  Variant(s.SI1), Variant(s.SI2), Variant(static_cast<int32_t>(s.N))};
+    Row row{s.KEN, s.KOM, s.SPR, {Variant(s.SIB), Variant(s.SIA), Variant(s.SIMAX), Variant(s.SI1), Variant(s.SI2),
+                                  Variant(static_cast<int32_t>(s.N))}};
     for (const std::vector<Variant>& law : table)
-        cells.insert(cells.end(), law.begin(), law.end());
+        row.cells.insert(row.cells.end(), law.begin(), law.end());
+    return row;
+}
+
+void ParameterExport::add(const Row& row)
+{
     const std::vector<std::string> names = columns();
-    std::string row = csvText(s.KEN) + "," + csvText(s.KOM) + "," + std::to_string(s.SPR);
-    for (const Variant& cell : cells)
-        row += "," + number(cell);
-    write(csv_, row + "\r\n");
-    std::string object = std::string(firstObject_ ? "\n  {" : ",\n  {") + "\"KEN\": " + jsonText(s.KEN) +
-                         ", \"KOM\": " + jsonText(s.KOM) + ", \"language\": " + std::to_string(s.SPR);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const std::string text = number(cells[i]);
+    std::string line = csvText(row.KEN) + "," + csvText(row.KOM) + "," + std::to_string(row.language);
+    for (const Variant& cell : row.cells)
+        line += "," + number(cell);
+    write(csv_, line + "\r\n");
+    std::string object = std::string(firstObject_ ? "\n  {" : ",\n  {") + "\"KEN\": " + jsonText(row.KEN) +
+                         ", \"KOM\": " + jsonText(row.KOM) + ", \"language\": " + std::to_string(row.language);
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+        const std::string text = number(row.cells[i]);
         object += ", \"" + names[i + 3] + "\": " + (text.empty() ? "null" : text);
     }
     write(json_, object + "}");

@@ -16,7 +16,16 @@ class ParameterExport {
 public:
     // Into the devices the caller keeps open; nullptr writes nothing.
     ParameterExport(QIODevice* csv, QIODevice* json);
-    void add(const PageState& record, const std::vector<std::vector<Variant>>& laws);
+
+    // What a sheet gives the tables: its texts and numbers, small enough to keep for many
+    // sheets drawn on other threads until their turn comes.
+    struct Row {
+        std::string KEN, KOM;
+        int16_t language = 0;
+        std::vector<Variant> cells;
+    };
+    static Row row(const PageState& record, const std::vector<std::vector<Variant>>& laws);
+    void add(const Row& row);
     // Ends the JSON array; false when a device could not be written.
     bool finish();
 

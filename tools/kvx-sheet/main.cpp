@@ -1,19 +1,17 @@
-// kvx-sheet PROJECT.mdb [--record KEN | --all] [--pdf OUT.pdf] [--png OUT.png] [--csv OUT.csv] [--json OUT.json]
-//           [--in-place] [--dpi N] [--help]
+// kvx-sheet PROJECT.mdb [--record KEN | --all [--jobs N]] [--pdf OUT.pdf] [--png OUT.png] [--csv OUT.csv]
+//           [--json OUT.json] [--in-place] [--dpi N] [--help]
 // Renders the design sheet of one record of a project database without a window: the
 // PDF is the printed A4 sheet, the PNG the screen page. The record defaults to the
 // selected one. Without --in-place the program works on a copy in memory and leaves the
 // project database untouched; with it, the evaluation is stored as the program would
 // store it (rebuild flag from A1, geometry in G0).
 #include "OutputFiles.h"
+#include "PageRun.h"
 #include "ParameterExport.h"
+#include "PdfJoin.h"
 #include "ToolCommandLine.h"
-#include "data/clsDATEN.h"
 #include "input/ProjectFile.h"
 #include "input/SessionLocks.h"
-#include "page/ParameterTables.h"
-#include "page/Seite1.h"
-#include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/LoginName.h"
@@ -25,12 +23,19 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QThread>
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -49,6 +54,7 @@ struct Options {
     std::string csv;
     std::string json;
     double dpi = 96;
+    int jobs = 1;  // pages of --all drawn side by side
 };
 
 // Reads the command line; a message and nothing when it asks for something impossible.
@@ -70,7 +76,10 @@ std::optional<Options> parse(const QStringList& arguments)
                                  QStringLiteral("OUT.csv"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the parameter tables as JSON"),
                                   QStringLiteral("OUT.json"));
-    parser.addOptions({record, pdf, png, inPlace, dpi, all, csv, json});
+    const QCommandLineOption jobs(QStringLiteral("jobs"),
+                                  QStringLiteral("pages of --all drawn side by side, 1 to 64 (default: the cores)"),
+                                  QStringLiteral("N"), QString::number(std::clamp(QThread::idealThreadCount(), 1, 64)));
+    parser.addOptions({record, pdf, png, inPlace, dpi, all, csv, json, jobs});
     // Read before the application exists, so the help names the program itself.
     const std::string help =
         parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kvx-sheet")).toStdString();
@@ -93,9 +102,14 @@ std::optional<Options> parse(const QStringList& arguments)
     // Resolution bounds the memory of the screen page: 1200 dpi is about 0.5 GB.
     const bool oneRecordOnly =
         parser.isSet(all) && (parser.isSet(record) || parser.isSet(png) || parser.isSet(inPlace));
-    if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200) || oneRecordOnly) {
+    bool whole = false;
+    options.jobs = parser.value(jobs).toInt(&whole);
+    const bool jobsValid = whole && options.jobs >= 1 && options.jobs <= 64;
+    if (positional.size() != 1 || !number || !(options.dpi >= 30 && options.dpi <= 1200) || oneRecordOnly ||
+        !jobsValid) {
         std::cerr << (positional.size() != 1 ? "kvx-sheet: one project database is needed\n"
                       : oneRecordOnly        ? "kvx-sheet: --record, --png and --in-place take one record, not --all\n"
+                      : !jobsValid           ? "kvx-sheet: --jobs takes a whole number from 1 to 64\n"
                                              : "kvx-sheet: --dpi takes a number from 30 to 1200\n")
                   << help;
         return std::nullopt;
@@ -133,21 +147,91 @@ std::vector<std::pair<int32_t, std::string>> allRecords(const std::shared_ptr<Co
     return records;
 }
 
-// Loads the record's page as an evaluation run does: a record without evaluation state
-// gets its geometry built, and keeps it afterwards.
-bool evaluate(Session& session, Seite1& page, int32_t id)
+// "k/n KEN" on the error stream as each record of a long run begins: one line each, or on a
+// terminal one line rewritten. Records drawn side by side count in the order they begin.
+class Progress {
+public:
+    explicit Progress(int count) : count_(count), terminal_(::isatty(STDERR_FILENO)) {}
+    void begin(const PageRun::Record& record)
+    {
+        if (count_ <= 20)
+            return;
+        const std::lock_guard<std::mutex> guard(mutex_);
+        std::cerr << (terminal_ ? "\r" : "") << ++begun_ << "/" << count_ << " " << record.ken
+                  << (terminal_ ? "\033[K" : "\n") << std::flush;
+    }
+    void end() const
+    {
+        if (terminal_ && count_ > 20)
+            std::cerr << "\n";
+    }
+
+private:
+    std::mutex mutex_;
+    int count_;
+    int begun_ = 0;
+    bool terminal_;
+};
+
+// What the pages of a run came to: the tables' rows and the records left out, in order.
+struct Drawn {
+    std::vector<ParameterExport::Row> rows;
+    std::vector<std::string> failed;
+    std::string error;  // why the output could not be made
+};
+
+// The records in `jobs` runs of consecutive records, each drawn on a thread of its own with a
+// session on a copy of the project of its own; their PDFs joined in order into `pdf`.
+Drawn drawSideBySide(const Options& options, const std::string& projectFolder,
+                     const std::vector<PageRun::Record>& records, int16_t pageCount, int jobs, QIODevice* pdf,
+                     const QString& title, Progress& progress)
 {
-    clsDATEN evaluation(session);
-    evaluation.ETABELLE = "A1";
-    evaluation.ESPIDW = id;
-    int32_t rows = 0, first = 0, last = 0;
-    evaluation.INDEXL(first, last, rows, {"ID"});
-    if (rows == 0)
-        evaluation.DVTB("BONEU", true);
-    if (!page.load(id))
-        return false;
-    evaluation.DVTB("BONEU", false);
-    return true;
+    struct Part {
+        std::string file;
+        Drawn drawn;
+    };
+    const QTemporaryDir folder;
+    std::vector<Part> parts(static_cast<std::size_t>(jobs));
+    std::vector<std::thread> threads;
+    for (std::size_t j = 0; j < parts.size(); ++j) {
+        const auto first = records.begin() + static_cast<std::ptrdiff_t>(records.size() * j / parts.size());
+        const auto last = records.begin() + static_cast<std::ptrdiff_t>(records.size() * (j + 1) / parts.size());
+        parts[j].file = folder.filePath(QStringLiteral("part-%1.pdf").arg(j)).toStdString();
+        threads.emplace_back([&, part = &parts[j], run = std::vector<PageRun::Record>(first, last)] {
+            try {
+                const std::shared_ptr<Connection> database = Connection::privateCopy(options.database);
+                database->execute(ProjectFile::lookupIndexes);
+                TerminalMessages messages;
+                ProjectSession session(database, messages, projectFolder);
+                std::unique_ptr<PaperSurface> paper;
+                if (pdf)
+                    paper = PaperSurface::pdf(QString::fromStdString(part->file), title);
+                PageRun pages(session, messages, options.dpi, false, pageCount);
+                pages.draw(run, paper.get(), nullptr, [&](const PageRun::Record& record) { progress.begin(record); });
+                if (paper && pages.printed() > 0 && !paper->finish())
+                    part->drawn.error = "cannot write " + part->file;
+                part->drawn.rows = pages.rows();
+                part->drawn.failed = pages.failed();
+            } catch (const std::exception& error) {
+                part->drawn.error = error.what();
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    Drawn all;
+    std::vector<std::string> printedParts;
+    for (Part& part : parts) {
+        all.rows.insert(all.rows.end(), part.drawn.rows.begin(), part.drawn.rows.end());
+        all.failed.insert(all.failed.end(), part.drawn.failed.begin(), part.drawn.failed.end());
+        if (all.error.empty())
+            all.error = part.drawn.error;
+        if (!part.drawn.rows.empty())
+            printedParts.push_back(part.file);
+    }
+    if (pdf && all.error.empty() && !printedParts.empty() && !PdfJoin::join(printedParts, *pdf, all.error))
+        all.error = "cannot join the pages: " + all.error;
+    return all;
 }
 
 int run(const Options& options)
@@ -196,6 +280,7 @@ int run(const Options& options)
         // A private copy in memory: the project file is only read.
         database = Connection::privateCopy(options.database);
     }
+    database->execute(ProjectFile::lookupIndexes);
     TerminalMessages messages;
     ProjectSession session(database, messages, projectFolder);
     std::vector<std::pair<int32_t, std::string>> records;
@@ -211,7 +296,6 @@ int run(const Options& options)
         return 1;
     }
 
-    SystemClock clock;
     QIODevice* const pdf = outputs.open(options.pdf);
     QIODevice* const png = outputs.open(options.png);
     QIODevice* const csv = outputs.open(options.csv);
@@ -220,54 +304,34 @@ int run(const Options& options)
         std::cerr << "kvx-sheet: " << outputs.error() << "\n";
         return 1;
     }
-    std::unique_ptr<PaperSurface> paper;
-    if (pdf)
-        paper = PaperSurface::pdf(pdf, QString::fromStdString(options.all ? session.PROJEKT() : records.front().second));
-    ParameterExport parameters(csv, json);
-    std::vector<std::string> failed;
-    int printed = 0;
     const int count = static_cast<int>(records.size());
-    const bool terminal = ::isatty(STDERR_FILENO);
-    for (int k = 1; k <= count; ++k) {
-        const auto& [id, ken] = records[k - 1];
-        if (count > 20)
-            std::cerr << (terminal ? "\r" : "") << k << "/" << count << " " << ken << (terminal ? "\033[K" : "\n")
-                      << std::flush;
-        const int warningsBefore = messages.warnings();
-        // One page in memory at a time, however many records.
-        Seite1 page(session, clock, nullptr,
-                    options.png.empty() ? Seite1::unseen(options.dpi) : Seite1::screen(options.dpi));
-        page.state().pageNumber = static_cast<int16_t>(options.all ? k : 1);
-        page.state().pageCount = static_cast<int16_t>(options.all ? count : 1);
-        std::string why;
-        try {
-            // A record that fails leaves the project as it was: no evaluation state of its own.
-            Connection::Savepoint unit(session.cnnX());
-            if (!evaluate(session, page, id) || messages.warnings() != warningsBefore)
-                why = messages.lastWarning();  // a sheet drawn past an error is not the record's sheet
-            else
-                unit.commit();
-        } catch (const VbError& error) {
-            why = error.description();  // a record no check foresaw: named, and the others still printed
-        }
-        if (!why.empty()) {
-            failed.push_back(ken + ": " + why);
-            continue;
-        }
-        if (png && !page.screenImage().save(png, "PNG")) {
+    const auto pageCount = static_cast<int16_t>(options.all ? count : 1);
+    std::vector<PageRun::Record> numbered;
+    for (int k = 1; k <= count; ++k)
+        numbered.push_back({records[k - 1].first, records[k - 1].second, static_cast<int16_t>(options.all ? k : 1)});
+    const QString title = QString::fromStdString(options.all ? session.PROJEKT() : records.front().second);
+    Progress progress(count);
+    const int jobs = options.all ? std::min(options.jobs, count) : 1;
+    Drawn drawn;
+    if (jobs > 1) {
+        drawn = drawSideBySide(options, projectFolder, numbered, pageCount, jobs, pdf, title, progress);
+    } else {
+        std::unique_ptr<PaperSurface> paper;
+        if (pdf)
+            paper = PaperSurface::pdf(pdf, title);
+        PageRun pages(session, messages, options.dpi, !options.png.empty(), pageCount);
+        if (!pages.draw(numbered, paper.get(), png, [&](const PageRun::Record& record) { progress.begin(record); })) {
             std::cerr << "kvx-sheet: cannot write " << options.png << "\n";
             return 1;
         }
-        if (paper) {
-            if (printed > 0)
-                paper->newPage();
-            page.DRUCKEN(*paper);
-        }
-        ++printed;
-        parameters.add(page.state(), ParameterTables(page).values());
+        if (paper && pages.printed() > 0 && !paper->finish())
+            drawn.error = "cannot write the output";
+        drawn.rows = pages.rows();
+        drawn.failed = pages.failed();
     }
-    if (terminal && count > 20)
-        std::cerr << "\n";
+    progress.end();
+    const std::vector<std::string>& failed = drawn.failed;
+    const int printed = static_cast<int>(drawn.rows.size());
     if (options.all && !failed.empty()) {
         std::cerr << "kvx-sheet: " << failed.size() << " of " << count << " records could not be evaluated:\n";
         for (const std::string& reason : failed)
@@ -277,8 +341,15 @@ int run(const Options& options)
     // leaves no output, and what was there before stays.
     if (printed == 0 || (!options.all && !failed.empty()))
         return 1;
-    if ((paper && !paper->finish()) || !parameters.finish() || !outputs.commit()) {
-        std::cerr << "kvx-sheet: " << (outputs.error().empty() ? "cannot write the output" : outputs.error()) << "\n";
+    ParameterExport parameters(csv, json);
+    for (const ParameterExport::Row& row : drawn.rows)
+        parameters.add(row);
+    if (!drawn.error.empty() || !parameters.finish() || !outputs.commit()) {
+        std::cerr << "kvx-sheet: "
+                  << (!drawn.error.empty()         ? drawn.error
+                      : outputs.error().empty() ? std::string("cannot write the output")
+                                                : outputs.error())
+                  << "\n";
         return 1;
     }
     return failed.empty() ? 0 : 3;
@@ -294,6 +365,9 @@ int main(int argc, char** argv)
     const std::optional<Options> options = parse(arguments);
     if (!options)
         return 2;
+    // Pages drawn side by side would wait on one another for SQLite's memory statistics;
+    // nothing here reads them. Set before the engine starts.
+    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

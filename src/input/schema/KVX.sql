@@ -16,6 +16,7 @@ CREATE TABLE [E1] (
 );
 CREATE INDEX [E1_ID] ON [E1] ([ID]);
 CREATE INDEX [E1_KEN] ON [E1] ([KEN]);
+CREATE INDEX [E1_AKT] ON [E1] ([AKT]);
 
 -- Input records: numerical parameters (stresses in kN/m², angles in degrees).
 CREATE TABLE [E2] (

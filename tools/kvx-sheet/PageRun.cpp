@@ -1,0 +1,72 @@
+#include "PageRun.h"
+
+#include "data/clsDATEN.h"
+#include "page/ParameterTables.h"
+#include "page/Seite1.h"
+#include "platform/Clock.h"
+#include "platform/Connection.h"
+#include "platform/PaperSurface.h"
+#include "platform/TerminalMessages.h"
+#include "platform/VbError.h"
+
+#include <QIODevice>
+
+PageRun::PageRun(Session& session, TerminalMessages& messages, double dpi, bool screen, int16_t pageCount)
+    : session_(session), messages_(messages), dpi_(dpi), screen_(screen), pageCount_(pageCount)
+{}
+
+// Loads the record's page as an evaluation run does: a record without evaluation state
+// gets its geometry built, and keeps it afterwards.
+bool PageRun::evaluate(Seite1& page, int32_t id)
+{
+    clsDATEN evaluation(session_);
+    evaluation.ETABELLE = "A1";
+    evaluation.ESPIDW = id;
+    int32_t rows = 0, first = 0, last = 0;
+    evaluation.INDEXL(first, last, rows, {"ID"});
+    if (rows == 0)
+        evaluation.DVTB("BONEU", true);
+    if (!page.load(id))
+        return false;
+    evaluation.DVTB("BONEU", false);
+    return true;
+}
+
+bool PageRun::draw(const std::vector<Record>& records, PaperSurface* paper, QIODevice* png,
+                   const std::function<void(const Record&)>& starting)
+{
+    SystemClock clock;
+    for (const Record& record : records) {
+        if (starting)
+            starting(record);
+        const int warningsBefore = messages_.warnings();
+        // One page in memory at a time, however many records.
+        Seite1 page(session_, clock, nullptr, screen_ ? Seite1::screen(dpi_) : Seite1::unseen(dpi_));
+        page.state().pageNumber = record.pageNumber;
+        page.state().pageCount = pageCount_;
+        std::string why;
+        try {
+            // A record that fails leaves the project as it was: no evaluation state of its own.
+            Connection::Savepoint unit(session_.cnnX());
+            if (!evaluate(page, record.id) || messages_.warnings() != warningsBefore)
+                why = messages_.lastWarning();  // a sheet drawn past an error is not the record's sheet
+            else
+                unit.commit();
+        } catch (const VbError& error) {
+            why = error.description();  // a record no check foresaw: named, and the others still printed
+        }
+        if (!why.empty()) {
+            failed_.push_back(record.ken + ": " + why);
+            continue;
+        }
+        if (png && !page.screenImage().save(png, "PNG"))
+            return false;
+        if (paper) {
+            if (!rows_.empty())
+                paper->newPage();
+            page.DRUCKEN(*paper);
+        }
+        rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values()));
+    }
+    return true;
+}
