@@ -1,5 +1,6 @@
 #include "RecordCopy.h"
 
+#include "data/RecordQueries.h"
 #include "data/TestPoints.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
@@ -12,7 +13,7 @@ namespace {
 void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr<Connection>& target, int32_t from,
                 int32_t to)
 {
-    for (const std::string table : {"E1", "E2", "A1", "G0"}) {
+    for (const std::string& table : RecordQueries::recordTables()) {
         const std::string select = "SELECT * FROM [" + table + "] WHERE [ID]=";
         Recordset rows(source, select + std::to_string(from));
         if (rows.isEOF())
@@ -41,7 +42,7 @@ void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr
 std::vector<RecordCopy::Entry> RecordCopy::LISTEFUELLEN(const std::shared_ptr<Connection>& connection)
 {
     std::vector<Entry> entries;
-    Recordset rows(connection, "SELECT * FROM [E1] WHERE [KEN]<>'M' ORDER BY [KEN]");
+    Recordset rows(connection, RecordQueries::records("*", RecordQueries::PassedOn, true));
     for (; !rows.isEOF(); rows.moveNext())
         entries.push_back({rows.field(1).text() + " (" + rows.field(2).text() + ")", rows.field(0).toLong()});
     if (entries.empty())

@@ -1,5 +1,6 @@
 #include "clsDATEN.h"
 
+#include "data/RecordQueries.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/EventLoop.h"
@@ -53,7 +54,7 @@ clsDATEN::clsDATEN(Session& session) : session_(session)
             ETABELLE = "E1";
             ESPID = "ID";
         },
-        [&] { active = std::make_unique<Recordset>(connection_, "SELECT [ID] FROM [E1] WHERE [AKT]=true"); },
+        [&] { active = std::make_unique<Recordset>(connection_, RecordQueries::records("[ID]", RecordQueries::Selected)); },
         [&] {
             if (active)
                 ESPIDW = active->isEOF() ? 0 : (active->moveFirst(), active->field("ID").toLong());
@@ -426,7 +427,7 @@ std::string clsDATEN::indexStatement(const Auswahl& auswahl) const
     }
     if (!ESPID.empty())
         conditions += (conditions.empty() ? " WHERE " : " AND ") + bracketed(ESPID) + " = " + std::to_string(ESPIDW);
-    return "SELECT " + bracketed(column) + " FROM " + ETABELLE + conditions + " ORDER BY " + bracketed(column);
+    return "SELECT " + bracketed(column) + " FROM " + bracketed(ETABELLE) + conditions + " ORDER BY " + bracketed(column);
 }
 
 template <typename T>

@@ -1,5 +1,6 @@
 #include "ScaleChoice.h"
 
+#include "laws/ShearLaw.h"
 #include "platform/VbError.h"
 
 #include <cmath>
@@ -16,11 +17,6 @@ const std::vector<float>& required(const std::vector<float>& list)
 int whole(float value)
 {
     return static_cast<int>(std::nearbyint(value));
-}
-
-float log10OrZero(double value)
-{
-    return value > 0 ? static_cast<float>(std::log10(value)) : 0.0f;
 }
 
 // j · 10^e in single precision, as the limits are: 0.01 as a limit equals 10^-2 here.
@@ -130,7 +126,7 @@ ScaleChoice::Axis ScaleChoice::logarithmic(float& MIN, float& MAX, const Lists& 
 
     Axis axis;
     std::vector<float>& ticks = axis.ticks;
-    ticks.push_back(log10OrZero(MIN));
+    ticks.push_back(ShearLaw::lg(MIN));
     // Decades are searched from 10^-10 to 10^10 only, so no limit can make the loops run away.
     int e0 = -10;
     while (e0 < 10 && !(step(1, e0) > MIN))
@@ -143,7 +139,7 @@ ScaleChoice::Axis ScaleChoice::logarithmic(float& MIN, float& MAX, const Lists& 
     if (mode == 1) {
         for (int e = e0; e <= 10 && step(1, e) <= MAX; ++e)
             ticks.push_back(static_cast<float>(e));
-        ticks.push_back(log10OrZero(MAX));
+        ticks.push_back(ShearLaw::lg(MAX));
     } else if (mode == 10) {
         if (e1 >= e0) {
             int j0 = 1;
@@ -156,7 +152,7 @@ ScaleChoice::Axis ScaleChoice::logarithmic(float& MIN, float& MAX, const Lists& 
                 ticks.push_back(static_cast<float>(e0 - 1 + std::log10(j)));
             for (int e = e0; e < e1; ++e) {
                 for (int j = 0; j <= 9; ++j)
-                    ticks.push_back(e + log10OrZero(j));
+                    ticks.push_back(e + ShearLaw::lg(j));
             }
             for (int j = 1; j < j1; ++j)
                 ticks.push_back(static_cast<float>(e1 + std::log10(j)));
@@ -168,7 +164,7 @@ ScaleChoice::Axis ScaleChoice::logarithmic(float& MIN, float& MAX, const Lists& 
                     ticks.push_back(static_cast<float>(std::log10(at)));
             }
         }
-        ticks.push_back(log10OrZero(MAX));
+        ticks.push_back(ShearLaw::lg(MAX));
     }
     axis.n = static_cast<int>(ticks.size()) - 1;
 

@@ -1,6 +1,8 @@
 #include "clsGRAFIK.h"
 
+#include "data/RecordQueries.h"
 #include "data/clsDATEN.h"
+#include "laws/ShearLaw.h"
 #include "graphics/AxisPainter.h"
 #include "graphics/EngineeringSymbols.h"
 #include "graphics/FormulaWriter.h"
@@ -30,7 +32,7 @@ float quotient(float dividend, float divisor)
 clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
 {
     try {
-        Recordset active(session.cnnX(), "SELECT [ID] FROM [E1] WHERE [AKT]=true");
+        Recordset active(session.cnnX(), RecordQueries::records("[ID]", RecordQueries::Selected));
         EID_ = active.isEOF() ? 0 : active.field("ID").toLong();
     } catch (const VbError& error) {
         // The figure still draws; its G0 row is then that of record 0.
@@ -40,8 +42,8 @@ clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
 
 ErrorTrap clsGRAFIK::trap(const std::string& title) const
 {
-    const bool shortPrefix = title == "Schrifteinstellungen" || title == "Skalen";
-    return ErrorTrap(session_.messages(), title, shortPrefix ? ErrorPrefix::engineShort : ErrorPrefix::engine);
+    // The scales report with the short prefix (the font settings have a trap of their own).
+    return ErrorTrap(session_.messages(), title, title == "Skalen" ? ErrorPrefix::engineShort : ErrorPrefix::engine);
 }
 
 ErrorTrap clsGRAFIK::longTrap(const std::string& title) const
@@ -307,7 +309,7 @@ void clsGRAFIK::scrollBars()
 
 float clsGRAFIK::LOG10(double value)
 {
-    return value > 0 ? static_cast<float>(std::log10(value)) : 0.0f;
+    return ShearLaw::lg(value);
 }
 
 float clsGRAFIK::LININT(float X1, float X2, float X, float Y1, float Y2)

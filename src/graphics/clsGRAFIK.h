@@ -28,7 +28,7 @@ public:
     Surface* EOBJEKT() const { return target_; }
     ScrollBar* EXBALKEN = nullptr;
     ScrollBar* EYBALKEN = nullptr;
-    void EID(int32_t id);  // stored as 16-bit: overflow error outside its range
+    void EID(int32_t id);  // the record whose G0 rows the figure reads and writes
     int32_t EID() const { return EID_; }
     int16_t EIDOBJEKT = 11;
     float EXDL = 0;
@@ -110,7 +110,6 @@ public:
 
     // Decimal logarithm, 0 for arguments not above 0.
     static float LOG10(double value);
-    static float MINIMUM(float a, float b) { return a < b ? a : b; }
     // Ordinate at X of the line through (X1, Y1) and (X2, Y2); a message and 0 when X1 = X2.
     float LININT(float X1, float X2, float X, float Y1, float Y2);
     // Direction of the vector in radians, [0, 2π), in target coordinates.

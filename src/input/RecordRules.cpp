@@ -1,5 +1,6 @@
 #include "RecordRules.h"
 
+#include "laws/ShearLaw.h"
 #include "platform/TextPair.h"
 #include "platform/Variant.h"
 #include "platform/VbError.h"
@@ -96,7 +97,7 @@ std::vector<std::string> RecordRules::problems(const Values& v, bool english)
             continue;  // said above
         bool inside = std::isfinite(c);
         for (float sigma : {v.SIA, v.SIMAX})
-            inside = inside && (!rangeKnown || std::fabs(a + c * std::log10(sigma / v.SIB)) < 90);
+            inside = inside && (!rangeKnown || std::fabs(ShearLaw::phi(sigma, a, c, v.SIB)) < 90);
         if (!inside)
             found.push_back(label(aColumn, english) + " + " + label(cColumn, english) + " · lg(σ/σb) = φ" +
                             TextPair{" muss von σa bis σmax zwischen -90° und 90° liegen (",

@@ -2,7 +2,7 @@
 
 #include "data/TestPoints.h"
 #include "graphics/clsGRAFIK.h"
-#include "page/LawFit.h"
+#include "laws/LawFit.h"
 #include "platform/Locale.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"

@@ -3,7 +3,7 @@
 #include "page/AxisLists.h"
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
-#include "page/ShearLaw.h"
+#include "laws/ShearLaw.h"
 
 #include <cmath>
 

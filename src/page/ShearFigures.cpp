@@ -4,7 +4,7 @@
 #include "page/AxisLists.h"
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
-#include "page/ShearLaw.h"
+#include "laws/ShearLaw.h"
 #include "platform/TextPair.h"
 
 #include <cmath>

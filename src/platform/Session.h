@@ -6,9 +6,9 @@
 class Connection;
 class MessageService;
 
-// What the main window offers every part of the program: the open connections, the
-// current project and the services for messages. The window implements it; tests build
-// their own over temporary folders.
+// What every part of the program is given of its session: the open connections, the
+// current project and the services for messages. The program's session (SessionContext)
+// and the tools' (ProjectSession) implement it; tests build their own over temporary folders.
 class Session {
 public:
     virtual ~Session() = default;

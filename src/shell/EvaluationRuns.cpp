@@ -1,5 +1,6 @@
 #include "EvaluationRuns.h"
 
+#include "data/RecordQueries.h"
 #include "shell/CloseThroughCommand.h"
 
 #include "page/Seite1.h"
@@ -41,7 +42,7 @@ void EvaluationRuns::mnuAUSWERTEN()
     const WaitCursor wait;
     ErrorTrap(session.messages(), window_.caption(QStringLiteral("mnuAUSWERTEN")).toStdString(), ErrorPrefix::window)
         .run({[&] {
-            Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true");
+            Recordset selected(session.cnnX(), RecordQueries::records("[ID],[KEN]", RecordQueries::Selected));
             const long n = selected.recordCount();
             const int32_t id = n == 1 ? selected.field("ID").toLong() : 0;
             selected.close();
@@ -52,7 +53,7 @@ void EvaluationRuns::mnuAUSWERTEN()
                 enable("mnuNEUBERECHNEN", false);
                 return;
             }
-            Recordset state(session.cnnX(), "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+            Recordset state(session.cnnX(), RecordQueries::evaluationState(id));
             if (state.isEOF()) {
                 state.addNew();
                 state.setField("ID", id);
@@ -136,12 +137,12 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(),
                    ErrorPrefix::window);
     const bool prepared = trap.run({[&] {
-        Recordset selected(session.cnnX(), "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+        Recordset selected(session.cnnX(), RecordQueries::records("[ID],[KEN]", RecordQueries::Selected, true));
         const int32_t id = selected.field("ID").toLong();
         selected.close();
         // The state is replaced, never updated: the run always passes through "rebuild".
         state = std::make_unique<Recordset>(session.cnnX(),
-                                            "SELECT [ID],[BONEU] FROM [A1] WHERE [ID]=" + std::to_string(id));
+                                            RecordQueries::evaluationState(id));
         if (!state->isEOF()) {
             state->moveFirst();
             state->deleteCurrent();

@@ -1,5 +1,6 @@
 #include "RecordCommands.h"
 
+#include "data/RecordQueries.h"
 #include "data/TestPoints.h"
 #include "input/RecordRules.h"
 #include "input/SessionContext.h"
@@ -109,7 +110,7 @@ void RecordCommands::mnuOEFFNEN()
         if (!select(QStringLiteral("O")))
             return;
         Recordset rows(window_.session().cnnX(),
-                       "SELECT [ID],[KEN] FROM [E1] WHERE [AKT]=true and [ID]>0 ORDER BY [KEN]");
+                       RecordQueries::records("[ID],[KEN]", RecordQueries::Selected | RecordQueries::Listed, true));
         if (rows.recordCount() == 1) {
             const int32_t id = rows.field("ID").toLong();
             rows.close();
@@ -145,8 +146,8 @@ void RecordCommands::deleteRecord(int32_t id)
     // next record that gets the same identifier.
     auto db = window_.session().cnnX();
     TestPoints::remove(*db, id);
-    for (const char* table : {"E2", "A1", "G0", "E1"})
-        db->execute(std::string("DELETE FROM [") + table + "] WHERE [ID]=" + std::to_string(id));
+    for (const std::string& table : RecordQueries::recordTables())
+        db->execute("DELETE FROM [" + table + "] WHERE [ID]=" + std::to_string(id));
 }
 
 void RecordCommands::inTransaction(const std::function<void()>& work)
@@ -165,7 +166,7 @@ void RecordCommands::mnuLOESCHEN()
     if (!select(QStringLiteral("L")))
         return;
     ErrorTrap(window_.session().messages(), title, ErrorPrefix::window).run({[&] {
-        Recordset rows(window_.session().cnnX(), "SELECT * FROM [E1] WHERE [AKT]=true");
+        Recordset rows(window_.session().cnnX(), RecordQueries::records("*", RecordQueries::Selected));
         for (; !rows.isEOF(); rows.moveNext()) {
             const std::string ken = rows.field("KEN").text();
             const MessageService::Answer answer = window_.session().messages().show(

@@ -1,7 +1,7 @@
 #include "TestResultsTab.h"
 
 #include "input/TestPointText.h"
-#include "page/LawFit.h"
+#include "laws/LawFit.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextPair.h"

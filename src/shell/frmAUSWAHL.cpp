@@ -1,5 +1,6 @@
 #include "frmAUSWAHL.h"
 
+#include "data/RecordQueries.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
 #include "platform/MessageService.h"
@@ -51,7 +52,7 @@ void frmAUSWAHL::load()
     const WaitCursor wait;
     loading_ = true;
     ErrorTrap(session_.messages(), windowTitle().toStdString(), ErrorPrefix::window).run({[&] {
-        Recordset rows(session_.cnnX(), "SELECT * FROM [E1] WHERE ID>0 ORDER BY [KEN]");
+        Recordset rows(session_.cnnX(), RecordQueries::records("*", RecordQueries::Listed, true));
         for (; !rows.isEOF(); rows.moveNext()) {
             list_->addItem(QString::fromStdString(rows.field("KEN").text()));
             ids_.push_back(rows.field("ID").toLong());
@@ -90,7 +91,7 @@ void frmAUSWAHL::itemClicked(int index)
         }
     } else if ((mode_ == u"A" || mode_ == u"E") && item->isSelected()) {
         // Only records evaluated one by one may be chosen together.
-        Recordset state(session_.cnnX(), "SELECT [BONEU] FROM [A1] WHERE [ID]=" + std::to_string(ids_[index]));
+        Recordset state(session_.cnnX(), RecordQueries::evaluationState(ids_[index], "[BONEU]"));
         const bool missing = state.isEOF();
         if (missing || state.field(0).toBoolean()) {
             const std::string ken = item->text().toStdString();
@@ -111,7 +112,7 @@ void frmAUSWAHL::cmdOK()
     const WaitCursor wait;
     ErrorTrap(session_.messages(), windowTitle().toStdString(), ErrorPrefix::window).run({[&] {
         // Items and rows are paired by the record identifier.
-        Recordset rows(session_.cnnX(), "SELECT [ID],[AKT] FROM [E1] WHERE ID>0 ORDER BY [KEN]");
+        Recordset rows(session_.cnnX(), RecordQueries::records("[ID],[AKT]", RecordQueries::Listed, true));
         for (; !rows.isEOF(); rows.moveNext()) {
             const int32_t id = rows.field("ID").toLong();
             for (std::size_t i = 0; i < ids_.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "frmMAIN.h"
 
+#include "data/RecordQueries.h"
 #include "input/SessionContext.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
@@ -330,7 +331,7 @@ void frmMAIN::DATENSATZANZEIGE()
 {
     QString text = QStringLiteral("-"), tip;
     try {
-        Recordset rows(session_.cnnX(), "SELECT [KEN],[KOM] FROM [E1] WHERE [AKT]=true ORDER BY [KEN]");
+        Recordset rows(session_.cnnX(), RecordQueries::records("[KEN],[KOM]", RecordQueries::Selected, true));
         QStringList all;
         for (; !rows.isEOF(); rows.moveNext())
             all << QString::fromStdString(rows.field("KEN").text());

@@ -34,7 +34,6 @@ public:
     // Shows the selection dialog in a mode and returns the tag it left ("OK", "Abbrechen").
     using SelectionDialog = std::function<QString(const QString& mode)>;
 
-    // Opens a document with the desktop's viewer.
     // Opens a document in the user's viewer; false when none could open it.
     using OpenDocument = std::function<bool(const std::string& path)>;
 

@@ -30,7 +30,7 @@ TEST_F(clsDATENIndexTest, CountsTheIndexColumnOfTheCurrentRecord)
 {
     int16_t mini = 9, maxi = 9, an = 9;
     daten.Index(mini, maxi, an, {"MNR"});
-    EXPECT_EQ(daten.indexStatement({"MNR"}), "SELECT [MNR] FROM M WHERE [ID] = 1 ORDER BY [MNR]");
+    EXPECT_EQ(daten.indexStatement({"MNR"}), "SELECT [MNR] FROM [M] WHERE [ID] = 1 ORDER BY [MNR]");
     EXPECT_EQ((std::vector<int>{mini, maxi, an}), (std::vector<int>{0, 0, 0}));
 
     insert("(1,1,3,'a'),(1,1,1,'a'),(1,1,2,'a'),(2,1,50,'a')");
@@ -49,11 +49,11 @@ TEST_F(clsDATENIndexTest, CountsTheLastIndexColumnWithinTheRowsOfTheOthers)
     daten.ESPK1 = "TAG";
     daten.ESPK1W = "b";
     EXPECT_EQ(daten.indexStatement({"NR", 2, "MNR", 22, "TAG"}),
-              "SELECT [TAG] FROM M WHERE [NR]=2 AND [MNR]=22 AND [TAG] ='b' AND [ID] = 1 ORDER BY [TAG]");
+              "SELECT [TAG] FROM [M] WHERE [NR]=2 AND [MNR]=22 AND [TAG] ='b' AND [ID] = 1 ORDER BY [TAG]");
     daten.ESPK2 = "NR";
     daten.ESPK2W = "2";
     EXPECT_EQ(daten.indexStatement({"MNR"}),
-              "SELECT [MNR] FROM M WHERE [TAG] ='b' AND [NR]='2' AND [ID] = 1 ORDER BY [MNR]");
+              "SELECT [MNR] FROM [M] WHERE [TAG] ='b' AND [NR]='2' AND [ID] = 1 ORDER BY [MNR]");
     daten.INDEXL(mini, maxi, an, {"MNR"});
     EXPECT_EQ((std::vector<int>{mini, maxi, an}), (std::vector<int>{21, 22, 2}));
 }

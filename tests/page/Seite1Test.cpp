@@ -3,7 +3,7 @@
 #include "TestSession.h"
 #include "data/TestPoints.h"
 #include "data/clsDATEN.h"
-#include "page/ShearLaw.h"
+#include "laws/ShearLaw.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/RecordingSurface.h"

@@ -41,8 +41,24 @@ TEST(ErrorTrapTest, RunsEveryStepWithoutMessagesWhenNothingFails)
     EXPECT_TRUE(trap.run({[&] { ++count; }, [&] { ++count; }}));
     EXPECT_EQ(count, 2);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(trap.attempt([] { throw VbError(VbError::DatabaseError, "x"); }) && false);
+    // A failure answered with OK goes on.
+    EXPECT_TRUE(trap.attempt([] { throw VbError(VbError::DatabaseError, "x"); }));
     EXPECT_EQ(messages.shown.back().text, "VB-Error: -2147467259\nx");
+}
+
+// A failed step that makes what later steps use ends the procedure whatever the answer, any
+// exception named; an ordinary failed step answered with OK lets the next one run.
+TEST(ErrorTrapTest, AFailedCreationEndsTheProcedureWhateverTheAnswer)
+{
+    ScriptedMessages messages;
+    ErrorTrap trap(messages, "Bild 11");
+    int after = 0;
+    trap.run({ErrorTrap::creating([] { throw std::runtime_error("kein Objekt"); }), [&] { ++after; }});
+    EXPECT_EQ(after, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("kein Objekt"), std::string::npos) << messages.shown[0].text;
+    trap.run({[] { throw VbError::of(VbError::DivisionByZero); }, [&] { ++after; }});
+    EXPECT_EQ(after, 1);
 }
 
 }  // namespace

@@ -114,6 +114,10 @@ TEST_F(KvxFitTest, InvalidFilesEndWithAMessageAndNoOutput)
         EXPECT_TRUE(run.fit.isEmpty()) << csv;
     }
     EXPECT_EQ(fit("25,15.8\n50,29.6\n", QStringLiteral("x")).exitCode, 2);
+    QProcess unknown;
+    unknown.start(QStringLiteral(KVX_FIT), {QStringLiteral("--unknown")});
+    ASSERT_TRUE(unknown.waitForFinished(30000));
+    EXPECT_EQ(unknown.exitCode(), 2);  // as the other tools
     // No file of test results is this long: refused before it is read whole.
     QProcess endless;
     endless.start(QStringLiteral(KVX_FIT), {QStringLiteral("/dev/zero"), QStringLiteral("--sigma-b"), "100"});

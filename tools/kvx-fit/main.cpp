@@ -4,7 +4,7 @@
 // with ';' and decimal comma or ',' and decimal point, and may start with a header.
 #include "ToolCommandLine.h"
 #include "input/TestPointText.h"
-#include "page/LawFit.h"
+#include "laws/LawFit.h"
 
 #include <QFile>
 
@@ -57,7 +57,16 @@ int main(int argc, char** argv)
     const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),
                                     QStringLiteral("SB"));
     parser.addOption(sigmaB);
-    parser.process(app);
+    // Every tool ends with status 2 on a command line it cannot take, an unknown option too.
+    if (!parser.parse(app.arguments())) {
+        std::cerr << "kvx-fit: " << parser.errorText().toStdString() << "\n" << parser.helpText().toStdString();
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        std::cout << (parser.isSet(QStringLiteral("help")) ? parser.helpText().toStdString()
+                                                           : std::string("kvx-fit " TARVELO_VERSION "\n"));
+        return 0;
+    }
     bool isNumber = false;
     const double reference = parser.value(sigmaB).toDouble(&isNumber);
     if (parser.positionalArguments().size() != 1 || !isNumber) {

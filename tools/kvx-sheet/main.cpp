@@ -10,6 +10,7 @@
 #include "ParameterExport.h"
 #include "PdfJoin.h"
 #include "ToolCommandLine.h"
+#include "data/RecordQueries.h"
 #include "input/ProjectFile.h"
 #include "input/SessionLocks.h"
 #include "platform/Connection.h"
@@ -132,7 +133,7 @@ std::optional<Options> parse(const QStringList& arguments)
 int32_t recordId(const std::shared_ptr<Connection>& db, const std::optional<std::string>& ken)
 {
     const std::string sql = ken ? "SELECT [ID] FROM [E1] WHERE [KEN]='" + Connection::escaped(*ken) + "'"
-                                : "SELECT [ID] FROM [E1] WHERE [AKT]=true";
+                                : RecordQueries::records("[ID]", RecordQueries::Selected);
     Recordset rows(db, sql);
     return rows.isEOF() ? 0 : rows.field(0).toLong();
 }
@@ -141,7 +142,7 @@ int32_t recordId(const std::shared_ptr<Connection>& db, const std::optional<std:
 std::vector<std::pair<int32_t, std::string>> allRecords(const std::shared_ptr<Connection>& db)
 {
     std::vector<std::pair<int32_t, std::string>> records;
-    Recordset rows(db, "SELECT [ID],[KEN] FROM [E1] WHERE ID>0 AND [KEN]<>'M' ORDER BY [KEN]");
+    Recordset rows(db, RecordQueries::records("[ID],[KEN]", RecordQueries::Listed | RecordQueries::PassedOn, true));
     for (; !rows.isEOF(); rows.moveNext())
         records.push_back({rows.field(0).toLong(), rows.field(1).text()});
     return records;

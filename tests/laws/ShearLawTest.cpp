@@ -1,4 +1,4 @@
-#include "page/ShearLaw.h"
+#include "laws/ShearLaw.h"
 
 #include <gtest/gtest.h>
 

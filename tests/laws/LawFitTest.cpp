@@ -1,4 +1,4 @@
-#include "page/LawFit.h"
+#include "laws/LawFit.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,10 @@ namespace ShearLaw {
 // π/180 in single precision, as the page converts degrees everywhere.
 constexpr float degree = 0.017453292f;
 
+// lg of a value, 0 for a value that has none (0 or below): how the page takes logarithms,
+// for the laws and for logarithmic scales alike.
+float lg(double value);
+
 float phi(float sigma, float a, float c, float sigmaB);
 float tau(float sigma, float phiDegrees);
 
@@ -24,7 +28,6 @@ struct Coulomb {
 };
 Coulomb coulomb(float sigma1, float phi1, float sigma2, float phi2);
 
-// Reduction factor τ / τB, capped at 1; where the soil has no strength it is 1 as well.
 // The reduction factor contact / soil, at most 1; NaN where the soil has no strength.
 float reduction(float contact, float soil);
 

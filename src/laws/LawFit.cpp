@@ -1,5 +1,4 @@
 #include "LawFit.h"
-#include "platform/TextPair.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +16,8 @@ const double narrowestSpan = std::log10(1.01);
 std::string Problem::text(bool english) const
 {
     const std::string number = std::to_string(point);
-    TextPair message{"Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.",
+    // German, then English.
+    std::pair<std::string, std::string> message{"Die Anpassung braucht mindestens zwei Versuchswerte mit verschiedenen Normalspannungen σ'.",
                      "The fit needs at least two test results with different normal stresses σ'."};
     if (kind == NotPositive)
         message = {"Versuchswert " + number + ": σ' und τ müssen größer als 0 sein.",
@@ -27,7 +27,7 @@ std::string Problem::text(bool english) const
                    "The normal stresses σ' lie less than 1 % apart; no law can be fitted to them."};
     else if (kind == ReferenceStress)
         message = {"Die Bezugsspannung σb muss größer als 0 sein.", "The reference stress σb must be greater than 0."};
-    return message.in(english);
+    return english ? message.second : message.first;
 }
 
 double angle(double sigma, double tau)

@@ -1,13 +1,16 @@
 #include "ShearLaw.h"
 
-#include "graphics/clsGRAFIK.h"
-
 #include <cmath>
 #include <limits>
 
+float ShearLaw::lg(double value)
+{
+    return value > 0 ? static_cast<float>(std::log10(value)) : 0.0f;
+}
+
 float ShearLaw::phi(float sigma, float a, float c, float sigmaB)
 {
-    return a + c * clsGRAFIK::LOG10(sigma / sigmaB);
+    return a + c * lg(sigma / sigmaB);
 }
 
 float ShearLaw::tau(float sigma, float phiDegrees)
