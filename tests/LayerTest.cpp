@@ -22,7 +22,7 @@ TEST(LayerTest, EachFolderIncludesOnlyTheLayersBelowIt)
     const std::map<std::string, std::set<std::string>> below = {
         {"platform", {}},
         {"laws", {}},
-        {"data", {"platform"}},
+        {"data", {"laws", "platform"}},
         {"graphics", {"data", "laws", "platform"}},
         {"furniture", {"graphics", "data", "laws", "platform"}},
         {"input", {"data", "laws", "platform"}},

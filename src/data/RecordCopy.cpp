@@ -1,6 +1,7 @@
 #include "RecordCopy.h"
 
 #include "data/RecordQueries.h"
+#include "data/SlopeChecks.h"
 #include "data/TestPoints.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
@@ -32,9 +33,10 @@ void copyRecord(const std::shared_ptr<Connection>& source, const std::shared_ptr
         copies.close();
         rows.close();
     }
-    // Test results: the target gets the table with the first record that brings some, and
-    // never keeps rows an older version left under the new identifier.
+    // Test results and the sliding check: the target gets each table with the first record
+    // that brings one, and never keeps rows an older version left under the new identifier.
     TestPoints::write(target, to, TestPoints::read(source, from));
+    SlopeChecks::write(target, to, SlopeChecks::read(source, from));
 }
 
 }  // namespace

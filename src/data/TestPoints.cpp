@@ -1,11 +1,9 @@
 #include "TestPoints.h"
 
+#include "data/OptionalTable.h"
 #include "platform/Connection.h"
 #include "platform/Recordset.h"
 
-#include <QFile>
-
-#include <stdexcept>
 #include <string>
 
 namespace TestPoints {
@@ -13,21 +11,18 @@ namespace TestPoints {
 namespace {
 
 const char* const tauColumns[] = {"TAUF", "TAUR", "TAUB", "TAUBR"};
+const OptionalTable table("E3");
 
 }  // namespace
 
 bool exists(Connection& db)
 {
-    auto statement = db.prepare("SELECT 1 FROM sqlite_master WHERE type='table' AND name='E3'");
-    return statement->step();
+    return table.exists(db);
 }
 
 void create(Connection& db)
 {
-    QFile schema(QStringLiteral(":/input/schema/E3.sql"));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::logic_error("the schema of the test results is missing from the program");
-    db.execute(schema.readAll().toStdString());
+    table.create(db);
 }
 
 std::vector<ShearTestPoint> read(const std::shared_ptr<Connection>& db, int32_t id)
@@ -71,8 +66,7 @@ void write(const std::shared_ptr<Connection>& db, int32_t id, const std::vector<
 
 void remove(Connection& db, int32_t id)
 {
-    if (exists(db))
-        db.execute("DELETE FROM [E3] WHERE [ID]=" + std::to_string(id));
+    table.remove(db, id);
 }
 
 std::vector<std::pair<double, double>> of(const std::vector<ShearTestPoint>& points, Law law)

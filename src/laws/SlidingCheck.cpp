@@ -89,4 +89,9 @@ Result check(const Slope& slope, const Law& contact, const std::optional<Law>& s
     return result;
 }
 
+Checked check(const Slope& slope, const RecordLaws& laws)
+{
+    return {check(slope, laws.contact, laws.soil), check(slope, laws.contactResidual, laws.soilResidual)};
+}
+
 }  // namespace SlidingCheck

@@ -53,4 +53,15 @@ double infiniteSlope(const Slope& slope, double delta, double adhesion = 0);
 // `problem`.
 Result check(const Slope& slope, const Law& contact, const std::optional<Law>& soil);
 
+// A record's laws: the contact's peak and residual strength, and the soil's where it has
+// values.
+struct RecordLaws {
+    Law contact, contactResidual;
+    std::optional<Law> soil, soilResidual;
+};
+struct Checked {
+    Result peak, residual;
+};
+Checked check(const Slope& slope, const RecordLaws& laws);
+
 }  // namespace SlidingCheck

@@ -1,6 +1,7 @@
 #include "RecordCommands.h"
 
 #include "data/RecordQueries.h"
+#include "data/SlopeChecks.h"
 #include "data/TestPoints.h"
 #include "input/RecordRules.h"
 #include "input/SessionContext.h"
@@ -146,6 +147,7 @@ void RecordCommands::deleteRecord(int32_t id)
     // next record that gets the same identifier.
     auto db = window_.session().cnnX();
     TestPoints::remove(*db, id);
+    SlopeChecks::remove(*db, id);
     for (const std::string& table : RecordQueries::recordTables())
         db->execute("DELETE FROM [" + table + "] WHERE [ID]=" + std::to_string(id));
 }

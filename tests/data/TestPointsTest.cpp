@@ -1,6 +1,7 @@
 #include "data/TestPoints.h"
 #include "TestSession.h"
 #include "data/RecordCopy.h"
+#include "data/SlopeChecks.h"
 #include "input/ProjectFile.h"
 #include "platform/Recordset.h"
 
@@ -65,13 +66,18 @@ TEST_F(TestPointsTest, ExportAndImportCarryThePointsWithTheirRecord)
     db->execute("INSERT INTO [E2] ([ID],[SIB],[A],[N]) VALUES (4,100,30,100),(6,60,30,50)");
     const std::vector<ShearTestPoint> points{point(25, 15.8, 12.1), point(200, 110.8, 91.2, 149, 130.9)};
     TestPoints::write(db, 4, points);
+    const SlidingCheck::Slope slope{18.4, 30, 0.3, 18, 1.3};
+    SlopeChecks::write(db, 4, slope);
 
     // A record without points leaves a target without the table as it was.
     EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(db, other, {6}, session.messages_), 1);
     EXPECT_FALSE(TestPoints::exists(*other));
+    EXPECT_FALSE(SlopeChecks::read(other, 1));
     EXPECT_EQ(RecordCopy::DATENSATZKOPIEREN(db, other, {4}, session.messages_), 1);
     ASSERT_TRUE(TestPoints::exists(*other));
     EXPECT_EQ(TestPoints::read(other, 2), points);                  // under the record's new identifier
+    ASSERT_TRUE(SlopeChecks::read(other, 2));                       // its sliding check with it
+    EXPECT_EQ(SlopeChecks::read(other, 2)->required, 1.3);
     EXPECT_EQ(ProjectFile::problem(otherPath.string(), true), "");  // still a project file to every check
 
     // And back into a project that has the table: the points arrive once, with the copy.

@@ -1,10 +1,14 @@
 #include "TestSession.h"
 #include "RealLocale.h"
 #include "ToolOutput.h"
+#include "data/SlopeChecks.h"
 #include "platform/DatabaseFiles.h"
 #include "platform/Recordset.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QProcess>
 
@@ -245,9 +249,9 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = csv.readAll().split('\n');
     const QList<QByteArray> cells = rows.at(1).trimmed().split(',');
-    ASSERT_EQ(cells.size(), 29);
+    ASSERT_EQ(cells.size(), 39);
     int compared = 0;
-    for (int i = 9; i < cells.size(); ++i) {
+    for (int i = 9; i < 29; ++i) {
         if (cells[i].isEmpty())
             continue;
         EXPECT_TRUE(cells[i].contains('.') || cells[i].size() <= 3) << cells[i].toStdString();  // not rounded
@@ -258,6 +262,28 @@ TEST_F(KvxSheetTest, TheCsvHoldsTheSheetsTableValuesInFullPrecision)
         ++compared;
     }
     EXPECT_EQ(compared, 14);  // φ1, a, c, adhesion, δ of the contact laws; a, c of the soil laws
+    for (int i = 29; i < 39; ++i)
+        EXPECT_TRUE(cells[i].isEmpty()) << "a record without a sliding check, column " << i;
+}
+
+// A record with a sliding check gets its results in the slope columns: here the published
+// example (laws of constant angle: δ = 22°, φ = 30°; FS = 1.25 in the paper).
+TEST_F(KvxSheetTest, TheSlidingCheckOfARecordIsInItsColumns)
+{
+    auto db = Connection::openFile(project.string());
+    db->execute("UPDATE [E2] SET [A]=22,[C]=0,[AR]=22,[CR]=0,[AB]=30,[CB]=0,[ARB]=30,[CRB]=0");
+    SlopeChecks::write(db, 1, SlidingCheck::Slope{SlidingCheck::degreesOf(3), 30, 0.3, 18, 1.5});
+    db.reset();
+    const SheetRun run = sheet({QString::fromStdString(project.string()), "--json", path("slope.json")});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    QFile json(path("slope.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject row = QJsonDocument::fromJson(json.readAll()).array().at(0).toObject();
+    EXPECT_NEAR(row["slope_beta"].toDouble(), 18.4349, 1e-4);
+    EXPECT_NEAR(row["slope_sigma_n"].toDouble(), 5.1229, 1e-4);
+    EXPECT_NEAR(row["slope_fs"].toDouble(), 1.2513, 1e-4);
+    EXPECT_NEAR(row["slope_fs_infinite"].toDouble(), 1.2121, 1e-4);
+    EXPECT_EQ(row["slope_fs_required"].toDouble(), 1.5);
 }
 
 // The tool reads the project as it is and leaves it so: a file in log mode gets no log, a

@@ -1,5 +1,6 @@
 #include "PageRun.h"
 
+#include "data/SlopeChecks.h"
 #include "data/clsDATEN.h"
 #include "page/ParameterTables.h"
 #include "page/Seite1.h"
@@ -66,7 +67,8 @@ bool PageRun::draw(const std::vector<Record>& records, PaperSurface* paper, QIOD
                 paper->newPage();
             page.DRUCKEN(*paper);
         }
-        rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values()));
+        rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values(),
+                                             SlopeChecks::read(session_.cnnX(), record.id)));
     }
     return true;
 }

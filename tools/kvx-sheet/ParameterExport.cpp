@@ -12,6 +12,10 @@ namespace {
 
 const char* const laws[] = {"contact", "contact_residual", "soil", "soil_residual"};
 const char* const values[] = {"phi1", "a", "c", "adhesion", "delta"};
+const std::vector<std::string> slopeColumns = {"slope_beta",        "slope_length",      "slope_thickness",
+                                               "slope_gamma",       "slope_sigma_n",     "slope_fs",
+                                               "slope_fs_residual", "slope_fs_infinite", "slope_fs_infinite_residual",
+                                               "slope_fs_required"};
 
 // The shortest text that reads back as the same single (or double): "22.5", "0.39123".
 std::string number(const Variant& value)
@@ -87,16 +91,32 @@ std::vector<std::string> ParameterExport::columns()
         for (const char* value : values)
             names.push_back(std::string(law) + "_" + value);
     }
+    names.insert(names.end(), slopeColumns.begin(), slopeColumns.end());
     return names;
 }
 
-ParameterExport::Row ParameterExport::row(const PageState& s, const std::vector<std::vector<Variant>>& table)
+ParameterExport::Row ParameterExport::row(const PageState& s, const std::vector<std::vector<Variant>>& table,
+                                          const std::optional<SlidingCheck::Slope>& slope)
 {
     // Texts first, then the numbers of the record and of its four laws.
     Row row{s.KEN, s.KOM, s.SPR, {Variant(s.SIB), Variant(s.SIA), Variant(s.SIMAX), Variant(s.SI1), Variant(s.SI2),
                                   Variant(static_cast<int32_t>(s.N))}};
     for (const std::vector<Variant>& law : table)
         row.cells.insert(row.cells.end(), law.begin(), law.end());
+    std::vector<Variant> check(slopeColumns.size());  // empty cells without a check
+    if (slope) {
+        const auto law = [&s](float a, float c) { return SlidingCheck::Law{a, c, s.SIB}; };
+        const bool soil = s.AB != 0;
+        const SlidingCheck::Checked result =
+            SlidingCheck::check(*slope, {law(s.A, s.C), law(s.AR, s.CR), soil ? std::optional(law(s.AB, s.CB)) : std::nullopt,
+                                         soil ? std::optional(law(s.ARB, s.CRB)) : std::nullopt});
+        const auto maybe = [](const std::optional<double>& value) { return value ? Variant(*value) : Variant(); };
+        check = {Variant(slope->beta),        Variant(slope->length),           Variant(slope->thickness),
+                 Variant(slope->unitWeight),  Variant(result.peak.sigmaN),      maybe(result.peak.fs),
+                 maybe(result.residual.fs),   Variant(result.peak.fsInfinite),  Variant(result.residual.fsInfinite),
+                 Variant(slope->required)};
+    }
+    row.cells.insert(row.cells.end(), check.begin(), check.end());
     return row;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "laws/SlidingCheck.h"
 #include "platform/Variant.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -24,7 +27,9 @@ public:
         int16_t language = 0;
         std::vector<Variant> cells;
     };
-    static Row row(const PageState& record, const std::vector<std::vector<Variant>>& laws);
+    // The record's check of a cover on a slope, where it has one, fills the slope columns.
+    static Row row(const PageState& record, const std::vector<std::vector<Variant>>& laws,
+                   const std::optional<SlidingCheck::Slope>& slope);
     void add(const Row& row);
     // Ends the JSON array; false when a device could not be written.
     bool finish();
