@@ -198,6 +198,8 @@ void RecordCommands::saveInputForm()
         problem = window_.session().text({"σ1 und σ2 müssen verschieden sein.", "σ1 and σ2 must differ."});
     if (problem.empty())
         problem = form_->testResultsProblem();
+    if (problem.empty())
+        problem = form_->slopeProblem();
     if (!problem.empty()) {
         messages.show({title, problem, MessageService::Buttons::Ok, MessageService::Icon::Warning});
         return;

@@ -1,5 +1,6 @@
 #include "mdiEINGABE.h"
 
+#include "data/SlopeChecks.h"
 #include "data/TestPoints.h"
 #include "data/clsDATEN.h"
 #include "input/EINGABEPRUEFUNG.h"
@@ -11,6 +12,7 @@
 #include "platform/TextPair.h"
 #include "platform/Variant.h"
 #include "shell/QtControls.h"
+#include "shell/SlopeTab.h"
 #include "shell/TestResultsTab.h"
 
 #include <QComboBox>
@@ -150,6 +152,8 @@ void mdiEINGABE::createControls()
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab"));
+    // Every tab stays in sight: the form widens rather than scroll its tabs.
+    tabs_->setUsesScrollButtons(false);
 
     auto* mohr = new QWidget(tabs_);
     auto* mohrLayout = new QGridLayout(mohr);
@@ -202,6 +206,8 @@ void mdiEINGABE::createControls()
     testResults_ = new TestResultsTab(
         session_.messages(), language_, decimalSeparator_, [this](const QString& name) { return field(name); }, tabs_);
     tabs_->addTab(testResults_, say({"Versuchswerte", "Test results"}));
+    slope_ = new SlopeTab(language_, Locale(language_, decimalSeparator_).decimalSeparator(), tabs_);
+    tabs_->addTab(slope_, say({"Böschung", "Slope"}));
 
     field("txtSIB")->setToolTip(say({"Bezugsspannung", "reference stress"}));
     field("txtSIA")->setToolTip(
@@ -310,6 +316,10 @@ bool mdiEINGABE::OK(int32_t AKTID)
         if (!problem.empty())
             return;  // the caller has shown why before storing anything
         TestPoints::write(session_.cnnX(), AKTID, points);
+        const std::optional<SlidingCheck::Slope> slope = slope_->slope(problem);
+        if (!problem.empty())
+            return;
+        SlopeChecks::write(session_.cnnX(), AKTID, slope);
         saved = true;
     }});
     return saved;
@@ -319,6 +329,13 @@ std::string mdiEINGABE::testResultsProblem() const
 {
     std::string problem;
     testResults_->points(problem);
+    return problem;
+}
+
+std::string mdiEINGABE::slopeProblem() const
+{
+    std::string problem;
+    slope_->slope(problem);
     return problem;
 }
 
@@ -347,6 +364,7 @@ void mdiEINGABE::OEFFNEN(int32_t AKTID)
                 return;
         }
         testResults_->setPoints(TestPoints::read(session_.cnnX(), AKTID));
+        slope_->setSlope(SlopeChecks::read(session_.cnnX(), AKTID));
     }});
     taken_ = entries();
 }

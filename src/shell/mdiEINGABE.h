@@ -13,6 +13,7 @@ class QGroupBox;
 class QLineEdit;
 class QTabWidget;
 class Session;
+class SlopeTab;
 class TestResultsTab;
 
 // The input form of one record: identification and comment above four tabs (Mohr
@@ -53,6 +54,9 @@ public:
     TestResultsTab* testResults() const { return testResults_; }
     // Why the test results cannot be stored, empty when they can.
     std::string testResultsProblem() const;
+    // Why the sliding check typed cannot be stored, naming the field; empty when it can.
+    std::string slopeProblem() const;
+    SlopeTab* slope() const { return slope_; }
     // Whether anything was typed since the form was opened (or its record read).
     bool changed() const { return entries() != taken_; }
 
@@ -77,6 +81,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QComboBox* cboSIMAX_ = nullptr;
     QComboBox* cboSPR_ = nullptr;
+    SlopeTab* slope_ = nullptr;
     TestResultsTab* testResults_ = nullptr;
     QString taken_;  // entries() when the form was opened or its record read
     std::map<QString, QLineEdit*> fields_;

@@ -46,7 +46,7 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         mdiEINGABE* form = window.inputForm();
         form->testResults()->paste("25\t15,8\t12,1\t21,5\t17,8\n50\t29,6\t24,3\t40,3\t35,2\n"
                                    "100\t58,1\t46,4\t78,6\t67,1\n200\t110,8\t91,2\t149\t130,9\n");
-        for (int tab = 0; tab < 4; ++tab) {
+        for (int tab = 0; tab < 5; ++tab) {
             form->tabs()->setCurrentIndex(tab);
             shoot(window, QStringLiteral("mdiEINGABE-%1-tab%2.png").arg(suffix).arg(tab + 1));
         }

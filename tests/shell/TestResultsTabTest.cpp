@@ -56,7 +56,8 @@ protected:
 
 TEST_F(TestResultsTabTest, TheFourthTabHoldsTwentyTestsInBothLanguages)
 {
-    EXPECT_EQ(form.tabs()->count(), 4);
+    EXPECT_EQ(form.tabs()->count(), 5);
+    EXPECT_EQ(form.tabs()->tabText(4), "Böschung");
     EXPECT_EQ(form.tabs()->tabText(3), "Versuchswerte");
     EXPECT_EQ(tab->grid()->rowCount(), 20);
     EXPECT_EQ(tab->grid()->objectName(), "grdVERSUCHE");

@@ -1,6 +1,7 @@
 #include "shell/frmMAIN.h"
 #include "SuiteTree.h"
 #include "shell/HelpWindow.h"
+#include "shell/SlopeTab.h"
 #include "shell/StatusPanel.h"
 #include "shell/mdiEINGABE.h"
 
@@ -89,7 +90,21 @@ TEST_F(frmMAINTest, NewRecordsTakeTheNextIdentifierAndBecomeTheOnlySelectedOne)
     newRecord("Kies");
     EXPECT_FALSE(window->menu("mnuDATEI")->menuAction()->isEnabled());
     EXPECT_FALSE(window->panel(8)->isHidden());
+    // With a sliding check: a value it cannot take keeps the form, naming the field.
+    const auto slopeField = [this](const char* name) {
+        return window->inputForm()->slope()->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    for (const auto& [name, text] : {std::pair{"txtBETA", "95"}, {"txtLAENGE", "30"}, {"txtDICKE", "0,3"},
+                                     {"txtGAMMA", "18"}})
+        slopeField(name)->setText(QString::fromUtf8(text));
     window->panelClick(8);
+    ASSERT_NE(window->inputForm(), nullptr);
+    EXPECT_EQ(shown().back().text, "Die Böschungsneigung β muss zwischen 0° und 90° liegen.");
+    shown().clear();
+    slopeField("txtBETA")->setText("1:3");
+    window->panelClick(8);
+    EXPECT_NEAR(value("SELECT [BETA] FROM [E4] WHERE [ID]=1").toDouble(), 18.434948822922, 1e-9);
+    EXPECT_EQ(value("SELECT [FSERF] FROM [E4] WHERE [ID]=1").toDouble(), 1.5);
     EXPECT_EQ(value("SELECT [ID] FROM [E1] WHERE [KEN]='Kies'").toLong(), 1);
     EXPECT_FLOAT_EQ(value("SELECT [A] FROM [E2] WHERE [ID]=1").toSingle(), 30);
     EXPECT_EQ(value("SELECT [SIMAX] FROM [E2] WHERE [ID]=1").toSingle(), 100);
@@ -104,6 +119,7 @@ TEST_F(frmMAINTest, NewRecordsTakeTheNextIdentifierAndBecomeTheOnlySelectedOne)
     newRecord("O'Brien");
     window->panelClick(8);
     EXPECT_EQ(value("SELECT [ID] FROM [E1] WHERE [KEN]='O''Brien'").toLong(), 8);
+    EXPECT_EQ(count("SELECT [ID] FROM [E4]"), 1);  // a record without a check adds none
     EXPECT_EQ(count("SELECT [ID] FROM [E1] WHERE [AKT]=true"), 1);
     EXPECT_TRUE(shown().empty());
 }
