@@ -36,7 +36,7 @@ clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
         EID_ = active.isEOF() ? 0 : active.field("ID").toLong();
     } catch (const VbError& error) {
         // The figure still draws; its G0 row is then that of record 0.
-        trap("Grafik").attempt([&] { throw error; });
+        trap("Grafik").report(error);
     }
 }
 

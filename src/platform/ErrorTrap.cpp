@@ -48,10 +48,15 @@ bool ErrorTrap::attempt(const Step& step)
         // Anything else is a fault of ours, still reported instead of ending the program.
         failure = VbError(VbError::InternalError, error.what());
     }
-    const MessageService::Message message{title_, failure->message(prefix_), MessageService::Buttons::OkCancel,
+    return report(*failure) && !final;
+}
+
+bool ErrorTrap::report(const VbError& error)
+{
+    const MessageService::Message message{title_, error.message(prefix_), MessageService::Buttons::OkCancel,
                                           MessageService::Icon::Warning};
     cancelled_ = messages_.show(message) == MessageService::Answer::Cancel;
-    return !cancelled_ && !final;
+    return !cancelled_;
 }
 
 bool ErrorTrap::run(std::initializer_list<Step> steps)

@@ -30,6 +30,9 @@ public:
     // Runs the steps in order; returns false when the user left through Cancel.
     bool run(std::initializer_list<Step> steps);
 
+    // Shows an error caught elsewhere as a failed step's; false when the user chose Cancel.
+    bool report(const VbError& error);
+
     // True when the last failure was answered with Cancel.
     bool cancelled() const { return cancelled_; }
 

@@ -506,7 +506,7 @@ void frmMAIN::panelClick(int number)
         }
     } catch (const VbError& error) {
         if (error.number() != VbError::DialogCancelled && error.number() != VbError::InvalidPropertyValue)
-            ErrorTrap(session_.messages(), "KVX", ErrorPrefix::window).attempt([&] { throw error; });
+            ErrorTrap(session_.messages(), "KVX", ErrorPrefix::window).report(error);
     }
     panel(number)->setFrameShadow(QFrame::Raised);
 }

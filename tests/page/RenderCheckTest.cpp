@@ -21,17 +21,22 @@ namespace {
 
 const fs::path references = fs::path(TARVELO_SOURCE_DIR) / "tests" / "page" / "render";
 
-// Pixels whose colour differs clearly, as a share of the picture.
-double differingShare(const QImage& a, const QImage& b)
+// Pixels whose colour differs clearly, as a share of the picture; `marked` gets the reference
+// faded with those pixels in red, for a person to look at.
+double differingShare(const QImage& a, const QImage& b, QImage& marked)
 {
     if (a.size() != b.size())
         return 1;
+    marked = QImage(b.size(), QImage::Format_RGB32);
     long differing = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            differing +=
+            const bool differs =
                 std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue()) > 96;
+            differing += differs;
+            const int faded = 192 + q.lightness() / 4;
+            marked.setPixelColor(x, y, differs ? QColor(255, 0, 0) : QColor(faded, faded, faded));
         }
     }
     return double(differing) / (double(a.width()) * a.height());
@@ -47,11 +52,17 @@ void check(const QImage& rendered, const std::string& name)
     const QImage reference(file);
     ASSERT_FALSE(reference.isNull()) << "no reference " << file.toStdString();
     const QImage same = rendered.convertToFormat(reference.format());
-    const double share = differingShare(same, reference);
-    if (share > 0.002)
-        same.save(QString::fromStdString((fs::temp_directory_path() / (name + "-rendered.png")).string()));
-    EXPECT_LE(share, 0.002) << name << ": " << share * 100 << " % of the pixels differ; the picture is in "
-                            << fs::temp_directory_path().string();
+    QImage marked;
+    const double share = differingShare(same, reference, marked);
+    const auto beside = [&name](const char* what) {
+        return QString::fromStdString((fs::temp_directory_path() / (name + "-" + what + ".png")).string());
+    };
+    if (share > 0.002) {
+        same.save(beside("rendered"));
+        marked.save(beside("difference"));
+    }
+    EXPECT_LE(share, 0.002) << name << ": " << share * 100 << " % of the pixels differ; the picture and the "
+                            << "differences marked in red are in " << fs::temp_directory_path().string();
 }
 
 class RenderCheckTest : public ::testing::Test {
