@@ -40,10 +40,9 @@ clsGRAFIK::clsGRAFIK(Session& session) : session_(session)
     }
 }
 
-ErrorTrap clsGRAFIK::trap(const std::string& title) const
+ErrorTrap clsGRAFIK::trap(const std::string& title, const char* prefix) const
 {
-    // The scales report with the short prefix (the font settings have a trap of their own).
-    return ErrorTrap(session_.messages(), title, title == "Skalen" ? ErrorPrefix::engineShort : ErrorPrefix::engine);
+    return ErrorTrap(session_.messages(), title, prefix);
 }
 
 ErrorTrap clsGRAFIK::longTrap(const std::string& title) const
@@ -200,7 +199,7 @@ void clsGRAFIK::SKALEN(int16_t NR, const std::vector<float>& X, const std::vecto
 
     const ScaleChoice::Lists xLists{ELXMIN, ELXDIFF, ELXIT, ELXGIT_, ELXZL};
     const ScaleChoice::Lists yLists{ELYMIN, ELYDIFF, ELYIT, ELYGIT_, ELYZL};
-    ErrorTrap steps = trap("Skalen");
+    ErrorTrap steps = trap("Skalen", ErrorPrefix::engineShort);
     bool scalesRead = false;
     const bool completed = steps.run({
         [&] {

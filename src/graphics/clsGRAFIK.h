@@ -3,6 +3,7 @@
 #include "graphics/FontSettings.h"
 #include "graphics/ScaleChoice.h"
 #include "platform/Surface.h"
+#include "platform/VbError.h"
 
 #include <array>
 #include <cstdint>
@@ -133,7 +134,7 @@ private:
     friend class AxisPainter;
     friend class EngineeringSymbols;
 
-    ErrorTrap trap(const std::string& title) const;
+    ErrorTrap trap(const std::string& title, const char* prefix = ErrorPrefix::engine) const;
     ErrorTrap longTrap(const std::string& title) const;
     Surface& target() const;
     void resetAxis(std::vector<float>& min, std::vector<float>& diff, std::vector<float>& it, std::vector<float>& git,

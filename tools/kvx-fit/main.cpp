@@ -60,30 +60,30 @@ int main(int argc, char** argv)
     // Every tool ends with status 2 on a command line it cannot take, an unknown option too.
     if (!parser.parse(app.arguments())) {
         std::cerr << "kvx-fit: " << parser.errorText().toStdString() << "\n" << parser.helpText().toStdString();
-        return 2;
+        return ExitBadArguments;
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
         std::cout << (parser.isSet(QStringLiteral("help")) ? parser.helpText().toStdString()
                                                            : std::string("kvx-fit " TARVELO_VERSION "\n"));
-        return 0;
+        return ExitSuccess;
     }
     bool isNumber = false;
     const double reference = parser.value(sigmaB).toDouble(&isNumber);
     if (parser.positionalArguments().size() != 1 || !isNumber) {
         std::cerr << "kvx-fit: one file of test results and --sigma-b with a number are needed\n"
                   << parser.helpText().toStdString();
-        return 2;
+        return ExitBadArguments;
     }
     const QString path = parser.positionalArguments().front();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::cerr << "kvx-fit: cannot read " << path.toStdString() << "\n";
-        return 1;
+        return ExitFailure;
     }
     const QByteArray text = file.read(TestPointText::maximumBytes + 1);
     if (text.size() > TestPointText::maximumBytes) {
         std::cerr << "kvx-fit: " << path.toStdString() << ": more than 1 MB, no file of test results\n";
-        return 1;
+        return ExitFailure;
     }
     const TestPointText::Parsed table = TestPointText::parse(text.toStdString(), '.');
     std::string problem = table.problem(true);
@@ -112,8 +112,8 @@ int main(int argc, char** argv)
         add(2, "r");
     if (!problem.empty()) {
         std::cerr << "kvx-fit: " << path.toStdString() << ": " << problem << "\n";
-        return 1;
+        return ExitFailure;
     }
     std::cout << json << "}\n";
-    return 0;
+    return ExitSuccess;
 }

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 2) {
         std::fprintf(stderr, "%s", parser.helpText().toLocal8Bit().constData());
-        return 2;
+        return ExitBadArguments;
     }
     const std::string out = arguments.front().toStdString();
     const std::string partial = out + ".part";
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     if (sqlite3_open_v2(partial.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         std::fprintf(stderr, "kvx-mkdb: cannot create %s: %s\n", partial.c_str(), sqlite3_errmsg(db));
         sqlite3_close(db);
-        return 1;
+        return ExitFailure;
     }
     for (const QString& script : arguments.mid(1)) {
         const std::string path = script.toStdString();
@@ -54,21 +54,21 @@ int main(int argc, char** argv)
         if (!readFile(path.c_str(), sql)) {
             std::fprintf(stderr, "kvx-mkdb: cannot read %s\n", path.c_str());
             sqlite3_close(db);
-            return 1;
+            return ExitFailure;
         }
         char* error = nullptr;
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
             std::fprintf(stderr, "kvx-mkdb: %s: %s\n", path.c_str(), error ? error : "unknown error");
             sqlite3_free(error);
             sqlite3_close(db);
-            return 1;
+            return ExitFailure;
         }
     }
     sqlite3_close(db);
     // Only a complete file takes the final name.
     if (std::rename(partial.c_str(), out.c_str()) != 0) {
         std::perror("kvx-mkdb: rename");
-        return 1;
+        return ExitFailure;
     }
-    return 0;
+    return ExitSuccess;
 }

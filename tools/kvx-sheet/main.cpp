@@ -90,11 +90,11 @@ std::optional<Options> parse(const QStringList& arguments)
     }
     if (parser.isSet(QStringLiteral("help"))) {
         std::cout << help;
-        std::exit(0);
+        std::exit(ExitSuccess);
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::cout << "kvx-sheet " TARVELO_VERSION "\n";
-        std::exit(0);
+        std::exit(ExitSuccess);
     }
     Options options;
     const QStringList positional = parser.positionalArguments();
@@ -241,22 +241,22 @@ int run(const Options& options)
     OutputFiles outputs({options.pdf, options.png, options.csv, options.json}, options.database);
     if (!outputs.refusal().empty()) {
         std::cerr << "kvx-sheet: " << outputs.refusal() << "\n";
-        return 2;
+        return ExitBadArguments;
     }
     if (!fs::is_regular_file(options.database, error)) {
         std::cerr << "kvx-sheet: no such file: " << options.database << "\n";
-        return 1;
+        return ExitFailure;
     }
     // Checked before anything is copied or written; a killed writer's journal is rolled back.
     if (const std::string problem = ProjectFile::prepare(options.database, true); !problem.empty()) {
         std::cerr << "kvx-sheet: not a project database: " << problem << "\n";
-        return 1;
+        return ExitFailure;
     }
     // A damaged file would be drawn wrong, or made worse by writing into it.
     if (const std::string damage = DatabaseFiles::damage(options.database); !damage.empty()) {
         std::cerr << "kvx-sheet: " << options.database << " is damaged (" << damage
                   << "); restore it from a backup\n";
-        return 1;
+        return ExitFailure;
     }
     std::unique_ptr<LockFile> lock;
     const std::string projectFolder = fs::absolute(options.database).parent_path().string();
@@ -266,7 +266,7 @@ int run(const Options& options)
         for (const std::string& needed : {options.database, projectFolder}) {
             if (::access(needed.c_str(), W_OK) != 0) {
                 std::cerr << "kvx-sheet: cannot write " << needed << ": " << std::strerror(errno) << "\n";
-                return 1;
+                return ExitFailure;
             }
         }
         // Writing into a project that a session has open would be undone by its next save.
@@ -274,7 +274,7 @@ int run(const Options& options)
                                     fs::path(projectFolder).filename().string());
         if (!lock->held()) {
             std::cerr << "kvx-sheet: " << SessionLocks::refusal(*lock, true) << "\n";
-            return 1;
+            return ExitFailure;
         }
         database = Connection::openFile(options.database);
     } else {
@@ -294,7 +294,7 @@ int run(const Options& options)
                   << (options.record ? "no record with the identification " + *options.record
                                      : std::string("no record is selected; name one with --record"))
                   << "\n";
-        return 1;
+        return ExitFailure;
     }
 
     QIODevice* const pdf = outputs.open(options.pdf);
@@ -303,7 +303,7 @@ int run(const Options& options)
     QIODevice* const json = outputs.open(options.json);
     if (!outputs.error().empty()) {
         std::cerr << "kvx-sheet: " << outputs.error() << "\n";
-        return 1;
+        return ExitFailure;
     }
     const int count = static_cast<int>(records.size());
     const auto pageCount = static_cast<int16_t>(options.all ? count : 1);
@@ -323,7 +323,7 @@ int run(const Options& options)
         PageRun pages(session, messages, options.dpi, !options.png.empty(), pageCount);
         if (!pages.draw(numbered, paper.get(), png, [&](const PageRun::Record& record) { progress.begin(record); })) {
             std::cerr << "kvx-sheet: cannot write " << options.png << "\n";
-            return 1;
+            return ExitFailure;
         }
         if (paper && pages.printed() > 0 && !paper->finish())
             drawn.error = "cannot write the output";
@@ -341,7 +341,7 @@ int run(const Options& options)
     // With --all the output holds the records that could be drawn; a run that drew none
     // leaves no output, and what was there before stays.
     if (printed == 0 || (!options.all && !failed.empty()))
-        return 1;
+        return ExitFailure;
     ParameterExport parameters(csv, json);
     for (const ParameterExport::Row& row : drawn.rows)
         parameters.add(row);
@@ -351,9 +351,10 @@ int run(const Options& options)
                       : outputs.error().empty() ? std::string("cannot write the output")
                                                 : outputs.error())
                   << "\n";
-        return 1;
+        return ExitFailure;
     }
-    return failed.empty() ? 0 : 3;
+    // --all with records left out fails, but the others are written.
+    return failed.empty() ? ExitSuccess : ExitFailure;
 }
 
 }  // namespace
@@ -365,18 +366,16 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const std::optional<Options> options = parse(arguments);
     if (!options)
-        return 2;
+        return ExitBadArguments;
     // Pages drawn side by side would wait on one another for SQLite's memory statistics;
     // nothing here reads them. Set before the engine starts.
     sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    int status = 1;
+    int status = ExitFailure;
     try {
         status = run(*options);
-        if (status == 3)
-            return 1;  // --all with records left out: the others are written
     } catch (const VbError& error) {
         std::cerr << "kvx-sheet: " << options->database << ": " << error.description() << "\n";
     } catch (const std::exception& error) {
