@@ -152,6 +152,12 @@ std::unique_ptr<Recordset> clsDATEN::DT(const std::string& SPV, const Auswahl& a
     return std::make_unique<Recordset>(connection_, statement(SPV, auswahl));
 }
 
+void clsDATEN::remember(const std::exception& failure)
+{
+    const auto* error = dynamic_cast<const VbError*>(&failure);
+    lastError_ = error ? *error : VbError(VbError::InternalError, failure.what());
+}
+
 bool clsDATEN::WERTESCHREIBEN(const std::string& SPV, const std::vector<Variant>& V, const Auswahl& auswahl)
 {
     try {
@@ -193,7 +199,8 @@ bool clsDATEN::WERTESCHREIBEN(const std::string& SPV, const std::vector<Variant>
         rows->close();
         unit.commit();
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        remember(failure);
         return false;
     }
 }
@@ -213,7 +220,8 @@ bool clsDATEN::WERTELESEN(const std::string& SPV, std::vector<Variant>& A, const
         }
         rows->close();
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        remember(failure);
         return false;
     }
 }

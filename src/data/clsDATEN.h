@@ -2,6 +2,7 @@
 
 #include "data/Controls.h"
 #include "platform/Variant.h"
+#include "platform/VbError.h"
 
 #include <cstdint>
 #include <functional>
@@ -60,8 +61,11 @@ public:
     std::string statement(const std::string& SPV, const Auswahl& auswahl = {}) const;
     std::unique_ptr<Recordset> DT(const std::string& SPV, const Auswahl& auswahl = {}) const;
 
+    // The array transfers answer false on any failure; why is kept in `lastError`.
     bool WERTESCHREIBEN(const std::string& SPV, const std::vector<Variant>& V, const Auswahl& auswahl = {});
     bool WERTELESEN(const std::string& SPV, std::vector<Variant>& A, const Auswahl& auswahl = {});
+    // The number and text of the last failure an array transfer answered with false.
+    const std::optional<VbError>& lastError() const { return lastError_; }
 
     bool DVTA(const std::string& SPV, VbDate W, const Auswahl& auswahl = {});
     bool DVTB(const std::string& SPV, bool W, const Auswahl& auswahl = {});
@@ -111,6 +115,8 @@ public:
 private:
     using Store = std::function<void(int16_t index, const Variant& value)>;
 
+    void remember(const std::exception& failure);
+
     MessageService& messages() const;
     bool writeValue(const std::string& SPV, const Variant& W, const Auswahl& auswahl);
     bool writeArray(const std::string& SPV, const std::vector<Variant>& W, const Auswahl& auswahl);
@@ -128,4 +134,5 @@ private:
     Session& session_;
     std::shared_ptr<Connection> connection_;
     std::string EMDB_;
+    std::optional<VbError> lastError_;
 };

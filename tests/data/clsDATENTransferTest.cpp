@@ -37,6 +37,25 @@ TEST_F(clsDATENTransferTest, WritingWhereNoRowMatchesAddsACompleteRow)
     EXPECT_TRUE(row.field("RR").isNull());
 }
 
+// The array transfers: written and read back row by row in one unit; a failure answers false
+// and keeps its number and text.
+TEST_F(clsDATENTransferTest, ArraysGoAndComeBackWholeAndAFailureKeepsItsError)
+{
+    const std::vector<Variant> values = {Variant(1.5f), Variant(2.5f), Variant(3.5f)};
+    EXPECT_TRUE(geometry.WERTESCHREIBEN("RL", values));
+    std::vector<Variant> read(3);
+    EXPECT_TRUE(geometry.WERTELESEN("RL", read));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(read[i].toSingle(), values[i].toSingle()) << i;
+    EXPECT_FALSE(geometry.lastError());
+    EXPECT_FALSE(geometry.WERTESCHREIBEN("KEINE", values));
+    ASSERT_TRUE(geometry.lastError());
+    EXPECT_EQ(geometry.lastError()->number(), VbError::NoSuchColumn);
+    EXPECT_NE(geometry.lastError()->description().find("KEINE"), std::string::npos)
+        << geometry.lastError()->description();
+    EXPECT_EQ(count("SELECT * FROM [G0]"), 3);  // nothing half written
+}
+
 TEST_F(clsDATENTransferTest, KeyValuesAreStoredInNewRows)
 {
     session.cnnX()->execute("CREATE TABLE [T] ([ID] INTEGER, [NAME] TEXT, [W] SINGLE)");
