@@ -1,5 +1,6 @@
 #include "EvaluationRuns.h"
 
+#include "data/EvaluationState.h"
 #include "data/RecordQueries.h"
 #include "shell/CloseThroughCommand.h"
 
@@ -23,6 +24,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -53,16 +56,7 @@ void EvaluationRuns::mnuAUSWERTEN()
                 enable("mnuNEUBERECHNEN", false);
                 return;
             }
-            Recordset state(session.cnnX(), RecordQueries::evaluationState(id));
-            if (state.isEOF()) {
-                state.addNew();
-                state.setField("ID", id);
-                state.setField("BONEU", true);
-                state.update();
-            }
-            state.moveFirst();
-            enable("mnuBERECHNEN", !state.field("BONEU").toBoolean());
-            state.close();
+            enable("mnuBERECHNEN", !EvaluationState::rebuildPending(session.cnnX(), id));
             enable("mnuNEUBERECHNEN", true);
         }});
 }
@@ -133,39 +127,27 @@ void EvaluationRuns::mnuNEUBERECHNEN()
     SessionContext& session = window_.session();
     window_.setEnabled(false);
     window_.startScreen()->pgbBERECHNEN()->show();
-    std::unique_ptr<Recordset> state;
+    std::optional<int32_t> id;
     ErrorTrap trap(session.messages(), window_.caption(QStringLiteral("mnuNEUBERECHNEN")).toStdString(),
                    ErrorPrefix::window);
     const bool prepared = trap.run({[&] {
         Recordset selected(session.cnnX(), RecordQueries::records("[ID],[KEN]", RecordQueries::Selected, true));
-        const int32_t id = selected.field("ID").toLong();
+        const int32_t selectedId = selected.field("ID").toLong();
         selected.close();
         // The state is replaced, never updated: the run always passes through "rebuild".
-        state = std::make_unique<Recordset>(session.cnnX(),
-                                            RecordQueries::evaluationState(id));
-        if (!state->isEOF()) {
-            state->moveFirst();
-            state->deleteCurrent();
-        }
-        state->addNew();
-        state->setField("ID", id);
-        state->setField("BONEU", true);
-        state->update();
+        EvaluationState::requireRebuild(session.cnnX(), selectedId);
+        id = selectedId;
     }});
     yield();
     const WaitCursor wait;
     window_.startScreen()->setValue(0);  // the calculation object binds and resets the bar
-    const bool shown = prepared && state && showPage();
+    const bool shown = prepared && id && showPage();
     window_.setEnabled(true);
     if (!shown) {
         window_.startScreen()->pgbBERECHNEN()->hide();
         return;
     }
-    trap.run({[&] {
-        state->setField("BONEU", false);
-        state->update();
-        state->close();
-    }});
+    trap.run({[&] { EvaluationState::built(session.cnnX(), *id); }});
     finish();
 }
 

@@ -1,7 +1,7 @@
 #include "PageRun.h"
 
+#include "data/EvaluationState.h"
 #include "data/SlopeChecks.h"
-#include "data/clsDATEN.h"
 #include "page/ParameterTables.h"
 #include "page/Seite1.h"
 #include "platform/Clock.h"
@@ -20,16 +20,10 @@ PageRun::PageRun(Session& session, TerminalMessages& messages, double dpi, bool 
 // gets its geometry built, and keeps it afterwards.
 bool PageRun::evaluate(Seite1& page, int32_t id)
 {
-    clsDATEN evaluation(session_);
-    evaluation.ETABELLE = "A1";
-    evaluation.ESPIDW = id;
-    int32_t rows = 0, first = 0, last = 0;
-    evaluation.INDEXL(first, last, rows, {"ID"});
-    if (rows == 0)
-        evaluation.DVTB("BONEU", true);
+    EvaluationState::rebuildPending(session_.cnnX(), id);
     if (!page.load(id))
         return false;
-    evaluation.DVTB("BONEU", false);
+    EvaluationState::built(session_.cnnX(), id);
     return true;
 }
 
