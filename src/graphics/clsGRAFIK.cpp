@@ -487,11 +487,7 @@ void clsGRAFIK::drawCurve(const std::vector<float>& xs, const std::vector<float>
 {
     // The clipped segments that join up are drawn as one path each: viewers draw a line of
     // hundreds of separate strokes as a dotted one.
-    const Area area = plotArea();
-    const SegmentClip::Edges edges{area.left, area.right, area.top, area.bottom};
-    const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) {
-        return LININT(a1, a2, a, b1, b2);
-    };
+    const SegmentClip::Edges edges = plotEdges();
     Surface& surface = target();
     surface.lineRole = Surface::LineRole::Curve;
     std::vector<QPointF> run;
@@ -502,7 +498,7 @@ void clsGRAFIK::drawCurve(const std::vector<float>& xs, const std::vector<float>
     for (std::size_t i = 1; i < xs.size(); ++i) {
         if (BOL && !(i - 1 < BOL->size() && (*BOL)[i - 1] == 1))
             continue;
-        const auto segment = SegmentClip::clip(edges, xs[i - 1], ys[i - 1], xs[i], ys[i], interpolate);
+        const auto segment = clipped(edges, xs[i - 1], ys[i - 1], xs[i], ys[i]);
         if (!segment) {
             flush();
             continue;
@@ -520,13 +516,23 @@ void clsGRAFIK::drawCurve(const std::vector<float>& xs, const std::vector<float>
 
 void clsGRAFIK::clipSegment(float X1, float Y1, float X2, float Y2)
 {
+    if (const auto segment = clipped(plotEdges(), X1, Y1, X2, Y2))
+        target().line(segment->x1, segment->y1, segment->x2, segment->y2);
+}
+
+SegmentClip::Edges clsGRAFIK::plotEdges() const
+{
     const Area area = plotArea();
-    const SegmentClip::Edges edges{area.left, area.right, area.top, area.bottom};
+    return {area.left, area.right, area.top, area.bottom};
+}
+
+std::optional<SegmentClip::Segment> clsGRAFIK::clipped(const SegmentClip::Edges& edges, float X1, float Y1, float X2,
+                                                       float Y2)
+{
     const auto interpolate = [this](float a1, float a2, float a, float b1, float b2) {
         return LININT(a1, a2, a, b1, b2);
     };
-    if (const auto segment = SegmentClip::clip(edges, X1, Y1, X2, Y2, interpolate))
-        target().line(segment->x1, segment->y1, segment->x2, segment->y2);
+    return SegmentClip::clip(edges, X1, Y1, X2, Y2, interpolate);
 }
 
 void clsGRAFIK::measuredPoints(const std::vector<float>& X, const std::vector<float>& Y)

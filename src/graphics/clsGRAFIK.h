@@ -2,6 +2,7 @@
 
 #include "graphics/FontSettings.h"
 #include "graphics/ScaleChoice.h"
+#include "graphics/SegmentClip.h"
 #include "platform/Surface.h"
 #include "platform/VbError.h"
 
@@ -143,6 +144,10 @@ private:
     // The polyline through the points, clipped to the plot area (BOL: which segments).
     void drawCurve(const std::vector<float>& xs, const std::vector<float>& ys, const std::vector<int16_t>* BOL);
     void clipSegment(float X1, float Y1, float X2, float Y2);
+    // The part of a segment inside the plot area `edges` (plotEdges()), if any.
+    SegmentClip::Edges plotEdges() const;
+    std::optional<SegmentClip::Segment> clipped(const SegmentClip::Edges& edges, float X1, float Y1, float X2,
+                                                float Y2);
 
     Session& session_;
     Surface* target_ = nullptr;
