@@ -43,9 +43,13 @@ public:
     {
         waitedFor.push_back(what);
         const auto ended = worksEnded;
+        // Counted when the work ends, whether it returns or throws.
+        struct Count {
+            std::shared_ptr<std::atomic<int>> ended;
+            ~Count() { ++*ended; }
+        };
         const auto counted = [work, ended] {
-            const std::unique_ptr<std::atomic<int>, void (*)(std::atomic<int>*)> count(ended.get(),
-                                                                                     [](std::atomic<int>* n) { ++*n; });
+            const Count count{ended};
             work();
         };
         if (!giveUpAfter) {

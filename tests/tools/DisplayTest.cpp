@@ -164,6 +164,16 @@ protected:
         type(main, "n");
         ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
     }
+    // The module quit by its menu's keys: true once it has handed the user back to the frame
+    // program (up to 30 s).
+    bool quitsByKeys(const QString& main, const char* menuKey, const char* quitKey)
+    {
+        type(main, menuKey);
+        type(main, quitKey);
+        for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
+            QThread::msleep(100);
+        return admin() == "KALMORA";
+    }
     // As from the desktop: the frame program's window, its selected project taken with
     // Return; the module's main window.
     void startFromFrameWindow(QString& main)
@@ -219,11 +229,7 @@ TEST_F(DisplayTest, TheFrameWindowStartsTheModuleOnTheUsersCurrentProject)
     ASSERT_NO_FATAL_FAILURE(startFromFrameWindow(main));
     EXPECT_EQ(admin(), "KVX");
     EXPECT_EQ(admin("SOMMER", "PROJEKT"), "P2");
-    type(main, "alt+d");
-    type(main, "b");
-    for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
-        QThread::msleep(100);
-    EXPECT_EQ(admin(), "KALMORA") << "the module did not quit";
+    EXPECT_TRUE(quitsByKeys(main, "alt+d", "b")) << "the module did not quit";
 }
 
 TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
@@ -573,11 +579,7 @@ TEST_F(DisplayTest, InEnglishTheFrameWindowTheMenusAndF1OnAMenuItem)
     const QString help = window("?/Hilfe");
     ASSERT_FALSE(help.isEmpty()) << "F1 on an open menu opened no help";
     type(help, "Escape");
-    type(main, "alt+f");
-    type(main, "q");
-    for (int i = 0; i < 300 && admin() != "KALMORA"; ++i)
-        QThread::msleep(100);
-    EXPECT_EQ(admin(), "KALMORA") << "Alt+F, Q did not quit the English module";
+    EXPECT_TRUE(quitsByKeys(main, "alt+f", "q")) << "Alt+F, Q did not quit the English module";
 }
 
 // The form's window menu key (Ctrl+F4) and its close box ask before typed input goes:
