@@ -10,7 +10,6 @@
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
 
-#include <charconv>
 #include <filesystem>
 
 namespace {
@@ -22,16 +21,9 @@ const char* const dataErrorTitle = "Datenfehler";
 // written as given, with the quotes the caller supplied.
 std::string filterText(const Variant& value)
 {
-    char buffer[32];
     switch (value.type()) {
-    case Variant::Type::Single: {
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value.toSingle()).ptr;
-        return std::string(buffer, end);
-    }
-    case Variant::Type::Double: {
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value.toDouble()).ptr;
-        return std::string(buffer, end);
-    }
+    case Variant::Type::Single: return vb::exactText(value.toSingle());
+    case Variant::Type::Double: return vb::exactText(value.toDouble());
     case Variant::Type::Boolean: return value.toBoolean() ? "true" : "false";
     default: return value.text();
     }

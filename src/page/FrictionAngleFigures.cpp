@@ -12,9 +12,9 @@ void FrictionAngleFigures::normalizeGrid()
     // Drawing on the logarithmic axis replaces the values by their logarithms, so the
     // grid is made anew for every drawing.
     PageState& s = page_.state();
-    s.normalized.resize(s.grid.size());
-    for (std::size_t i = 0; i < s.grid.size(); ++i)
-        s.normalized[i] = s.grid[i] / s.SIB;
+    s.normalized.resize(s.values.grid.size());
+    for (std::size_t i = 0; i < s.values.grid.size(); ++i)
+        s.normalized[i] = s.values.grid[i] / s.SIB;
 }
 
 void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
@@ -61,24 +61,24 @@ void FrictionAngleFigures::BILD13(int16_t OBJ, float XDL, float YDO)
         },
         [&] { normalizeGrid(); },
         [&] {
-            g->SKALEN(1, s.normalized, s.phi);
+            g->SKALEN(1, s.normalized, s.values.phi);
             // Measured points of both laws widen the ranges that figure 14 shares.
             const auto [pointsX, pointsY] = s.measured({TestPoints::Contact, TestPoints::ContactResidual}, true);
             if (!pointsX.empty())
                 g->SKALEN(2, pointsX, pointsY);
-            g->SKALEN(3, s.normalized, s.phir);
+            g->SKALEN(3, s.normalized, s.values.phir);
         },
-        [&] { g->POLYGON(s.normalized, s.phi); },
+        [&] { g->POLYGON(s.normalized, s.values.phi); },
         [&] {
             s.XMAX13 = page_.readG0(13, "XMAX");
             s.XMIN13 = page_.readG0(13, "XMIN");
             s.YMAX13 = page_.readG0(13, "YMAX");
             s.YMIN13 = page_.readG0(13, "YMIN");
         },
-        [&] { segment(*g, s.XMIN13, s.SIA / s.SIB, s.phi.at(0), s.phi.at(0)); },
+        [&] { segment(*g, s.XMIN13, s.SIA / s.SIB, s.values.phi.at(0), s.values.phi.at(0)); },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, red);
-            segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phi.at(0));
+            segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.values.phi.at(0));
         },
         [&] {
             const auto [X, Y] = s.measured({TestPoints::Contact}, true);
@@ -121,12 +121,12 @@ void FrictionAngleFigures::BILD14(int16_t OBJ, float XDL, float YDO)
         [&] { g->SKALEN(0); },
         [&] { normalizeGrid(); },
         [&] {
-            g->POLYGON(s.normalized, s.phir);
-            segment(*g, s.XMIN13, s.SIA / s.SIB, s.phir.at(0), s.phir.at(0));
+            g->POLYGON(s.normalized, s.values.phir);
+            segment(*g, s.XMIN13, s.SIA / s.SIB, s.values.phir.at(0), s.values.phir.at(0));
         },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, red);
-            segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.phir.at(0));
+            segment(*g, s.SIA / s.SIB, s.SIA / s.SIB, s.YMIN13, s.values.phir.at(0));
         },
         [&] {
             const auto [X, Y] = s.measured({TestPoints::ContactResidual}, true);

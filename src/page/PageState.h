@@ -3,6 +3,7 @@
 #include "data/TestPoints.h"
 #include "graphics/clsGRAFIK.h"
 #include "laws/LawFit.h"
+#include "laws/RecordEvaluation.h"
 #include "platform/Locale.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
@@ -14,9 +15,9 @@
 #include <string>
 #include <vector>
 
-// What output page 1 knows of its record and what its figures compute and share: the
-// inputs read on loading, the stress grid and curves of figures 11 and 12, the values
-// read back from G0, and the drawing object of every figure.
+// What output page 1 knows of its record and what its figures share: the inputs read on
+// loading, what the laws give over the record's range, the values read back from G0, and
+// the drawing object of every figure.
 struct PageState {
     // The record.
     int32_t ID = 0;
@@ -53,15 +54,12 @@ struct PageState {
     int16_t pageNumber = 1;
     int16_t pageCount = 1;
 
-    // Figure 11 and 12: grid and curves, the points at σ1 and σ2, the Coulomb lines.
-    std::vector<float> grid, phi, tau, phir, taur;
-    float phi1 = 0, tau1 = 0, phi2 = 0, tau2 = 0, phic = 0, cc = 0;
-    float phir1 = 0, taur1 = 0, phir2 = 0, taur2 = 0, phicr = 0, ccr = 0;
-    bool coulomb = true;  // false when σ1 = σ2: no secant line exists
+    // What the record's laws give over its range, evaluated once the record passed the rules.
+    RecordEvaluation::Values values;
     float XMAX11 = 0, YMAX11 = 0, MX11 = 0;
 
-    // Figures 13 to 16.
-    std::vector<float> normalized, f, fr;
+    // Figures 13 and 14: the grid over σb.
+    std::vector<float> normalized;
     float XMIN13 = 0, XMAX13 = 0, YMIN13 = 0, YMAX13 = 0;
 
     bool hasLanguage() const { return SPR == Locale::English || SPR == Locale::German; }

@@ -28,7 +28,7 @@ Variant ParameterTables::soil(float value) const
 
 Variant ParameterTables::coulomb(float value) const
 {
-    return page_.state().coulomb ? Variant(value) : Variant("");
+    return page_.state().values.coulomb ? Variant(value) : Variant("");
 }
 
 void ParameterTables::draw(Surface& target, const Layout& layout, const clsTABELLE::Cells& header,
@@ -113,7 +113,7 @@ clsTABELLE::Cells ParameterTables::mohrHeader() const
 clsTABELLE::Cells ParameterTables::mohrValues() const
 {
     const PageState& s = page_.state();
-    return {Column{s.phi1, s.phir1, "", ""}, Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
+    return {Column{s.values.phi1, s.values.phir1, "", ""}, Column{s.A, s.AR, soil(s.AB), soil(s.ARB)},
             Column{s.C, s.CR, soil(s.CB), soil(s.CRB)}};
 }
 
@@ -127,7 +127,7 @@ clsTABELLE::Cells ParameterTables::coulombHeader() const
 clsTABELLE::Cells ParameterTables::coulombValues(std::size_t rows) const
 {
     const PageState& s = page_.state();
-    clsTABELLE::Cells columns{Column{coulomb(s.cc), coulomb(s.ccr)}, Column{coulomb(s.phic), coulomb(s.phicr)}};
+    clsTABELLE::Cells columns{Column{coulomb(s.values.cc), coulomb(s.values.ccr)}, Column{coulomb(s.values.phic), coulomb(s.values.phicr)}};
     for (Column& column : columns)
         column.resize(rows, Variant(""));
     return columns;

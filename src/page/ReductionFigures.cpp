@@ -3,7 +3,6 @@
 #include "page/AxisLists.h"
 #include "page/FigureLines.h"
 #include "page/Seite1.h"
-#include "laws/ShearLaw.h"
 
 #include <cmath>
 
@@ -41,17 +40,6 @@ clsGRAFIK& ReductionFigures::frame(int16_t figure, int16_t OBJ, float XDL, float
     return g;
 }
 
-std::vector<float> ReductionFigures::factors(const std::vector<float>& contact, float a, float c)
-{
-    const PageState& s = page_.state();
-    std::vector<float> f(s.grid.size());
-    for (std::size_t i = 0; i < s.grid.size(); ++i) {
-        const float soil = ShearLaw::tau(s.grid[i], ShearLaw::phi(s.grid[i], a, c, s.SIB));
-        f[i] = ShearLaw::reduction(contact.at(i), soil);
-    }
-    return f;
-}
-
 void ReductionFigures::curve(clsGRAFIK& g, const std::vector<float>& f)
 {
     const PageState& s = page_.state();
@@ -67,7 +55,7 @@ void ReductionFigures::curve(clsGRAFIK& g, const std::vector<float>& f)
     std::vector<float> x, y;
     for (std::size_t i = 0; i <= f.size(); ++i) {
         if (i < f.size() && std::isfinite(f[i])) {
-            x.push_back(s.grid[i]);
+            x.push_back(s.values.grid[i]);
             y.push_back(f[i]);
         } else if (!x.empty()) {
             g.POLYGON(x, y);
@@ -91,8 +79,7 @@ void ReductionFigures::BILD15(int16_t OBJ, float XDL, float YDO)
             g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
         },
         [&] { g->SKALEN(-1); },
-        [&] { s.f = factors(s.tau, s.AB, s.CB); },
-        [&] { curve(*g, s.f); },
+        [&] { curve(*g, s.values.f); },
     });
 }
 
@@ -107,7 +94,6 @@ void ReductionFigures::BILD16(int16_t OBJ, float XDL, float YDO)
             g->SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
         },
         [&] { g->SKALEN(-1); },
-        [&] { s.fr = factors(s.taur, s.ARB, s.CRB); },
-        [&] { curve(*g, s.fr); },
+        [&] { curve(*g, s.values.fr); },
     });
 }

@@ -17,8 +17,6 @@ public:
 private:
     // Skeleton, shared x axis, y axis 0 … 1 (copied from figure 15 for figure 16).
     clsGRAFIK& frame(int16_t figure, int16_t OBJ, float XDL, float YDO);
-    // Factor per grid point for a contact curve and the soil law a + c lg(σ/σb).
-    std::vector<float> factors(const std::vector<float>& contact, float a, float c);
     // The factor curve in blue, broken where it has no value; a note instead when the
     // record has no soil values.
     void curve(clsGRAFIK& g, const std::vector<float>& f);

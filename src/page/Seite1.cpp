@@ -257,8 +257,9 @@ bool Seite1::drawable()
         refuse(problems);
         return false;
     }
-    state_.coulomb = s.SI1 != s.SI2;
-    if (!state_.coulomb)
+    state_.values = RecordEvaluation::evaluate(
+        {s.SIB, s.A, s.C, s.AR, s.CR, s.AB, s.CB, s.ARB, s.CRB, s.SIA, s.SI1, s.SI2, s.SIMAX, s.N});
+    if (!state_.values.coulomb)
         session_.messages().show({"KVX",
                                   TextPair{"σ1 und σ2 sind gleich (" + number(s.SI1) +
                                                " kN/m²): Die Coulombschen Geraden und ihre Tabellenwerte entfallen.",

@@ -7,7 +7,6 @@
 #include "laws/ShearLaw.h"
 #include "platform/TextPair.h"
 
-#include <cmath>
 
 using FigureLines::red;
 using FigureLines::segment;
@@ -81,60 +80,40 @@ void ShearFigures::BILD11(int16_t OBJ, float XDL, float YDO)
             captions(11, {"Kontaktscherfestigkeit", "Contact shear strength"});
         },
         [&] {
-            s.grid = ShearLaw::grid(s.SIA, s.SIMAX, s.N);
-            s.phi.resize(s.N + 1);
-            s.tau.resize(s.N + 1);
-            for (int i = 0; i <= s.N; ++i) {
-                s.phi[i] = ShearLaw::phi(s.grid[i], s.A, s.C, s.SIB);
-                s.tau[i] = ShearLaw::tau(s.grid[i], s.phi[i]);
-            }
-        },
-        [&] {
-            s.phi1 = ShearLaw::phi(s.SI1, s.A, s.C, s.SIB);
-            s.tau1 = ShearLaw::tau(s.SI1, s.phi1);
-            s.phi2 = ShearLaw::phi(s.SI2, s.A, s.C, s.SIB);
-            s.tau2 = ShearLaw::tau(s.SI2, s.phi2);
-            if (s.coulomb) {
-                const ShearLaw::Coulomb line = ShearLaw::coulomb(s.SI1, s.phi1, s.SI2, s.phi2);
-                s.phic = line.phi;
-                s.cc = line.intercept;
-            }
-        },
-        [&] {
             // Without a Coulomb line the curve alone sets the ranges; measured points (peak
             // and residual, as figure 12 shares the ranges) widen them.
             const auto [pointsX, pointsY] = s.measured({TestPoints::Contact, TestPoints::ContactResidual}, false);
-            if (s.coulomb) {
+            if (s.values.coulomb) {
                 X = {0, s.SIMAX};
-                Y = {s.cc, ShearLaw::tau(s.SIMAX, s.phic) + s.cc};
+                Y = {s.values.cc, ShearLaw::tau(s.SIMAX, s.values.phic) + s.values.cc};
                 g->SKALEN(1, X, Y);
             } else if (!pointsX.empty()) {
-                g->SKALEN(1, s.grid, s.tau);
+                g->SKALEN(1, s.values.grid, s.values.tau);
             }
             if (!pointsX.empty())
                 g->SKALEN(2, pointsX, pointsY);
-            g->SKALEN(s.coulomb || !pointsX.empty() ? 3 : -1, s.grid, s.tau);
+            g->SKALEN(s.values.coulomb || !pointsX.empty() ? 3 : -1, s.values.grid, s.values.tau);
         },
         [&] {
             s.XMAX11 = page_.readG0(11, "XMAX");
             s.YMAX11 = page_.readG0(11, "YMAX");
             s.MX11 = page_.readG0(11, "MX");
         },
-        [&] { g->POLYGON(s.grid, s.tau); },
+        [&] { g->POLYGON(s.values.grid, s.values.tau); },
         [&] {
-            if (!s.coulomb)
+            if (!s.values.coulomb)
                 return;
             g->LINIENEINSTELLUNGEN(0, 0, red);
             g->POLYGON(X, Y);
         },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, 0);
-            segment(*g, 0, s.SIA, 0, s.tau[0]);
+            segment(*g, 0, s.SIA, 0, s.values.tau[0]);
         },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, red);
-            segment(*g, s.SI1, s.SI1, 0, s.tau1);
-            segment(*g, s.SI2, s.SI2, 0, s.tau2);
+            segment(*g, s.SI1, s.SI1, 0, s.values.tau1);
+            segment(*g, s.SI2, s.SI2, 0, s.values.tau2);
         },
         [&] {
             const auto [X, Y] = s.measured({TestPoints::Contact}, false);
@@ -168,35 +147,19 @@ void ShearFigures::BILD12(int16_t OBJ, float XDL, float YDO)
             g->LINIENEINSTELLUNGEN(0, 0, 0);
             captions(12, {"Kontaktrestfestigkeit", "Residual contact shear strength"});
         },
+        [&] { g->SKALEN(-1, s.values.grid, s.values.taur); },
         [&] {
-            s.phir.resize(s.N + 1);
-            s.taur.resize(s.N + 1);
-            for (int i = 0; i <= s.N; ++i) {
-                s.phir[i] = ShearLaw::phi(s.grid.at(i), s.AR, s.CR, s.SIB);
-                s.taur[i] = ShearLaw::tau(s.grid[i], s.phir[i]);
-            }
-        },
-        [&] { g->SKALEN(-1, s.grid, s.taur); },
-        [&] {
-            g->POLYGON(s.grid, s.taur);
-            segment(*g, 0, s.SIA, 0, s.taur.at(0));
+            g->POLYGON(s.values.grid, s.values.taur);
+            segment(*g, 0, s.SIA, 0, s.values.taur.at(0));
         },
         [&] {
             g->LINIENEINSTELLUNGEN(0, 0, red);
-            s.phir1 = ShearLaw::phi(s.SI1, s.AR, s.CR, s.SIB);
-            s.taur1 = ShearLaw::tau(s.SI1, s.phir1);
-            segment(*g, s.SI1, s.SI1, 0, s.taur1);
-            s.phir2 = ShearLaw::phi(s.SI2, s.AR, s.CR, s.SIB);
-            s.taur2 = ShearLaw::tau(s.SI2, s.phir2);
-            segment(*g, s.SI2, s.SI2, 0, s.taur2);
+            segment(*g, s.SI1, s.SI1, 0, s.values.taur1);
+            segment(*g, s.SI2, s.SI2, 0, s.values.taur2);
         },
         [&] {
-            if (!s.coulomb)
-                return;
-            const ShearLaw::Coulomb line = ShearLaw::coulomb(s.SI1, s.phir1, s.SI2, s.phir2);
-            s.phicr = line.phi;
-            s.ccr = line.intercept;
-            segment(*g, 0, s.XMAX11, s.ccr, s.ccr + ShearLaw::tau(s.XMAX11, s.phicr));
+            if (s.values.coulomb)
+                segment(*g, 0, s.XMAX11, s.values.ccr, s.values.ccr + ShearLaw::tau(s.XMAX11, s.values.phicr));
         },
         [&] {
             const auto [X, Y] = s.measured({TestPoints::ContactResidual}, false);

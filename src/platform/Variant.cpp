@@ -215,6 +215,18 @@ std::string doubleText(double value)
     return generalText(value, 15);
 }
 
+std::string exactText(float value)
+{
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+std::string exactText(double value)
+{
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
 std::string booleanText(bool value)
 {
     const TextPair text = value ? TextPair{"Wahr", "True"} : TextPair{"Falsch", "False"};

@@ -79,6 +79,11 @@ float toSingle(double value);
 std::string singleText(float value);
 std::string doubleText(double value);
 
+// The shortest text with a decimal point, whatever the locale, that reads back as the same
+// value: for statements, files and other programs.
+std::string exactText(float value);
+std::string exactText(double value);
+
 std::string booleanText(bool value);
 std::string dateText(VbDate value);
 

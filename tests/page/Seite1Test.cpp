@@ -81,12 +81,12 @@ TEST_F(Seite1Test, LoadingComputesTheRecordAndStoresTheFittedRanges)
     ASSERT_TRUE(page->load());
     EXPECT_EQ(progress.values, (std::vector<int>{5, 20, 50, 65, 70, 80, 90, 100}));
     const PageState& s = page->state();
-    ASSERT_EQ(s.grid.size(), 101u);
-    EXPECT_EQ(s.grid.back(), 100);
-    EXPECT_NEAR(s.phic, 22.1844, 1e-3);
-    EXPECT_NEAR(s.cc, 0.38632, 1e-3);
-    EXPECT_NEAR(s.phicr, 16.7648, 1e-3);
-    EXPECT_NEAR(s.ccr, 0.26903, 1e-3);
+    ASSERT_EQ(s.values.grid.size(), 101u);
+    EXPECT_EQ(s.values.grid.back(), 100);
+    EXPECT_NEAR(s.values.phic, 22.1844, 1e-3);
+    EXPECT_NEAR(s.values.cc, 0.38632, 1e-3);
+    EXPECT_NEAR(s.values.phicr, 16.7648, 1e-3);
+    EXPECT_NEAR(s.values.ccr, 0.26903, 1e-3);
     EXPECT_FALSE(s.BONEU);  // cleared in memory after loading
 
     EXPECT_EQ(g0(11, "XMAX"), 100);  // σmax 100 snaps to the candidate 100
@@ -97,11 +97,11 @@ TEST_F(Seite1Test, LoadingComputesTheRecordAndStoresTheFittedRanges)
     EXPECT_EQ(g0(14, "YMAX"), g0(13, "YMAX"));
     EXPECT_EQ(g0(15, "XMAX"), 100);
     EXPECT_EQ(g0(15, "YMAX"), 1);
-    for (float f : s.f) {
+    for (float f : s.values.f) {
         EXPECT_GT(f, 0.5f);
         EXPECT_LE(f, 1);
     }
-    EXPECT_NEAR(s.f[50], 24.85281f / (55 * std::tan(ShearLaw::degree * (35 - 4 * std::log10(55 / 60.0f)))), 0.5);
+    EXPECT_NEAR(s.values.f[50], 24.85281f / (55 * std::tan(ShearLaw::degree * (35 - 4 * std::log10(55 / 60.0f)))), 0.5);
     EXPECT_TRUE(session.messages_.shown.empty());
 }
 
@@ -225,9 +225,9 @@ TEST_F(Seite1Test, TheReductionFactorIsDrawnOnlyWhereTheSoilHasAStrengthLaw)
     const std::size_t drawn = blueLines(page->box(15));
     EXPECT_GT(drawn, 0u);
     EXPECT_LT(drawn, 100u);  // fewer segments than grid steps
-    for (float f : page->state().f)
+    for (float f : page->state().values.f)
         EXPECT_TRUE(std::isnan(f) || (f > 0 && f <= 1)) << f;
-    EXPECT_TRUE(std::isnan(page->state().f.front()));
+    EXPECT_TRUE(std::isnan(page->state().values.f.front()));
 }
 
 TEST_F(Seite1Test, AxesHoldTheDataFromLandfillCoversToHeapLeachLiners)
@@ -244,7 +244,7 @@ TEST_F(Seite1Test, AxesHoldTheDataFromLandfillCoversToHeapLeachLiners)
         auto page = makePage();
         ASSERT_TRUE(page->load()) << assignment;
         EXPECT_FLOAT_EQ(page->state().XMAX11, xmax) << assignment;
-        EXPECT_GE(page->state().YMAX11, page->state().tau.back()) << assignment;
+        EXPECT_GE(page->state().YMAX11, page->state().values.tau.back()) << assignment;
         // Neighbouring labels never read alike.
         const auto labels = texts(page->box(11));
         for (std::size_t i = 1; i < labels.size(); ++i) {
@@ -262,7 +262,7 @@ TEST_F(Seite1Test, EqualCoulombStressesLeaveOutTheCoulombLines)
     ASSERT_TRUE(page->load());
     ASSERT_EQ(session.messages_.shown.size(), 1u);  // one notice, no error boxes
     EXPECT_NE(session.messages_.shown[0].text.find("σ1 und σ2 sind gleich"), std::string::npos);
-    EXPECT_FALSE(page->state().coulomb);
+    EXPECT_FALSE(page->state().values.coulomb);
     EXPECT_FALSE(shows(page->box(17), "0,39"));
     EXPECT_TRUE(shows(page->box(17), "22,50"));
 }

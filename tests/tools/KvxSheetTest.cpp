@@ -111,11 +111,9 @@ TEST_F(KvxSheetTest, ClearMessagesForWhatCannotBeDrawn)
 
 TEST_F(KvxSheetTest, BadArgumentsAndBadValuesEndWithAStatusAndNoSheet)
 {
+    // The command line's table is in SheetCommandTest; here the real program's status.
     const QString database = QString::fromStdString(project.string());
-    for (const char* dpi : {"inf", "2400", "29", "nan", "x"})
-        EXPECT_EQ(sheet({database, "--dpi", dpi}).exitCode, 2) << dpi;
-    for (const char* jobs : {"0", "65", "1.5", "x"})
-        EXPECT_EQ(sheet({database, "--all", "--jobs", jobs}).exitCode, 2) << jobs;
+    EXPECT_EQ(sheet({database, "--dpi", "x"}).exitCode, 2);
     EXPECT_EQ(sheet({database, "--dpi", "30", "--png", path("small.png")}).exitCode, 0);
 
     // Values a single cannot hold name the record and the field; nothing half drawn remains.

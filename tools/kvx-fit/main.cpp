@@ -5,10 +5,10 @@
 #include "ToolCommandLine.h"
 #include "input/TestPointText.h"
 #include "laws/LawFit.h"
+#include "platform/JsonText.h"
 
 #include <QFile>
 
-#include <charconv>
 #include <iostream>
 #include <string>
 
@@ -36,13 +36,6 @@ std::string missingCell(const TestPointText::Parsed& table, std::size_t tau)
         }
     }
     return {};
-}
-
-std::string number(double value)
-{
-    // JSON's number form in every locale: a decimal point, all 17 significant digits.
-    char text[40];
-    return {text, std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr};
 }
 
 }  // namespace
@@ -103,8 +96,8 @@ int main(int argc, char** argv)
         const std::string s = suffix;
         if (tau == 1)
             json += "\"n\":" + std::to_string(fit.n);
-        json += ",\"a" + s + "\":" + number(fit.a) + ",\"c" + s + "\":" + number(fit.c) + ",\"r2" + s +
-                "\":" + number(fit.r2) + ",\"max_dev" + (s.empty() ? "" : "_" + s) + "\":" + number(fit.maxDev);
+        json += ",\"a" + s + "\":" + JsonText::number(fit.a) + ",\"c" + s + "\":" + JsonText::number(fit.c) + ",\"r2" + s +
+                "\":" + JsonText::number(fit.r2) + ",\"max_dev" + (s.empty() ? "" : "_" + s) + "\":" + JsonText::number(fit.maxDev);
     };
     if (problem.empty())
         add(1, "");

@@ -1,12 +1,9 @@
 #include "ParameterExport.h"
 
 #include "page/PageState.h"
+#include "platform/JsonText.h"
 
 #include <QIODevice>
-#include <QString>
-
-#include <charconv>
-#include <cmath>
 
 namespace {
 
@@ -17,51 +14,21 @@ const std::vector<std::string> slopeColumns = {"slope_beta",        "slope_lengt
                                                "slope_fs_residual", "slope_fs_infinite", "slope_fs_infinite_residual",
                                                "slope_fs_required"};
 
-// The shortest text that reads back as the same single (or double): "22.5", "0.39123".
+// A cell's number as CSV holds it: empty where JSON has null.
 std::string number(const Variant& value)
 {
-    if (value.isNull() || value.isEmpty() || value.isText() || !std::isfinite(value.toDouble()))
-        return {};
-    char buffer[64];
-    const auto written = value.type() == Variant::Type::Single
-                             ? std::to_chars(buffer, buffer + sizeof buffer, value.toSingle())
-                             : std::to_chars(buffer, buffer + sizeof buffer, value.toDouble());
-    return std::string(buffer, written.ptr);
-}
-
-// Text as valid UTF-8: a byte that is no character becomes U+FFFD, not a broken file.
-std::string validUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+    const std::string text = JsonText::number(value);
+    return text == "null" ? std::string() : text;
 }
 
 std::string csvText(const std::string& raw)
 {
-    const std::string text = validUtf8(raw);
+    const std::string text = JsonText::validUtf8(raw);
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
     for (char c : text)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-std::string jsonText(const std::string& raw)
-{
-    const std::string text = validUtf8(raw);
-    std::string quoted = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            quoted += escape;
-        } else {
-            quoted += static_cast<char>(c);
-        }
-    }
     return quoted + "\"";
 }
 
@@ -127,11 +94,10 @@ void ParameterExport::add(const Row& row)
     for (const Variant& cell : row.cells)
         line += "," + number(cell);
     write(csv_, line + "\r\n");
-    std::string object = std::string(firstObject_ ? "\n  {" : ",\n  {") + "\"KEN\": " + jsonText(row.KEN) +
-                         ", \"KOM\": " + jsonText(row.KOM) + ", \"language\": " + std::to_string(row.language);
+    std::string object = std::string(firstObject_ ? "\n  {" : ",\n  {") + "\"KEN\": " + JsonText::quoted(row.KEN) +
+                         ", \"KOM\": " + JsonText::quoted(row.KOM) + ", \"language\": " + std::to_string(row.language);
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
-        const std::string text = number(row.cells[i]);
-        object += ", \"" + names[i + 3] + "\": " + (text.empty() ? "null" : text);
+        object += ", \"" + names[i + 3] + "\": " + JsonText::number(row.cells[i]);
     }
     write(json_, object + "}");
     firstObject_ = false;
