@@ -12,6 +12,16 @@ const OptionalTable table("E4");
 
 }  // namespace
 
+std::set<int32_t> records(const std::shared_ptr<Connection>& db)
+{
+    std::set<int32_t> ids;
+    if (!table.exists(*db))
+        return ids;
+    for (Recordset rows(db, "SELECT [ID] FROM [E4]"); !rows.isEOF(); rows.moveNext())
+        ids.insert(rows.field(0).toLong());
+    return ids;
+}
+
 std::optional<SlidingCheck::Slope> read(const std::shared_ptr<Connection>& db, int32_t id)
 {
     if (!table.exists(*db))

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 
 class Connection;
 
@@ -13,6 +14,8 @@ class Connection;
 // created the first time a record gets a check.
 namespace SlopeChecks {
 
+// The records that have a check.
+std::set<int32_t> records(const std::shared_ptr<Connection>& db);
 std::optional<SlidingCheck::Slope> read(const std::shared_ptr<Connection>& db, int32_t id);
 // Replaces the record's check; none removes it.
 void write(const std::shared_ptr<Connection>& db, int32_t id, const std::optional<SlidingCheck::Slope>& slope);

@@ -4,6 +4,7 @@
 #include "graphics/clsGRAFIK.h"
 #include "laws/LawFit.h"
 #include "laws/RecordEvaluation.h"
+#include "laws/SlidingCheck.h"
 #include "platform/Locale.h"
 #include "platform/TextPair.h"
 #include "platform/VbError.h"
@@ -46,6 +47,9 @@ struct PageState {
         }
         return {x, y};
     }
+
+    // The record's check of a cover on a slope, shown on a page of its own.
+    std::optional<SlidingCheck::Slope> slope;
 
     // Display flags of the page context.
     bool header = true;

@@ -1,5 +1,6 @@
 #include "Seite1.h"
 
+#include "data/SlopeChecks.h"
 #include "data/TestPoints.h"
 #include "furniture/clsKOPFFUSS.h"
 #include "input/RecordRules.h"
@@ -22,35 +23,12 @@
 
 #include <cmath>
 
-namespace {
-
-// The screen page: a landscape A4 sheet, in twips.
-constexpr double pageWidth = 297 * Surface::twipsPerMillimetre;
-constexpr double pageHeight = 210 * Surface::twipsPerMillimetre;
-
-}  // namespace
-
-Seite1::SurfaceFactory Seite1::screen(double dpi)
-{
-    return [dpi](double width, double height) { return std::make_unique<RasterSurface>(width, height, dpi); };
-}
-
-Seite1::SurfaceFactory Seite1::unseen(double dpi)
-{
-    return [dpi](double width, double height) { return std::make_unique<MeasuringSurface>(width, height, dpi); };
-}
-
 Seite1::Seite1(Session& session, const Clock& clock, Progress* progress, SurfaceFactory surfaces)
-    : session_(session), clock_(clock), progress_(progress), page_(surfaces(pageWidth, pageHeight)), g0_(session)
+    : session_(session), clock_(clock), progress_(progress), page_(surfaces(sheetWidth, sheetHeight)), g0_(session)
 {
     page_->name = "mdiSEITE1";
-    for (int figure = 11; figure <= 17; ++figure) {
-        const Place at = place(figure);
-        auto box = surfaces(at.width, at.height);
-        box->name = "picBILD" + std::to_string(figure);
-        box->setScaleMode(Surface::Millimetres);
-        boxes_[figure - 11] = std::move(box);
-    }
+    for (int figure = 11; figure <= 17; ++figure)
+        boxes_[figure - 11] = pictureBox(surfaces, figure, place(figure));
     g0_.ETABELLE = "G0";
     g0_.ESPK1 = "IDOBJEKT";
 }
@@ -71,6 +49,14 @@ Seite1::Place Seite1::place(int figure)
     }
 }
 
+std::vector<OutputPage::Box> Seite1::boxes()
+{
+    std::vector<Box> all;
+    for (int figure = 11; figure <= 17; ++figure)
+        all.push_back({&box(figure), place(figure)});
+    return all;
+}
+
 Surface& Seite1::box(int figure)
 {
     // Figure 18 shares the box of figure 17.
@@ -80,15 +66,6 @@ Surface& Seite1::box(int figure)
 ErrorTrap Seite1::trap(const std::string& title)
 {
     return ErrorTrap(session_.messages(), title, ErrorPrefix::window);
-}
-
-Surface& Seite1::target(int figure, int16_t OBJ)
-{
-    if (OBJ == 0)
-        return box(figure);
-    if (!printer_)
-        throw VbError::of(VbError::ObjectNotSet);
-    return *printer_;
 }
 
 void Seite1::writeG0(int16_t figure, std::initializer_list<std::pair<const char*, Variant>> values)
@@ -227,6 +204,10 @@ bool Seite1::readRecord(std::optional<int32_t> record)
         s.fits[law] =
             std::holds_alternative<LawFit::Fit>(fitted) ? std::optional(std::get<LawFit::Fit>(fitted)) : std::nullopt;
     }
+    // A record with a slope check has a second page, counted from here on.
+    s.slope = SlopeChecks::read(session_.cnnX(), s.ID);
+    if (s.slope && s.pageCount <= s.pageNumber)
+        s.pageCount = static_cast<int16_t>(s.pageNumber + 1);
     return true;
 }
 
@@ -272,35 +253,37 @@ bool Seite1::drawable()
 
 void Seite1::SEITENKOPF(int16_t OBJ)
 {
+    trap("Kopffusszeile").run({[&] { header(OBJ == 0 ? *page_ : target(0, OBJ), OBJ != 0, state_.pageNumber); }});
+}
+
+void Seite1::header(Surface& surface, bool paper, int16_t pageNumber)
+{
     session_.beginFigure(0);
-    trap("Kopffusszeile").run({[&] {
-        Surface& surface = OBJ == 0 ? *page_ : target(0, OBJ);
-        if (OBJ == 0)
-            page_->clear();
-        clsKOPFFUSS head(session_.messages());
-        head.AUSGABEOBJEKT(surface, surface);
-        head.BEARBEITER = session_.BEARBEITER();
-        head.COPYRIGHT =
-            TextPair{VersionRecord::copyright, VersionRecord::copyrightEnglish}.in(state_.SPR == Locale::English);
-        head.EBOKFS = state_.numbering ? -1 : 0;
-        head.KENNZEICHNUNG(Variant(state_.KEN));
-        const VbDate now = clock_.now();
-        head.DATUM = VbDate{std::floor(now.serial)};
-        head.KOMMENTAR = state_.KOM;
-        head.RANDABSTAND("", 15);
-        if (OBJ == 0) {
-            head.RANDABSTAND("oben", 7.5f);
-            head.RANDABSTAND("unten", 7.5f);
-        }
-        head.SEITE = state_.pageNumber;
-        head.SEITENANZAHL = state_.pageCount;
-        head.UEBERSCHRIFT = state_.hasLanguage() ? VersionRecord::product : "";
-        head.PROJEKT = session_.PROJEKT();
-        head.PROGRAMMIERER = VersionRecord::programmer;
-        head.SPRACHE = state_.SPR;
-        head.UHRZEIT = now;
-        head.KOPFFUSSZEILE();
-    }});
+    if (!paper)
+        surface.clear();
+    clsKOPFFUSS head(session_.messages());
+    head.AUSGABEOBJEKT(surface, surface);
+    head.BEARBEITER = session_.BEARBEITER();
+    head.COPYRIGHT =
+        TextPair{VersionRecord::copyright, VersionRecord::copyrightEnglish}.in(state_.SPR == Locale::English);
+    head.EBOKFS = state_.numbering ? -1 : 0;
+    head.KENNZEICHNUNG(Variant(state_.KEN));
+    const VbDate now = clock_.now();
+    head.DATUM = VbDate{std::floor(now.serial)};
+    head.KOMMENTAR = state_.KOM;
+    head.RANDABSTAND("", 15);
+    if (!paper) {
+        head.RANDABSTAND("oben", 7.5f);
+        head.RANDABSTAND("unten", 7.5f);
+    }
+    head.SEITE = pageNumber;
+    head.SEITENANZAHL = state_.pageCount;
+    head.UEBERSCHRIFT = state_.hasLanguage() ? VersionRecord::product : "";
+    head.PROJEKT = session_.PROJEKT();
+    head.PROGRAMMIERER = VersionRecord::programmer;
+    head.SPRACHE = state_.SPR;
+    head.UHRZEIT = now;
+    head.KOPFFUSSZEILE();
 }
 
 void Seite1::drawScreenFigures()
@@ -335,13 +318,7 @@ void Seite1::KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pict
 
 void Seite1::ZOOM(double dpi)
 {
-    const auto resample = [dpi](Surface& surface) {
-        if (auto* raster = dynamic_cast<RasterSurface*>(&surface))
-            raster->resample(dpi);
-    };
-    resample(*page_);
-    for (auto& box : boxes_)
-        resample(*box);
+    resample(dpi);
     redraw();
 }
 
@@ -386,22 +363,6 @@ void Seite1::DRUCKEN(Surface& printer)
     printer_ = nullptr;
     drawScreenFigures();
     unit.commit();
-}
-
-QImage Seite1::screenImage()
-{
-    auto* sheet = dynamic_cast<RasterSurface*>(page_.get());
-    if (!sheet)
-        return {};
-    QImage image = sheet->image().copy();
-    QPainter painter(&image);
-    const double pixelsPerTwip = page_->dpiX() / 1440;
-    for (int figure = 11; figure <= 17; ++figure) {
-        const Place at = place(figure);
-        if (auto* picture = dynamic_cast<RasterSurface*>(&box(figure)))
-            painter.drawImage(QPointF(at.left * pixelsPerTwip, at.top * pixelsPerTwip), picture->image());
-    }
-    return image;
 }
 
 template <typename Figures>

@@ -2,6 +2,7 @@
 
 #include "data/clsDATEN.h"
 #include "page/FigureSession.h"
+#include "page/OutputPage.h"
 #include "page/PageState.h"
 #include "platform/ErrorTrap.h"
 #include "platform/RasterSurface.h"
@@ -21,7 +22,7 @@ class Clock;
 // Output page 1 without its window: loads the current record, computes its strength
 // laws and draws the header, figures 11 to 16 and the parameter tables into picture
 // boxes of a landscape screen page, and prints the same content on an A4 sheet.
-class Seite1 {
+class Seite1 : public OutputPage {
 public:
     // Reports the loading progress (5 … 100) to whoever shows it.
     class Progress {
@@ -30,24 +31,20 @@ public:
         virtual void setValue(int value) = 0;
     };
 
-    // Makes the page and its picture boxes; by default images at the screen's resolution.
-    using SurfaceFactory = std::function<std::unique_ptr<Surface>(double widthTwips, double heightTwips)>;
-    static SurfaceFactory screen(double dpi = 96);
-    // The same page laid out but not drawn, for runs that only print.
-    static SurfaceFactory unseen(double dpi = 96);
-
     Seite1(Session& session, const Clock& clock, Progress* progress = nullptr, SurfaceFactory surfaces = screen());
-    ~Seite1();
+    ~Seite1() override;
 
     // Reads the record (the selected one, or the given identifier), checks that it can be
     // drawn and draws the page. False when the record was refused; its message was shown.
     bool load(std::optional<int32_t> record = std::nullopt);
 
     void SEITENKOPF(int16_t OBJ);
-    void KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pictureColour);
-    void DRUCKEN(Surface& printer);
-    // Draws the screen page anew at another resolution (a zoom of the page window).
-    void ZOOM(double dpi);
+    // The record's header and footer on a surface: the screen sheet (cleared first) or paper,
+    // numbered as the given page of the record's.
+    void header(Surface& surface, bool paper, int16_t pageNumber);
+    void KONTEXT(bool HBOKF, bool HBOKFS, uint32_t pageColour, uint32_t pictureColour) override;
+    void DRUCKEN(Surface& printer) override;
+    void ZOOM(double dpi) override;
 
     void BILD11(int16_t OBJ, float XDL, float YDO);
     void BILD12(int16_t OBJ, float XDL, float YDO);
@@ -59,23 +56,18 @@ public:
     void BILD18(int16_t OBJ, float XDL, float YDO);
     void BILD17D(int16_t OBJ, float XDL, float YDO);
 
-    // The page and its picture boxes 11 … 17, and the page as one picture (of image surfaces).
-    Surface& page() { return *page_; }
-    Surface& box(int figure);
-    QImage screenImage();
-    PageState& state() { return state_; }
+    // The page and its picture boxes 11 … 17.
+    int number() const override { return 1; }
+    Surface& page() override { return *page_; }
+    std::vector<Box> boxes() override;
+    Surface& box(int figure) override;
+    PageState& state() override { return state_; }
 
-
-    // Box position in twips: left, top, width, height.
-    struct Place {
-        double left, top, width, height;
-    };
     static Place place(int figure);
 
     // Services of the page for its figure procedures.
-    Session& session() { return session_; }
+    FigureSession& session() { return session_; }
     ErrorTrap trap(const std::string& title);
-    Surface& target(int figure, int16_t OBJ);
     // Writes G0 values of a figure of the current record.
     void writeG0(int16_t figure, std::initializer_list<std::pair<const char*, Variant>> values);
     float readG0(int16_t figure, const char* column);
@@ -104,7 +96,6 @@ private:
     Progress* progress_;
     std::unique_ptr<Surface> page_;
     std::array<std::unique_ptr<Surface>, 7> boxes_;
-    Surface* printer_ = nullptr;
     PageState state_;
     clsDATEN g0_;
 };

@@ -5,6 +5,7 @@
 #include "shell/CloseThroughCommand.h"
 
 #include "page/Seite1.h"
+#include "page/Seite2.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/ErrorTrap.h"
@@ -22,6 +23,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -67,20 +69,35 @@ bool EvaluationRuns::showPage()
     auto page = std::make_unique<Seite1>(window_.session(), window_.clock(), start);
     if (!page->load())
         return false;
+    Seite1& first = *page;
+    QMdiSubWindow* frame = addPage(std::move(page));
+    frame->showMaximized();
+    shown_ = frame;
+    if (first.state().slope) {
+        // The record's second page, shown through "Anzeigen"; it reads page 1's record and goes
+        // with page 1's window.
+        auto second = std::make_unique<Seite2>(first);
+        second->draw();
+        const QPointer<QMdiSubWindow> secondFrame = addPage(std::move(second));
+        QObject::connect(frame, &QObject::destroyed, window_.mdiArea(), [secondFrame] { delete secondFrame; });
+    }
+    return true;
+}
+
+QMdiSubWindow* EvaluationRuns::addPage(std::unique_ptr<OutputPage> page)
+{
     auto* view = new mdiSEITE1(std::move(page), *this);
     view->setProperty("HelpContextID", 20);
     QMdiSubWindow* frame = window_.mdiArea()->addSubWindow(view);
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setObjectName(QStringLiteral("mdiSEITE1"));
+    frame->setObjectName(view->objectName());
     // Closing a page any other way runs "Schließen" too (panel 15).
     new CloseThroughCommand(frame, [this] { window_.panelClick(15); });
     QObject::connect(window_.mdiArea(), &QMdiArea::subWindowActivated, view, [frame, view](QMdiSubWindow* active) {
         if (active == frame)
             view->setFocus();
     });
-    frame->showMaximized();
-    shown_ = frame;
-    return true;
+    return frame;
 }
 
 void EvaluationRuns::finish()
@@ -167,10 +184,10 @@ void EvaluationRuns::openContext()
         window_.mdiArea()->activeSubWindow() ? window_.mdiArea()->activeSubWindow()->widget() : nullptr);
     if (!view)
         return;
-    Seite1& page = view->page();
+    OutputPage& page = view->page();
     auto* dialog = new frmKONTEXT(
         window_.session().SPRACHE(), page.state().header, page.state().numbering, page.page().backColor,
-        page.box(11).backColor,
+        page.boxes().front().surface->backColor,
         [view](bool header, bool numbering, uint32_t pageColour, uint32_t pictureColour) {
             const WaitCursor wait;
             view->page().KONTEXT(header, numbering, pageColour, pictureColour);

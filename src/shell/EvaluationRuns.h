@@ -5,10 +5,13 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <memory>
+
 class frmMAIN;
 
 // The "Auswerten" menu: which runs a selection allows, and the runs themselves, which
-// load output page 1 of the selected record with or without rebuilding its geometry.
+// load output page 1 of the selected record with or without rebuilding its geometry, and
+// page 2 where the record has a slope check.
 class EvaluationRuns : public mdiSEITE1::Commands {
 public:
     explicit EvaluationRuns(frmMAIN& window) : window_(window) {}
@@ -27,8 +30,10 @@ public:
     int pauseMilliseconds = 1500;
 
 private:
-    // Loads and shows the page; false when the record was refused.
+    // Loads and shows the pages; false when the record was refused.
     bool showPage();
+    // A page window in the main window, not yet shown.
+    QMdiSubWindow* addPage(std::unique_ptr<OutputPage> page);
     void finish();
 
     frmMAIN& window_;

@@ -1,7 +1,7 @@
 #include "PageTools.h"
 
 #include "input/SessionContext.h"
-#include "page/Seite1.h"
+#include "page/OutputPage.h"
 #include "platform/FileName.h"
 #include "platform/MessageService.h"
 #include "platform/ReplacingFile.h"
@@ -15,6 +15,7 @@
 #include "shell/frmANZEIGEN.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiAUTOSTART.h"
+#include "shell/PictureBox.h"
 #include "shell/mdiSEITE1.h"
 
 #include <QAction>
@@ -136,9 +137,8 @@ void PageTools::word()
     QTextDocument document;
     QTextCursor cursor(&document);
     const WaitCursor wait;
-    for (int figure : {11, 12, 13, 14, 15, 16, 17}) {
-        auto* box = view->findChild<QWidget*>(QStringLiteral("picBILD%1").arg(figure));
-        if (!box || !box->isVisible())
+    for (PictureBox* box : view->findChildren<PictureBox*>()) {
+        if (!box->isVisible())
             continue;
         cursor.insertText(box->objectName());
         cursor.insertBlock();

@@ -1,6 +1,6 @@
 #include "mdiSEITE1.h"
 
-#include "page/Seite1.h"
+#include "page/OutputPage.h"
 #include "platform/RasterSurface.h"
 #include "shell/PictureBox.h"
 #include "shell/WaitCursor.h"
@@ -18,9 +18,9 @@
 // anywhere on it opens the page context.
 class mdiSEITE1::Sheet : public QWidget {
 public:
-    Sheet(Seite1& page, Commands& commands, QWidget* parent) : QWidget(parent), page_(page), commands_(commands)
+    Sheet(OutputPage& page, Commands& commands, QWidget* parent) : QWidget(parent), page_(page), commands_(commands)
     {
-        setObjectName(QStringLiteral("picSEITE1"));
+        setObjectName(QStringLiteral("picSEITE%1").arg(page.number()));
     }
 
 protected:
@@ -36,25 +36,25 @@ protected:
     void mousePressEvent(QMouseEvent*) override { commands_.openContext(); }
 
 private:
-    Seite1& page_;
+    OutputPage& page_;
     Commands& commands_;
 };
 
-mdiSEITE1::mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent)
+mdiSEITE1::mdiSEITE1(OutputPage& page, Commands& commands, QWidget* parent)
     : QScrollArea(parent), page_(page), commands_(commands), sheet_(new Sheet(page, commands, this)),
       baseDpi_(page.page().dpiX())
 {
-    setObjectName(QStringLiteral("mdiSEITE1"));
+    setObjectName(QStringLiteral("mdiSEITE%1").arg(page.number()));
     setFocusPolicy(Qt::StrongFocus);
     setAlignment(Qt::AlignCenter);
-    for (int figure = 11; figure <= 17; ++figure)
-        boxes_.push_back(new PictureBox(page.box(figure), sheet_));
+    for (const OutputPage::Box& box : page.boxes())
+        boxes_.push_back(new PictureBox(*box.surface, sheet_));
     layoutSheet();
     setWidget(sheet_);
     createShortcuts();
 }
 
-mdiSEITE1::mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent)
+mdiSEITE1::mdiSEITE1(std::unique_ptr<OutputPage> page, Commands& commands, QWidget* parent)
     : mdiSEITE1(*page, commands, parent)
 {
     owned_ = std::move(page);
@@ -67,9 +67,10 @@ void mdiSEITE1::layoutSheet()
     // The boxes keep their places on the sheet in twips, at the page's present resolution.
     const double pixelsPerTwip = page_.page().dpiX() / 1440;
     const auto pixels = [pixelsPerTwip](double twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip)); };
-    for (int figure = 11; figure <= 17; ++figure) {
-        const Seite1::Place at = Seite1::place(figure);
-        boxes_[figure - 11]->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+    const std::vector<OutputPage::Box> places = page_.boxes();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const OutputPage::Place& at = places[i].place;
+        boxes_[i]->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
     }
     sheet_->setFixedSize(pixels(page_.page().width()), pixels(page_.page().height()));
 }

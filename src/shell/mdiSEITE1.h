@@ -5,13 +5,13 @@
 #include <memory>
 #include <vector>
 
+class OutputPage;
 class PictureBox;
-class Seite1;
 
-// The window of output page 1: a thin view of the page, its header and footer drawn on
-// the sheet and its figures in picture boxes, in a scroll area that zooms as a document
-// viewer does (Ctrl+wheel, Ctrl++ and Ctrl+-, Ctrl+0 fits the width). Clicks and keys go
-// to the main window.
+// The window of an output page (named mdiSEITE1, mdiSEITE2 … after the page): a thin view
+// of the page, its header and footer drawn on the sheet and its figures in picture boxes, in
+// a scroll area that zooms as a document viewer does (Ctrl+wheel, Ctrl++ and Ctrl+-, Ctrl+0
+// fits the width). Clicks and keys go to the main window.
 class mdiSEITE1 : public QScrollArea {
     Q_OBJECT
 
@@ -26,12 +26,12 @@ public:
         virtual void pageActivated() = 0;
     };
 
-    mdiSEITE1(Seite1& page, Commands& commands, QWidget* parent = nullptr);
+    mdiSEITE1(OutputPage& page, Commands& commands, QWidget* parent = nullptr);
     // A window that owns its page.
-    mdiSEITE1(std::unique_ptr<Seite1> page, Commands& commands, QWidget* parent = nullptr);
+    mdiSEITE1(std::unique_ptr<OutputPage> page, Commands& commands, QWidget* parent = nullptr);
     ~mdiSEITE1() override;
 
-    Seite1& page() { return page_; }
+    OutputPage& page() { return page_; }
     // Shows what the page drew last.
     void refresh();
     // The page at this multiple of its resolution (0.5 … 4), drawn anew.
@@ -50,8 +50,8 @@ private:
     void createShortcuts();
     void layoutSheet();
 
-    std::unique_ptr<Seite1> owned_;
-    Seite1& page_;
+    std::unique_ptr<OutputPage> owned_;
+    OutputPage& page_;
     Commands& commands_;
     Sheet* sheet_;
     std::vector<PictureBox*> boxes_;

@@ -95,7 +95,9 @@ TEST_F(SKALENTest, AVisibleScrollBarSuppressesTheAxes)
     EXPECT_TRUE(bar.visible);
     EXPECT_EQ(bar.max, 10000);
     EXPECT_EQ(bar.top, 40);
-    EXPECT_EQ(bar.largeChange, static_cast<int>(std::nearbyint((1 - (400 - 70.85) / 400.0) * 10000)));
+    // A page of the bar is the share of the 400 mm shown in the 70.85 mm wide plot area.
+    EXPECT_EQ(bar.largeChange, 1771);
+    EXPECT_EQ(bar.smallChange, 35);
     EXPECT_TRUE(box.primitives.empty());
 
     bar.value = 5000;

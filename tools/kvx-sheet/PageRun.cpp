@@ -1,9 +1,9 @@
 #include "PageRun.h"
 
 #include "data/EvaluationState.h"
-#include "data/SlopeChecks.h"
 #include "page/ParameterTables.h"
 #include "page/Seite1.h"
+#include "page/Seite2.h"
 #include "platform/Clock.h"
 #include "platform/Connection.h"
 #include "platform/PaperSurface.h"
@@ -60,9 +60,13 @@ bool PageRun::draw(const std::vector<Record>& records, PaperSurface* paper, QIOD
             if (!rows_.empty())
                 paper->newPage();
             page.DRUCKEN(*paper);
+            if (page.state().slope) {
+                Seite2 second(page, Seite1::unseen(dpi_));
+                paper->newPage();
+                second.DRUCKEN(*paper);
+            }
         }
-        rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values(),
-                                             SlopeChecks::read(session_.cnnX(), record.id)));
+        rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values(), page.state().slope));
     }
     return true;
 }

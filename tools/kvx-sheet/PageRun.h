@@ -21,7 +21,7 @@ public:
     struct Record {
         int32_t id = 0;
         std::string ken;
-        int16_t pageNumber = 1;  // "Seite k/n"
+        int16_t pageNumber = 1;  // "Seite k/n" of its first page; a slope check adds one
     };
 
     PageRun(Session& session, TerminalMessages& messages, double dpi, bool screen, int16_t pageCount);

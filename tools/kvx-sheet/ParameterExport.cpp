@@ -71,7 +71,7 @@ ParameterExport::Row ParameterExport::row(const PageState& s, const std::vector<
     for (const std::vector<Variant>& law : table)
         row.cells.insert(row.cells.end(), law.begin(), law.end());
     std::vector<Variant> check(slopeColumns.size());  // empty cells without a check
-    if (slope) {
+    if (slope && SlidingCheck::problem(*slope).first.empty()) {
         const auto law = [&s](float a, float c) { return SlidingCheck::Law{a, c, s.SIB}; };
         const bool soil = s.AB != 0;
         const SlidingCheck::Checked result =

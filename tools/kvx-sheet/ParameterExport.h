@@ -27,7 +27,8 @@ public:
         int16_t language = 0;
         std::vector<Variant> cells;
     };
-    // The record's check of a cover on a slope, where it has one, fills the slope columns.
+    // The record's check of a cover on a slope, where it has one that can be checked, fills the
+    // slope columns.
     static Row row(const PageState& record, const std::vector<std::vector<Variant>>& laws,
                    const std::optional<SlidingCheck::Slope>& slope);
     void add(const Row& row);

@@ -6,6 +6,7 @@
 #include "PdfJoin.h"
 #include "ToolCommandLine.h"
 #include "data/RecordQueries.h"
+#include "data/SlopeChecks.h"
 #include "input/ProjectFile.h"
 #include "input/SessionLocks.h"
 #include "platform/Connection.h"
@@ -27,6 +28,7 @@
 #include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -291,11 +293,16 @@ int SheetCommand::run(const Options& options, std::ostream& err)
         err << "kvx-sheet: " << outputs.error() << "\n";
         return ExitFailure;
     }
+    // Pages are numbered through the run: a record with a slope check has two.
     const int count = static_cast<int>(records.size());
-    const auto pageCount = static_cast<int16_t>(options.all ? count : 1);
+    const std::set<int32_t> checked = SlopeChecks::records(session.cnnX());
     std::vector<PageRun::Record> numbered;
-    for (int k = 1; k <= count; ++k)
-        numbered.push_back({records[k - 1].first, records[k - 1].second, static_cast<int16_t>(options.all ? k : 1)});
+    int16_t next = 1;
+    for (const auto& [id, ken] : records) {
+        numbered.push_back({id, ken, options.all ? next : int16_t(1)});
+        next = static_cast<int16_t>(next + 1 + checked.count(id));
+    }
+    const auto pageCount = static_cast<int16_t>(options.all ? next - 1 : 1);
     const QString title = QString::fromStdString(options.all ? session.PROJEKT() : records.front().second);
     Progress progress(count, err);
     const int jobs = options.all ? std::min(options.jobs, count) : 1;
