@@ -8,6 +8,7 @@
 #include "platform/Connection.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextPair.h"
+#include "platform/Variant.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,7 +111,7 @@ std::vector<std::string> Seite2::rangeNotes() const
     const std::string at = "σn = " + vb::format(sigma, "0.00") + " kN/m² ";
     std::vector<std::string> notes;
     if (sigma < s.SIA || sigma > s.SIMAX) {
-        const std::string range = vb::format(s.SIA, "0.##") + " … " + vb::format(s.SIMAX, "0.##") + " kN/m²";
+        const std::string range = vb::singleText(s.SIA) + " … " + vb::singleText(s.SIMAX) + " kN/m²";
         notes.push_back(first_.state().text(TextPair{at + "liegt außerhalb von σa … σmax = " + range +
                                                          ": die Winkel sind über den Bereich hinaus fortgesetzt.",
                                                      at + "lies outside σa … σmax = " + range +
@@ -120,7 +121,8 @@ std::vector<std::string> Seite2::rangeNotes() const
     if (!tests.empty()) {
         const auto [low, high] = std::minmax_element(tests.begin(), tests.end());
         if (sigma < low->first || sigma > high->first) {
-            const std::string range = vb::format(low->first, "0.##") + " … " + vb::format(high->first, "0.##") + " kN/m²";
+            const std::string range =
+                vb::doubleText(low->first) + " … " + vb::doubleText(high->first) + " kN/m²";
             notes.push_back(first_.state().text(
                 TextPair{at + "liegt außerhalb der Versuchswerte (σ' = " + range + ").",
                          at + "lies outside the test results (σ' = " + range + ")."}));
@@ -310,6 +312,8 @@ void Seite2::BILD21(int16_t OBJ, float XDL, float YDO)
         },
         [&] {
             // Which curve is which, at the steep end where both are drawn.
+            if (values.n.empty())
+                return;
             g.TEXT(steepest, values.peak.front(), s.text({"Spitze ", "peak "}), 1, 0, 2, 1);
             g.TEXT(steepest, values.residual.front(), s.text({"Rest ", "residual "}), 1, 0, 2, 0);
         },
@@ -320,10 +324,10 @@ std::vector<std::array<std::string, 4>> Seite2::rows() const
 {
     const auto number = [](double value, const char* pattern) { return vb::format(value, pattern); };
     const auto maybe = [&](const std::optional<double>& value) { return value ? number(*value, "0.00") : "-"; };
-    const double n = ratio(slope_.beta);
+    // The inclination beside the angle, where the angle makes a slope.
+    const std::string inclination = result_ ? " (1 : " + number(ratio(slope_.beta), "0.0#") + ")" : "";
     std::vector<std::array<std::string, 4>> table = {
-        {text("Böschungsneigung {g,1}b", "Slope angle {g,1}b"), "[°]",
-         number(slope_.beta, "0.0#") + " (1 : " + number(n, "0.0#") + ")", ""},
+        {text("Böschungsneigung {g,1}b", "Slope angle {g,1}b"), "[°]", number(slope_.beta, "0.0#") + inclination, ""},
         {text("Böschungslänge L", "Slope length L"), "[m]", number(slope_.length, "0.00"), ""},
         {text("Dicke der Abdeckung h", "Cover thickness h"), "[m]", number(slope_.thickness, "0.00"), ""},
         {text("Wichte der Abdeckung {g,1}g", "Unit weight of the cover {g,1}g"), "[kN/m³]",
