@@ -137,8 +137,8 @@ void ScriptRunner::execute(frmMAIN& window, const QString& verb, const QString& 
             form->cboSIMAX()->setEditText(text);
         else if (field == u"cboSPR")
             form->cboSPR()->setCurrentIndex(text.toInt());
-        else if (QLineEdit* edit = form->field(field))
-            edit->setText(text);
+        else if (QLineEdit* edit = form->field(field) ? form->field(field) : form->findChild<QLineEdit*>(field))
+            edit->setText(text);  // a field of the record, or of a tab beside it (the slope)
     } else if (verb == u"paste" && window.inputForm()) {
         // Rows as a spreadsheet copies them ("\t" between cells, "\n" between rows), pasted
         // with Ctrl+V into the grid of test results.

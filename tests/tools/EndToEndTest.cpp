@@ -3,6 +3,8 @@
 #include "SuiteProcesses.h"
 #include "ToolOutput.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -32,6 +34,31 @@ TEST_F(EndToEndTest, ARecordFromEntryToPaperAndBackToTheFrameProgram)
         EXPECT_TRUE(content->contains("28,50")) << content->toStdString();  // a of the contact, two decimals
         EXPECT_TRUE(content->contains("Geotextil"));
     }
+}
+
+// A slope check typed on its tab in a German session: stored as typed, evaluated and printed
+// as the record's second page.
+TEST_F(EndToEndTest, ASlopeCheckIsTypedEvaluatedAndPrintedOnThePageAfterTheSheet)
+{
+    ASSERT_NO_FATAL_FAILURE(speak("de_DE.UTF-8"));
+    const fs::path pdf = root / "check.pdf";
+    std::string typed = record("Folie");
+    typed.insert(typed.rfind("panel 8"), "set txtBETA 1:3\nset txtLAENGE 30\nset txtDICKE 0,3\nset txtGAMMA 18,5\n");
+    const int code = module(typed + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\nprint " + pdf.string() +
+                            "\npanel 11\npanel 15\ntrigger mnuSPEICHERN\nquit\n");
+    ASSERT_EQ(code, 0) << log;
+    EXPECT_EQ(stored("P1", "SELECT [DICKE] FROM [E4]").toDouble(), 0.3) << log;
+    EXPECT_EQ(stored("P1", "SELECT [GAMMA] FROM [E4]").toDouble(), 18.5);
+    EXPECT_NEAR(stored("P1", "SELECT [BETA] FROM [E4]").toDouble(), 18.434948822922, 1e-9);
+    EXPECT_EQ(stored("P1", "SELECT [FSERF] FROM [E4]").toDouble(), 1.5);
+    const std::optional<QString> info = toolOutput("pdfinfo", {QString::fromStdString(pdf.string())});
+    ASSERT_TRUE(info) << log;
+    EXPECT_TRUE(info->contains(QRegularExpression("Pages: +2\n"))) << info->toStdString();
+    const std::optional<QString> second =
+        toolOutput("pdftotext", {"-f", "2", "-l", "2", QString::fromStdString(pdf.string()), "-"});
+    ASSERT_TRUE(second);
+    for (const char* shown : {"Seite 2/2", "Gleitsicherheit", "Folie", "5,27", "18,43 (1 : 3,0)"})
+        EXPECT_TRUE(second->contains(QString::fromUtf8(shown))) << shown << "\n" << second->toStdString();
 }
 
 TEST_F(EndToEndTest, AKilledSessionIsRecoveredAtTheNextStart)

@@ -204,6 +204,9 @@ TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
     db->execute("INSERT INTO [E1] VALUES (300,'M','',0,3),(301,'Kaputt','',0,3),(302,'Sprache','',0,'de')");
     db->execute("INSERT INTO [E2] VALUES (301,60,22,-2,17,-1.5,35,-4,32,-3,10,5,10,60,100)");
     db->execute("INSERT INTO [E2] VALUES (302,60,22,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
+    // Two records with a slope check have a second page each.
+    for (const int32_t id : {100, 2})
+        SlopeChecks::write(db, id, SlidingCheck::Slope{SlidingCheck::degreesOf(3), 30, 0.3, 18, 1.5});
     db.reset();
     // Drawn one after the other and side by side, the same pages in the same order.
     std::map<QString, QByteArray> tables;
@@ -216,12 +219,13 @@ TEST_F(KvxSheetTest, AllRecordsIntoOnePdfAndTheirParametersAsCsvAndJson)
         EXPECT_NE(run.errors.find("Kaputt: "), std::string::npos);
         EXPECT_NE(run.errors.find("Sprache: "), std::string::npos);  // a language that is no number
         const std::optional<QString> info = toolOutput("pdfinfo", {path("all.pdf")});
-        const std::optional<QString> last = toolOutput("pdftotext", {"-f", "200", "-l", "200", path("all.pdf"), "-"});
+        const std::optional<QString> last = toolOutput("pdftotext", {"-f", "202", "-l", "202", path("all.pdf"), "-"});
         if (!info || !last)
             GTEST_SKIP() << "needs pdfinfo and pdftotext";
-        EXPECT_TRUE(info->contains(QRegularExpression("Pages: +200\\n"))) << info->toStdString();
-        // In the order of the identifications: "Ton" last, its page number kept.
-        EXPECT_TRUE(last->contains("File Ton") && last->contains("Page 202/202")) << jobs.toStdString();
+        EXPECT_TRUE(info->contains(QRegularExpression("Pages: +202\\n"))) << info->toStdString();
+        // In the order of the identifications: "Ton" last with its check, its page numbers kept.
+        EXPECT_TRUE(last->contains("File Ton") && last->contains("Page 204/204") && last->contains("Sliding of the cover"))
+            << jobs.toStdString() << last->toStdString();
         QFile csv(path("all.csv")), json(path("all.json"));
         ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && json.open(QIODevice::ReadOnly));
         tables[jobs] = csv.readAll() + json.readAll();
