@@ -1,5 +1,6 @@
 #include "FixedClock.h"
 #include "SuiteTree.h"
+#include "data/SlopeChecks.h"
 #include "platform/Clock.h"
 #include "platform/PaperSurface.h"
 #include "platform/VbError.h"
@@ -7,10 +8,13 @@
 #include "shell/PageTools.h"
 #include "shell/PrintService.h"
 #include "shell/StatusPanel.h"
+#include "shell/frmANZEIGEN.h"
 #include "shell/frmMAIN.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -163,6 +167,39 @@ TEST_F(EvaluationTest, PrintingAllPagesOrOneOfThem)
     window->panelClick(11);
     ASSERT_EQ(tree.messages.shown.size(), 1u);
     EXPECT_EQ(tree.messages.shown[0].text, "VB-Error: 482\nDruckerfehler");
+}
+
+// A record with a slope check: its second page waits behind the first, is shown through
+// "Anzeigen", printed with it and closed with it.
+TEST_F(EvaluationTest, ASlopeCheckHasASecondPageShownThroughAnzeigenPrintedAndClosedWithTheFirst)
+{
+    SlopeChecks::write(session->cnnX(), 1, SlidingCheck::Slope{SlidingCheck::degreesOf(3), 30, 0.3, 18, 1.5});
+    window->runs().mnuNEUBERECHNEN();
+    const auto page = [this](const char* name) {
+        for (QMdiSubWindow* sub : window->mdiArea()->subWindowList()) {
+            if (sub->widget() && sub->widget()->objectName() == QLatin1String(name))
+                return sub;
+        }
+        return static_cast<QMdiSubWindow*>(nullptr);
+    };
+    ASSERT_TRUE(page("mdiSEITE1") && page("mdiSEITE2"));
+    EXPECT_TRUE(page("mdiSEITE1")->isVisible());
+    EXPECT_FALSE(page("mdiSEITE2")->isVisible());
+    ASSERT_TRUE(page("mdiSEITE2")->widget()->findChild<QWidget*>("picBILD21"));
+
+    frmANZEIGEN choose(*window->mdiArea(), 3);
+    EXPECT_EQ(choose.pageCount(), 2);
+    choose.txtSEITE()->setText("2");
+    choose.cmdOK();
+    EXPECT_TRUE(page("mdiSEITE2")->isVisible());
+    EXPECT_FALSE(page("mdiSEITE1")->isVisible());
+
+    window->panelClick(11);
+    EXPECT_EQ(printer.printed, (std::vector<int>{1, 2}));
+    window->panelClick(15);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);  // the start screen alone
+    EXPECT_TRUE(tree.messages.shown.empty());
 }
 
 TEST_F(EvaluationTest, ScreenCopiesStayInTheProjectsFolder)
