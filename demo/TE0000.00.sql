@@ -1,5 +1,6 @@
--- Three example records for the demo project TE0000.00; the third with the shear-test
--- results its parameters were fitted to.
+-- Three example records for the demo project TE0000.00; the first with the check of a
+-- landfill cover on its slope, the third with the shear-test results its parameters were
+-- fitted to.
 -- Friction angles in degrees at the reference stress and their change per tenfold stress.
 INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES
   (1, 'PEHD-Dichtungsbahn auf Sand', 'Glatte PEHD-Dichtungsbahn 2,5 mm auf Mittelsand, Rahmenscherversuch 30 x 30 cm', 1, 3),
@@ -16,3 +17,7 @@ INSERT INTO [E3] ([ID],[NR],[SIG],[TAUF],[TAUR],[TAUB],[TAUBR]) VALUES
   (3, 2, 50, 29.6, 24.3, 40.3, 35.2),
   (3, 3, 100, 58.1, 46.4, 78.6, 67.1),
   (3, 4, 200, 110.8, 91.2, 149.0, 130.9);
+
+-- A landfill cover of 0.5 m on a slope of 1 : 3.5 (15.95°), 25 m long, on the geomembrane.
+INSERT INTO [E4] ([ID],[BETA],[LAENGE],[DICKE],[GAMMA],[FSERF]) VALUES
+  (1, 15.945395900923, 25, 0.5, 19, 1.5);

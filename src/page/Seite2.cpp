@@ -45,6 +45,22 @@ double ratio(double beta)
     return 1 / std::tan(beta * std::numbers::pi / 180);
 }
 
+// A note on lines short enough for the screen's table box: broken after ": " and "; ", the
+// later lines indented.
+std::vector<std::string> noteLines(const std::string& note)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at = note.find_first_of(":;"); at != std::string::npos; at = note.find_first_of(":;", at + 1)) {
+        if (note.compare(at + 1, 1, " ") == 0) {
+            lines.push_back((start == 0 ? "" : "   ") + note.substr(start, at + 1 - start));
+            start = at + 2;
+        }
+    }
+    lines.push_back((start == 0 ? "" : "   ") + note.substr(start));
+    return lines;
+}
+
 // The factor the check stands on: the wedges', else the infinite slope's.
 double standing(const SlidingCheck::Result& result)
 {
@@ -402,8 +418,10 @@ void Seite2::BILD22(int16_t OBJ, float XDL, float YDO)
                              "ohne Adhäsion und Kohäsion.",
                              "Wedges after Koerner and Soong (2005); angles of the laws at {g,1}s{t,1}n, "
                              "no adhesion or cohesion."));
-        for (const std::string& note : notes)
-            table.FUSSNOTE(note, line++);
+        for (const std::string& note : notes) {
+            for (const std::string& part : noteLines(note))
+                table.FUSSNOTE(part, line++);
+        }
         table.SCHRIFTEINSTELLUNGEN("", 9, -1, 0, 0, 0);
         table.TITEL(s.text({"Gleitsicherheit", "Sliding of the cover"}));
     }});

@@ -1,6 +1,7 @@
 // Writes pictures of the windows for a person to look at, when TARVELO_SCREENSHOTS names
 // a folder; otherwise the test is skipped.
 #include "SuiteTree.h"
+#include "data/SlopeChecks.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/HelpWindow.h"
 #include "shell/TestResultsTab.h"
@@ -8,9 +9,11 @@
 #include "shell/frmEXPIMP.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
+#include "shell/frmANZEIGEN.h"
 #include "shell/mdiSEITE1.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTableWidget>
@@ -57,6 +60,7 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         tableMenu.close();
         window.panelClick(9);
         session->cnnX()->execute("INSERT INTO [E2] VALUES (1,60,22.5,-2,17,-1.5,35,-4,32,-3,10,200,10,60,100)");
+        SlopeChecks::write(session->cnnX(), 1, SlidingCheck::Slope{SlidingCheck::degreesOf(3.5), 25, 0.5, 19, 1.5});
         window.runs().pauseMilliseconds = 0;
         window.runs().mnuNEUBERECHNEN();
         window.resize(1500, 950);
@@ -68,6 +72,11 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
             page->setZoom(1.6);
             shoot(window, QStringLiteral("mdiSEITE1-%1-zoomed.png").arg(suffix));
         }
+        frmANZEIGEN choose(*window.mdiArea(), session->SPRACHE());
+        choose.txtSEITE()->setText(QStringLiteral("2"));
+        choose.cmdOK();
+        window.resize(1500, 950);
+        shoot(window, QStringLiteral("mdiSEITE2-%1.png").arg(suffix));
         window.panelClick(15);
         window.mnuSPEICHERN();
         shoot(window, QStringLiteral("frmMAIN-%1-saved.png").arg(suffix));
