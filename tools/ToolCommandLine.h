@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 
 #include <initializer_list>
+#include <iostream>
+#include <optional>
+#include <string>
 #include <utility>
 
 // How every tool ends: 0 when it did all it was asked, 1 when something failed (what could
@@ -21,4 +24,22 @@ inline void describeTool(QCommandLineParser& parser, const QString& description,
     parser.addVersionOption();
     for (const auto& [name, text] : positional)
         parser.addPositionalArgument(name, text);
+}
+
+// Reads the command line: the exit status when the tool is done with it (a line it cannot take,
+// said with the help; the help or the version shown), none when the tool goes on.
+inline std::optional<int> parseToolLine(QCommandLineParser& parser, const QStringList& arguments,
+                                        const std::string& tool)
+{
+    // Every tool ends with status 2 on a command line it cannot take, an unknown option too.
+    if (!parser.parse(arguments)) {
+        std::cerr << tool << ": " << parser.errorText().toStdString() << "\n" << parser.helpText().toStdString();
+        return ExitBadArguments;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        std::cout << (parser.isSet(QStringLiteral("help")) ? parser.helpText().toStdString()
+                                                           : tool + " " TARVELO_VERSION "\n");
+        return ExitSuccess;
+    }
+    return std::nullopt;
 }

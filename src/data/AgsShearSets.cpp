@@ -36,6 +36,14 @@ std::string keyText(const Key& key)
     return text;
 }
 
+std::map<std::string, std::string> fieldsOf(const AgsGroup& group, const std::vector<std::string>& row)
+{
+    std::map<std::string, std::string> fields;
+    for (std::size_t c = 0; c < group.headings.size(); ++c)
+        fields.emplace(group.headings[c], row[c]);
+    return fields;
+}
+
 std::string describe(const AgsShearSets::Set& set)
 {
     std::string text = set.locaId;
@@ -82,6 +90,7 @@ AgsShearSets::AgsShearSets(const AgsFile& file)
         set.specRef = key[5];
         set.specDesc = field(*shbg, row, "SPEC_DESC");
         set.description = describe(set);
+        set.fields = fieldsOf(*shbg, row);
         keyLines.emplace(set.key, set.line);
         index.emplace(key, sets_.size());
         sets_.push_back(std::move(set));
@@ -123,14 +132,9 @@ AgsShearSets::AgsShearSets(const AgsFile& file)
         stage.peak = *stress(peak, "peak shear stress", true);
         stage.residual = stress(residual, "residual shear stress", false);
         stage.line = line;
+        stage.fields = fieldsOf(*shbt, row);
         sets_[it->second].stages.push_back(stage);
     }
-
-    for (const Set& set : sets_)
-        if (set.stages.size() < 2)
-            throw fail(set.line, "test set " + set.key + " has " + std::to_string(set.stages.size()) +
-                                     (set.stages.size() == 1 ? " stage" : " stages") +
-                                     " in SHBT; a set needs at least two");
 }
 
 const AgsShearSets::Set* AgsShearSets::find(const std::string& key) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ public:
         double normal = 0, peak = 0;     // SHBT_NORM, SHBT_PEAK
         std::optional<double> residual;  // SHBT_RES; none where not measured
         int line = 0;                    // of the SHBT row
+        std::map<std::string, std::string> fields;  // the row's fields by heading
     };
     struct Set {
         // The non-empty key fields in the order above joined by "/", e.g. "BH1/1.50/U1/U/A":
@@ -26,13 +28,15 @@ public:
         std::string description;
         std::vector<Stage> stages;  // in the order of the file
         int line = 0;               // of the SHBG row
+        std::map<std::string, std::string> fields;  // the SHBG row's fields by heading
     };
 
     // Throws AgsError, naming the file and the line, for a file without SHBG or SHBT group,
     // without the heading SHBT_NORM or SHBT_PEAK, with stresses not in kPa, a key given twice
     // or not at all, a stage without a positive normal stress and peak (or with a residual
-    // that is given and not positive), an SHBT row without its SHBG row, or a set of fewer
-    // than two stages.
+    // that is given and not positive), or an SHBT row without its SHBG row. A set may have
+    // fewer than two stages: whether that is enough is for its reader to say (a file of
+    // design parameters carries its laws without tests).
     explicit AgsShearSets(const AgsFile& file);
 
     const std::vector<Set>& sets() const { return sets_; }

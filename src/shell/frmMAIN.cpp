@@ -11,6 +11,7 @@
 #include "platform/VbError.h"
 #include "shell/AccessKeys.h"
 #include "shell/CloseThroughCommand.h"
+#include "shell/AgsCommands.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/HelpWindow.h"
 #include "shell/PageTools.h"
@@ -66,6 +67,7 @@ const MenuItem menuItems[] = {
     {"mnuAUSWAHL", "mnuDATEI", {"&Auswahl", "&Select"}, 13, true},
     {"mnuTRENN0", "mnuDATEI", {"-", "-"}, 0, true},
     {"mnuEXPIMP", "mnuDATEI", {"&Export-Import", "&Export-Import"}, 14, true},
+    {"mnuAGSIMPORT", "mnuDATEI", {"AGS &importieren…", "AGS &import…"}, 14, true},
     {"mnuEXPINF", "mnuDATEI", {"Export-&Inf.system", "Export-&Inf.system"}, 0, false},
     {"mnuLOESCHEN", "mnuDATEI", {"&Löschen", "&Delete"}, 16, true},
     {"mnuSCHLIESSEN", "mnuDATEI", {"&Schließen", "&Done"}, 17, true},
@@ -78,6 +80,8 @@ const MenuItem menuItems[] = {
     {"mnuMBERECHNEN", "mnuAUSWERTEN", {"&MBerechnen", "Calculate &Multiple"}, 23, false},
     {"mnuFBERECHNEN", "mnuAUSWERTEN", {"&FBerechnen", "Calculate &Next"}, 24, false},
     {"mnuNEUBERECHNEN", "mnuAUSWERTEN", {"&Neuberechnen", "Calculate &First"}, 25, true},
+    {"mnuTRENN5", "mnuAUSWERTEN", {"-", "-"}, 0, true},
+    {"mnuAGSEXPORT", "mnuAUSWERTEN", {"AGS e&xportieren…", "AGS e&xport…"}, 14, true},
     {"mnuEXTRAS", "", {"E&xtras", "Tools"}, 30, true},
     {"mnuVVORGABEN", "mnuEXTRAS", {"&Vorgaben", "Preset Data"}, 30, false},
     {"mnuVEVORGABEN", "mnuEXTRAS", {"&Elektronikvorgaben", "Preset Electronic Data"}, 32, false},
@@ -137,7 +141,8 @@ frmMAIN::frmMAIN(SessionContext& session, FrameStarter startFrame, QWidget* pare
       open_([](const std::string& path) {
           return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
       }),
-      runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_))
+      runs_(std::make_unique<EvaluationRuns>(*this)), tools_(std::make_unique<PageTools>(*this, *ownPrinter_, open_)),
+      ags_(std::make_unique<AgsCommands>(*this))
 {
     selection_ = [this](const QString& mode) {
         frmAUSWAHL dialog(session_, mode, session_.SPRACHE(), this);
@@ -233,6 +238,8 @@ void frmMAIN::createActions()
         });
     }
     connect(action("mnuEXPIMP"), &QAction::triggered, this, &frmMAIN::mnuEXPIMP);
+    connect(action("mnuAGSIMPORT"), &QAction::triggered, this, [this] { ags_->mnuAGSIMPORT(); });
+    connect(action("mnuAGSEXPORT"), &QAction::triggered, this, [this] { ags_->mnuAGSEXPORT(); });
 }
 
 void frmMAIN::documentNotOpened(const std::string& title, const std::string& path)

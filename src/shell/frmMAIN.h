@@ -11,6 +11,7 @@
 class Clock;
 class EvaluationRuns;
 class PageTools;
+class AgsCommands;
 class RecordCommands;
 class PrintService;
 class QAction;
@@ -47,6 +48,7 @@ public:
     const Clock& clock() const { return *clock_; }
     EvaluationRuns& runs() { return *runs_; }
     PageTools& pageTools() { return *tools_; }
+    AgsCommands& ags() { return *ags_; }
     QString caption(const QString& name) const;
 
     // Status panel 6: the selected records.
@@ -113,6 +115,7 @@ private:
     OpenDocument open_;
     std::unique_ptr<EvaluationRuns> runs_;
     std::unique_ptr<PageTools> tools_;
+    std::unique_ptr<AgsCommands> ags_;
     mdiAUTOSTART* autostart_ = nullptr;
     frmEXPIMP* exportImport_ = nullptr;
     bool closingByProgram_ = false;

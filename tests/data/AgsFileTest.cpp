@@ -271,7 +271,6 @@ TEST(AgsFileTest, AShearSetThatCannotBeReadIsRefusedWithItsLine)
         {set + "\n" + shbt({stages[0], R"("BH1","A","0","58.0","")"}), 12, "normal stress 0 kPa is not positive"},
         {set + "\n" + shbt({stages[0], R"("BH1","A","100","","")"}), 12, "without peak"},
         {set + "\n" + shbt({stages[0], R"("BH1","A","100","58.0","-1.0")"}), 12, "residual"},
-        {set + "\n" + shbt({stages[0]}), 5, "1 stage in SHBT"},
         {shbg({R"("BH1","A")", R"("BH1","A")"}) + "\n" + shbt(stages), 6, "key BH1/A of the row on line 5"},
         {shbg({R"("","")"}) + "\n" + shbt(stages), 5, "without any of the key fields"},
         {set + "\n" + shbt({stages[0], stages[1], R"("BH1","a","50","30.0","")"}), 13, "BH1/a has no SHBG row"},

@@ -50,16 +50,8 @@ int main(int argc, char** argv)
     const QCommandLineOption sigmaB(QStringLiteral("sigma-b"), QStringLiteral("the reference stress in kN/m²"),
                                     QStringLiteral("SB"));
     parser.addOption(sigmaB);
-    // Every tool ends with status 2 on a command line it cannot take, an unknown option too.
-    if (!parser.parse(app.arguments())) {
-        std::cerr << "kvx-fit: " << parser.errorText().toStdString() << "\n" << parser.helpText().toStdString();
-        return ExitBadArguments;
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        std::cout << (parser.isSet(QStringLiteral("help")) ? parser.helpText().toStdString()
-                                                           : std::string("kvx-fit " TARVELO_VERSION "\n"));
-        return ExitSuccess;
-    }
+    if (const std::optional<int> done = parseToolLine(parser, app.arguments(), "kvx-fit"))
+        return *done;
     bool isNumber = false;
     const double reference = parser.value(sigmaB).toDouble(&isNumber);
     if (parser.positionalArguments().size() != 1 || !isNumber) {

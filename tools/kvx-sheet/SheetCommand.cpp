@@ -4,14 +4,12 @@
 #include "PageRun.h"
 #include "ParameterExport.h"
 #include "PdfJoin.h"
+#include "ProjectAccess.h"
 #include "ToolCommandLine.h"
 #include "data/RecordQueries.h"
 #include "data/SlopeChecks.h"
 #include "input/ProjectFile.h"
-#include "input/SessionLocks.h"
 #include "platform/Connection.h"
-#include "platform/DatabaseFiles.h"
-#include "platform/LoginName.h"
 #include "platform/PaperSurface.h"
 #include "platform/ProjectSession.h"
 #include "platform/Recordset.h"
@@ -23,8 +21,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
@@ -225,51 +221,19 @@ std::variant<SheetCommand::Options, int> SheetCommand::parse(const QStringList& 
 
 int SheetCommand::run(const Options& options, std::ostream& err)
 {
-    std::error_code error;
     OutputFiles outputs({options.pdf, options.png, options.csv, options.json}, options.database);
     if (!outputs.refusal().empty()) {
         err << "kvx-sheet: " << outputs.refusal() << "\n";
         return ExitBadArguments;
     }
-    if (!fs::is_regular_file(options.database, error)) {
-        err << "kvx-sheet: no such file: " << options.database << "\n";
+    const ProjectAccess project(options.database,
+                                options.inPlace ? ProjectAccess::Mode::Write : ProjectAccess::Mode::Read);
+    if (!project.problem().empty()) {
+        err << "kvx-sheet: " << project.problem() << "\n";
         return ExitFailure;
     }
-    // Checked before anything is copied or written; a killed writer's journal is rolled back.
-    if (const std::string problem = ProjectFile::prepare(options.database, true); !problem.empty()) {
-        err << "kvx-sheet: not a project database: " << problem << "\n";
-        return ExitFailure;
-    }
-    // A damaged file would be drawn wrong, or made worse by writing into it.
-    if (const std::string damage = DatabaseFiles::damage(options.database); !damage.empty()) {
-        err << "kvx-sheet: " << options.database << " is damaged (" << damage
-                  << "); restore it from a backup\n";
-        return ExitFailure;
-    }
-    std::unique_ptr<LockFile> lock;
-    const std::string projectFolder = fs::absolute(options.database).parent_path().string();
-    std::shared_ptr<Connection> database;
-    if (options.inPlace) {
-        // Said once for the file, before a value is read (and refused column by column).
-        for (const std::string& needed : {options.database, projectFolder}) {
-            if (::access(needed.c_str(), W_OK) != 0) {
-                err << "kvx-sheet: cannot write " << needed << ": " << std::strerror(errno) << "\n";
-                return ExitFailure;
-            }
-        }
-        // Writing into a project that a session has open would be undone by its next save.
-        lock = SessionLocks::borrow(ProjectFile::lockPath(options.database), loginName(),
-                                    fs::path(projectFolder).filename().string());
-        if (!lock->held()) {
-            err << "kvx-sheet: " << SessionLocks::refusal(*lock, true) << "\n";
-            return ExitFailure;
-        }
-        database = Connection::openFile(options.database);
-    } else {
-        // A private copy in memory: the project file is only read.
-        database = Connection::privateCopy(options.database);
-    }
-    database->execute(ProjectFile::lookupIndexes);
+    const std::string& projectFolder = project.folder();
+    const std::shared_ptr<Connection>& database = project.database();
     TerminalMessages messages;
     ProjectSession session(database, messages, projectFolder);
     std::vector<std::pair<int32_t, std::string>> records;
