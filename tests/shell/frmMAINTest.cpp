@@ -1,6 +1,9 @@
 #include "shell/frmMAIN.h"
 #include "SuiteTree.h"
+#include "data/AgsFile.h"
+#include "shell/AgsCommands.h"
 #include "shell/HelpWindow.h"
+#include "shell/frmAGS.h"
 #include "shell/SlopeTab.h"
 #include "shell/StatusPanel.h"
 #include "shell/mdiEINGABE.h"
@@ -161,6 +164,48 @@ TEST_F(frmMAINTest, LeavingAFormWithTypedInputAsksWhetherToKeepIt)
     EXPECT_TRUE(window->menu("mnuDATEI")->menuAction()->isEnabled());
     EXPECT_TRUE(window->panel(9)->isHidden());
     EXPECT_TRUE(shown().empty());
+}
+
+// A record from the test sets of an AGS4 file: the form is filled to be looked over and stored
+// with "OK"; the selected records go out as a file that reads back with their laws.
+TEST_F(frmMAINTest, AgsImportFillsTheFormAndExportWritesTheSelectedRecords)
+{
+    const QString sample = QStringLiteral(TARVELO_SOURCE_DIR "/docs/samples/shear-box.ags");
+    const QString out = QString::fromStdString((tree.root / "out.ags").string());
+    window->ags().chooseFile = [&](bool write, const QString&) { return write ? out : sample; };
+    window->ags().confirm = [](frmAGS& dialog) {
+        dialog.cboBODEN()->setCurrentIndex(2);  // the sand on itself
+        dialog.txtSIGMAB()->setText(QStringLiteral("60"));
+        return true;
+    };
+    const long before = count("SELECT * FROM [E1]");
+    window->action("mnuAGSIMPORT")->trigger();
+    mdiEINGABE* form = window->inputForm();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->field("txtKEN")->text(), "TP01 1");
+    EXPECT_EQ(form->field("txtSIB")->text(), "60");
+    EXPECT_EQ(form->field("txtSIA")->text(), "25");
+    EXPECT_FALSE(form->field("txtAB")->text().isEmpty());
+    EXPECT_EQ(count("SELECT * FROM [E1]"), before);  // nothing stored before "OK"
+    window->panelClick(8);
+    EXPECT_EQ(count("SELECT * FROM [E2] WHERE [SIB]=60 AND [AB]>30"), 1) << (shown().empty() ? "" : shown()[0].text);
+    EXPECT_EQ(count("SELECT * FROM [E3]"), 4);
+
+    window->action("mnuAGSEXPORT")->trigger();
+    const AgsFile written = AgsFile::read(out.toStdString());
+    ASSERT_TRUE(written.group("SHBG"));
+    EXPECT_EQ(written.group("SHBG")->rows.size(), 1u);
+    EXPECT_EQ(written.group("SHBT")->rows.size(), 4u);
+    ASSERT_FALSE(shown().empty());
+    EXPECT_NE(shown().back().text.find("out.ags"), std::string::npos);
+
+    // A file that breaks a rule is named with its line; no form opens.
+    std::ofstream(tree.root / "broken.ags") << "\"GROUP\",\"SHBG\"\r\n\"DATA\",\"x\"\r\n";
+    window->panelClick(9);
+    window->ags().chooseFile = [&](bool, const QString&) { return QString::fromStdString((tree.root / "broken.ags").string()); };
+    window->action("mnuAGSIMPORT")->trigger();
+    EXPECT_FALSE(window->inputForm());
+    EXPECT_NE(shown().back().text.find("broken.ags: line 2"), std::string::npos) << shown().back().text;
 }
 
 TEST_F(frmMAINTest, OverwritingAnExistingIdentificationAsksFirst)
