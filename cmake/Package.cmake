@@ -31,7 +31,8 @@ foreach(folder PROJEKTE BENUTZER)
 endforeach()
 set(commands "kalmora\;KALMORA\;the suite's frame program: projects and the module KVX"
              "kvx-sheet\;KVX/kvx-sheet\;the design sheet of a project's records without a window"
-             "kvx-fit\;KVX/kvx-fit\;the fit of the strength law to shear-test results")
+             "kvx-fit\;KVX/kvx-fit\;the fit of the strength law to shear-test results"
+             "kvx-ags\;KVX/kvx-ags\;shear-box tests in AGS4 files: list, import, export")
 foreach(command ${commands})
   list(GET command 0 name)
   list(GET command 1 program)
@@ -67,7 +68,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 construction material: four log-linear strength laws, Mohr curves, Coulomb
 secant lines, friction angles, reduction factors and parameter tables, laid
 out as one design sheet on screen and on an A4 page. With the frame program
-kalmora and the batch tools kvx-sheet and kvx-fit.")
+kalmora and the batch tools kvx-sheet, kvx-fit and kvx-ags.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${PACKAGE_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

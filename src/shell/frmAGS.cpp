@@ -37,7 +37,7 @@ frmAGS::frmAGS(const AgsShearSets& sets, bool english, QWidget* parent)
                                  QString::fromStdString(set.specDesc), QString::number(set.stages.size())};
         for (int column = 0; column < static_cast<int>(std::size(cells)); ++column)
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
-        const QString entry = QString::fromStdString(set.key + " – " + set.description);
+        const QString entry = QString::fromStdString(set.key + (set.specDesc.empty() ? "" : " – " + set.specDesc));
         contact_->addItem(entry);
         soil_->addItem(entry);
         ++row;

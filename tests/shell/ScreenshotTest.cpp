@@ -1,6 +1,7 @@
 // Writes pictures of the windows for a person to look at, when TARVELO_SCREENSHOTS names
 // a folder; otherwise the test is skipped.
 #include "SuiteTree.h"
+#include "data/AgsFile.h"
 #include "data/SlopeChecks.h"
 #include "shell/EvaluationRuns.h"
 #include "shell/HelpWindow.h"
@@ -9,6 +10,7 @@
 #include "shell/frmEXPIMP.h"
 #include "shell/frmMAIN.h"
 #include "shell/mdiEINGABE.h"
+#include "shell/frmAGS.h"
 #include "shell/frmANZEIGEN.h"
 #include "shell/mdiSEITE1.h"
 
@@ -92,6 +94,11 @@ TEST(ScreenshotTest, WindowsInBothLanguages)
         itemHelp.show();
         shoot(itemHelp, QStringLiteral("cdlHILFE-%1-menu-item.png").arg(suffix));
         itemHelp.close();
+        const AgsShearSets sets(AgsFile::read(TARVELO_SOURCE_DIR "/docs/samples/shear-box.ags"));
+        frmAGS ags(sets, suffix == std::string("en"), &window);
+        ags.show();
+        shoot(ags, QStringLiteral("frmAGS-%1.png").arg(suffix));
+        ags.close();
         frmEXPIMP exchange(*session, &window);
         exchange.show();
         exchange.folderChanged(QString::fromStdString((tree.root / "PROJEKTE" / "P1").string()));

@@ -268,6 +268,41 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Sand'"), 1) << errors;
 }
 
+// A laboratory's AGS4 file by keys: the file chosen in the file dialog, the first test set
+// taken with Return, the filled form stored with Ctrl+S, the record evaluated with F5.
+TEST_F(DisplayTest, AnAgsFileIsImportedByKeysStoredAndEvaluated)
+{
+    QProcess& module = startModule(await("evaluated") + "trigger mnuSPEICHERN\nquit\n");
+    const QString main = window("Kalmora");
+    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
+    std::string errors;
+    awaitPause(module, errors);
+    type(main, "alt+d");
+    type(main, "i");
+    const QString files = window("AGS importieren…");
+    ASSERT_FALSE(files.isEmpty()) << "Alt+D, I showed no file dialog: " << errors;
+    write(QStringLiteral(TARVELO_SOURCE_DIR "/docs/samples/shear-box.ags"));
+    type(files, "Return");
+    const QString sets = window("AGS importieren");
+    ASSERT_FALSE(sets.isEmpty()) << "the file's test sets were not shown: " << errors;
+    type(sets, "Return");
+    const QString form = window("Kalmora - [Eingabe]");
+    ASSERT_FALSE(form.isEmpty()) << "no input form: " << errors;
+    type(form, "ctrl+s");
+    ASSERT_TRUE(awaitRecord("SOMMER", "TP01 1")) << "Ctrl+S stored no record: " << errors;
+    type(main, "F5");
+    for (int i = 0; i < 100 && countFile(workingCopy("SOMMER"), "SELECT [ID] FROM [G0]") == 0; ++i)
+        QThread::msleep(100);
+    go("evaluated");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(module.exitCode(), 0) << errors;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='TP01 1' AND [KOM] LIKE 'B1: Smooth HDPE%'"), 1) << errors;
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [SIB]=100 AND [SIA]=25 AND [SIMAX]=200 AND [A]>20"), 1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E3] WHERE [SIG] IN (25,50,100,200) AND [TAUR]>0"), 4);
+    EXPECT_GT(count("P1", "SELECT [ID] FROM [G0]"), 0) << "not evaluated: " << errors;
+}
+
 TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
 {
     std::string script = record("Kies 0/32");
