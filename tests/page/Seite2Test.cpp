@@ -6,6 +6,7 @@
 #include "page/Seite1.h"
 #include "platform/Locale.h"
 #include "platform/RecordingSurface.h"
+#include "platform/Variant.h"
 
 #include <gtest/gtest.h>
 
@@ -104,7 +105,7 @@ TEST_F(Seite2Test, NotesSayWhereTheResultStandsOnLessThanTheRecord)
         TestPoints::write(session.cnnX(), 4,
                           c.tests ? std::vector<ShearTestPoint>{{25, {10.0, 8.0, {}, {}}}, {200, {80.0, 60.0, {}, {}}}}
                                   : std::vector<ShearTestPoint>{});
-        session.cnnX()->execute("UPDATE [E4] SET [BETA]=" + std::to_string(c.beta) + " WHERE [ID]=4");
+        session.cnnX()->execute("UPDATE [E4] SET [BETA]=" + vb::exactText(c.beta) + " WHERE [ID]=4");
         auto first = loadFirst();
         Seite2 second(*first, recording);
         second.draw();
