@@ -21,11 +21,10 @@ class Seite2Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        SlopeChecks::write(session.cnnX(), 4, SlidingCheck::Slope{SlidingCheck::degreesOf(3), 30, 0.3, 18, 1.5});
+        session.cnnX()->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (4,'Folie','Deponie',1,3);"
+                                "INSERT INTO [E2] VALUES (4,60,22,0,18,0,30,0,28,0,1,100,10,60,100)");
         Locale::setCurrent({Locale::German, ","});
-        auto db = session.cnnX();
-        db->execute("INSERT INTO [E1] ([ID],[KEN],[KOM],[AKT],[SPR]) VALUES (4,'Folie','Deponie',1,3)");
-        db->execute("INSERT INTO [E2] VALUES (4,60,22,0,18,0,30,0,28,0,1,100,10,60,100)");
-        SlopeChecks::write(db, 4, SlidingCheck::Slope{SlidingCheck::degreesOf(3), 30, 0.3, 18, 1.5});
     }
     static std::unique_ptr<Surface> recording(double width, double height)
     {

@@ -129,6 +129,24 @@ protected:
             errors += module.readAllStandardError().toStdString();
         }
     }
+    // The module's main window once its script has paused at its first "await"; empty when
+    // it showed none.
+    QString pausedMain(QProcess& module, std::string& errors)
+    {
+        const QString main = window("Kalmora");
+        errors = main.isEmpty() ? module.readAllStandardError().toStdString() : std::string();
+        if (!main.isEmpty())
+            awaitPause(module, errors);
+        return main;
+    }
+    // A menu command by its keys (Alt+menu, then the item's key): the window it opens, empty
+    // when none shows.
+    QString byMenu(const QString& main, const char* menuKey, const char* itemKey, const QString& title)
+    {
+        type(main, QStringLiteral("alt+") + menuKey);
+        type(main, itemKey);
+        return window(title);
+    }
     // Until the module's script has paused at its n-th "await".
     static void awaitPause(QProcess& module, std::string& errors, int n = 1)
     {
@@ -273,13 +291,10 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
 TEST_F(DisplayTest, AnAgsFileIsImportedByKeysStoredAndEvaluated)
 {
     QProcess& module = startModule(await("evaluated") + "trigger mnuSPEICHERN\nquit\n");
-    const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
     std::string errors;
-    awaitPause(module, errors);
-    type(main, "alt+d");
-    type(main, "i");
-    const QString files = window("AGS importieren…");
+    const QString main = pausedMain(module, errors);
+    ASSERT_FALSE(main.isEmpty()) << errors;
+    const QString files = byMenu(main, "d", "i", "AGS importieren…");
     ASSERT_FALSE(files.isEmpty()) << "Alt+D, I showed no file dialog: " << errors;
     write(QStringLiteral(TARVELO_SOURCE_DIR "/docs/samples/shear-box.ags"));
     type(files, "Return");
@@ -341,10 +356,9 @@ TEST_F(DisplayTest, CtrlPPrintsTheSheetThroughThePrintDialog)
     environment.insert("HOME", QString::fromStdString(root.string()));
     QProcess& module =
         startModule(record("Kies 0/32") + "menu mnuAUSWERTEN\ntrigger mnuNEUBERECHNEN\n" + await("printed") + "quit\n");
-    const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
     std::string errors;
-    awaitPause(module, errors);
+    const QString main = pausedMain(module, errors);
+    ASSERT_FALSE(main.isEmpty()) << errors;
     type(main, "ctrl+p");
     const QString dialog = window("Drucken");
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+P showed no print dialog: " << errors;
@@ -380,13 +394,10 @@ TEST_F(DisplayTest, ARecordIsExportedIntoASecondProjectByKeys)
     ASSERT_EQ(frame({"new", "P2"}), 0);
     ASSERT_EQ(frame({"new", "P3"}), 0);
     QProcess& module = startModule(record("Kies 0/32") + "trigger mnuSPEICHERN\n" + await("exported") + "quit\n");
-    const QString main = window("Kalmora");
-    ASSERT_FALSE(main.isEmpty()) << module.readAllStandardError().toStdString();
     std::string errors;
-    awaitPause(module, errors);
-    type(main, "alt+d");
-    type(main, "e");
-    const QString dialog = window("Export/Import");
+    const QString main = pausedMain(module, errors);
+    ASSERT_FALSE(main.isEmpty()) << errors;
+    const QString dialog = byMenu(main, "d", "e", "Export/Import");
     ASSERT_FALSE(dialog.isEmpty()) << "Alt+D, E opened no export dialog: " << errors;
     // From the own records past the external list and the drive to the folder tree.
     type(dialog, "Tab");

@@ -92,27 +92,23 @@ int exportRecords(const std::string& project, const std::string& path, const std
     return ExitSuccess;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The command line read and carried out; the exit status.
+int run(const QStringList& arguments)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kvx-ags"));
     QCommandLineParser parser;
     describeTool(parser, QStringLiteral("Shear-box tests in AGS4 files: list, import, export."),
                  {{QStringLiteral("COMMAND"), QStringLiteral("list FILE.ags | import FILE.ags PROJECT.mdb | "
                                                              "export PROJECT.mdb OUT.ags")}});
-    const QCommandLineOption contact(QStringLiteral("contact"), QStringLiteral("import: the contact test set"),
-                                     QStringLiteral("KEY"));
-    const QCommandLineOption soil(QStringLiteral("soil"), QStringLiteral("import: the soil test set"),
-                                  QStringLiteral("KEY"));
-    const QCommandLineOption sigmaB(QStringLiteral("sigma-b"),
-                                    QStringLiteral("import: the reference stress in kN/m² (default 100)"),
-                                    QStringLiteral("SB"), QStringLiteral("100"));
-    const QCommandLineOption record(QStringLiteral("record"),
-                                    QStringLiteral("export: a record to write (default: all)"), QStringLiteral("KEN"));
+    const auto option = [](const char* name, const char* text, const char* value, const char* preset = "") {
+        return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromLatin1(value),
+                                  QString::fromLatin1(preset));
+    };
+    const QCommandLineOption contact = option("contact", "import: the contact test set", "KEY");
+    const QCommandLineOption soil = option("soil", "import: the soil test set", "KEY");
+    const QCommandLineOption sigmaB = option("sigma-b", "import: the reference stress in kN/m² (default 100)", "SB", "100");
+    const QCommandLineOption record = option("record", "export: a record to write (default: all)", "KEN");
     parser.addOptions({contact, soil, sigmaB, record});
-    if (const std::optional<int> done = parseToolLine(parser, app.arguments(), "kvx-ags"))
+    if (const std::optional<int> done = parseToolLine(parser, arguments, "kvx-ags"))
         return *done;
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
@@ -147,4 +143,12 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         return fail(error.what());
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    return run(app.arguments());
 }
