@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestSession.h"
+#include "data/FigureFrame.h"
 #include "data/clsDATEN.h"
 #include "graphics/clsGRAFIK.h"
 #include "platform/Locale.h"
@@ -21,24 +22,10 @@ protected:
     void writeFrame(int16_t figure, float xmin, float xmax, float ymin, float ymax, float mx = 0, float my = 0,
                     float mymx = 0)
     {
-        clsDATEN g0(session);
-        g0.ETABELLE = "G0";
-        g0.ESPIDW = 1;
-        const clsDATEN::Auswahl row("IDOBJEKT", figure);
-        g0.DVTI("OX", 1, row);
-        g0.DVTI("OY", 1, row);
-        for (const auto& [column, value] : {std::pair{"RL", 10.0f},
-                                            {"RR", 5.0f},
-                                            {"RO", 7.0f},
-                                            {"RU", 11.0f},
-                                            {"XMIN", xmin},
-                                            {"XMAX", xmax},
-                                            {"YMIN", ymin},
-                                            {"YMAX", ymax},
-                                            {"MX", mx},
-                                            {"MY", my},
-                                            {"MYMX", mymx}})
-            g0.DVTS(column, value, row);
+        FigureFrame::write(session, 1, figure,
+                           {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f},
+                            {"RU", 11.0f}, {"XMIN", xmin}, {"XMAX", xmax}, {"YMIN", ymin}, {"YMAX", ymax}, {"MX", mx},
+                            {"MY", my}, {"MYMX", mymx}});
     }
     float readG0(const std::string& column, int16_t figure = 11)
     {

@@ -3,7 +3,7 @@
 // titles and a curve clipped at the plot area, as figure-sample.png (screen) and
 // figure-sample.pdf (A4 paper), and a parameter table under a page head and foot as
 // furniture-sample.png and furniture-sample.pdf.
-#include "data/clsDATEN.h"
+#include "data/FigureFrame.h"
 #include "furniture/clsKOPFFUSS.h"
 #include "furniture/clsTABELLE.h"
 #include "graphics/clsGRAFIK.h"
@@ -32,22 +32,9 @@ constexpr float figureHeight = 58.5;
 
 void writeFrame(Session& session, int16_t figure, float ymax)
 {
-    clsDATEN g0(session);
-    g0.ETABELLE = "G0";
-    g0.ESPIDW = 1;
-    const clsDATEN::Auswahl row("IDOBJEKT", figure);
-    g0.DVTI("OX", 1, row);
-    g0.DVTI("OY", 1, row);
-    for (const auto& [column, value] : {std::pair{"RL", 10.0f},
-                                        {"RR", 5.0f},
-                                        {"RO", 7.0f},
-                                        {"RU", 11.0f},
-                                        {"XMIN", 0.0f},
-                                        {"YMIN", 0.0f},
-                                        {"YMAX", ymax},
-                                        {"MX", 0.0f},
-                                        {"MY", 0.0f}})
-        g0.DVTS(column, value, row);
+    FigureFrame::write(session, 1, figure,
+                       {{"OX", int16_t(1)}, {"OY", int16_t(1)}, {"RL", 10.0f}, {"RR", 5.0f}, {"RO", 7.0f}, {"RU", 11.0f},
+                        {"XMIN", 0.0f}, {"YMIN", 0.0f}, {"YMAX", ymax}, {"MX", 0.0f}, {"MY", 0.0f}});
 }
 
 // Shear strength of a log-linear law: phi = a + c lg(sigma / sigma_b), tau = sigma tan phi.
