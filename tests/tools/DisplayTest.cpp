@@ -348,6 +348,33 @@ TEST_F(DisplayTest, TestResultsTypedIntoTheFormAreSavedWithTheRecord)
         << errors;
 }
 
+// The slope tab typed by keys in a German session: the inclination as 1:3, decimals with a
+// comma; stored as typed.
+TEST_F(DisplayTest, ASlopeCheckTypedByKeysIsStoredAsTyped)
+{
+    ASSERT_NO_FATAL_FAILURE(speak("de_DE.UTF-8"));
+    std::string script = record("Folie");
+    script.erase(script.find("panel 8\n"));
+    QProcess& module = startModule(script + await("typed") + "quit\n");
+    std::string errors;
+    const QString main = pausedMain(module, errors);
+    ASSERT_FALSE(main.isEmpty()) << errors;
+    // From the identification through the comment to the tab bar, over to the fifth tab.
+    for (const char* key : {"Tab", "Tab", "Right", "Right", "Right", "Right", "Tab"})
+        type(main, key);
+    x(QStringList{"key", "--clearmodifiers"} +
+      QStringLiteral("1 colon 3 Tab 3 0 Tab 0 comma 3 Tab 1 8 comma 5").split(u' '));
+    type(main, "ctrl+s");
+    QThread::msleep(500);
+    go("typed");
+    module.waitForFinished(30000);
+    errors += module.readAllStandardError().toStdString();
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E4] WHERE [LAENGE]=30 AND [DICKE]=0.3 AND [GAMMA]=18.5 AND [FSERF]=1.5"),
+              1)
+        << errors;
+    EXPECT_NEAR(stored("P1", "SELECT [BETA] FROM [E4]").toDouble(), 18.434948822922, 1e-9) << errors;
+}
+
 TEST_F(DisplayTest, CtrlPPrintsTheSheetThroughThePrintDialog)
 {
     // No print server: the dialog's only printer is the PDF file, never a real one of the
