@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <unordered_set>
 
 namespace {
 
@@ -168,13 +169,13 @@ void checkValues(const AgsGroup& group, size_t row)
 
 void checkHeadings(const std::vector<std::string>& headings, int line)
 {
-    for (size_t h = 0; h < headings.size(); ++h) {
-        const std::string& name = headings[h];
+    std::unordered_set<std::string> seen;  // a line of a million headings is checked in passing
+    for (const std::string& name : headings) {
         const bool valid = !name.empty() && name.size() <= 9 &&
                            std::all_of(name.begin(), name.end(), [](char c) { return isUpperOrDigit(c) || c == '_'; });
         if (!valid)
             throw AgsError(line, "heading \"" + name + "\" is not 1 to 9 uppercase letters, digits or underscores");
-        if (std::find(headings.begin(), headings.begin() + h, name) != headings.begin() + h)
+        if (!seen.insert(name).second)
             throw AgsError(line, "heading " + name + " appears twice");
     }
 }

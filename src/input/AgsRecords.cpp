@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace AgsRecords {
@@ -69,14 +70,23 @@ float& valueOf(RecordRules::Values& v, const std::string& column)
     return v.*members.at(column);
 }
 
-// The record's laws and range as a file of this program wrote them; none for a file without.
-bool takeWritten(const AgsShearSets::Set& set, RecordRules::Values& v)
+// The record's laws and range as a file of this program wrote them: none for a file without;
+// the heading whose value no record can hold (beyond single precision, N not a whole number
+// of 1 to 32767) in `refused`.
+bool takeWritten(const AgsShearSets::Set& set, RecordRules::Values& v, std::string& refused)
 {
     for (const Heading& h : lawHeadings) {
         const std::optional<double> value = number(set.fields, h.heading);
         if (!value)
             return false;
-        if (std::string(h.column) == "N")
+        const bool count = std::string(h.column) == "N";
+        const bool fits = count ? *value >= 1 && *value <= 32767 && std::floor(*value) == *value
+                                : std::fabs(*value) <= std::numeric_limits<float>::max();
+        if (!fits) {
+            refused = h.heading;
+            return false;
+        }
+        if (count)
             v.N = static_cast<int32_t>(*value);
         else
             valueOf(v, h.column) = static_cast<float>(*value);
@@ -116,17 +126,27 @@ std::variant<Record, std::string> make(const AgsShearSets::Set& contact, const A
     v.KEN = contact.locaId + (contact.specRef.empty() ? "" : " " + contact.specRef);
     if (v.KEN.empty())
         v.KEN = contact.key;
-    // The comment: the sample and the specimen's description, or the set's whole description.
-    record.KOM = contact.specDesc.empty() ? contact.description
-                                          : (contact.sampRef.empty() ? "" : contact.sampRef + ": ") + contact.specDesc;
-    record.points = points(contact, soil);
+    // The comment: the sample and the specimen's description, as far as the file gives them.
+    record.KOM = contact.sampRef.empty() || contact.specDesc.empty() ? contact.sampRef + contact.specDesc
+                                                                     : contact.sampRef + ": " + contact.specDesc;
     const std::string set = TextPair{"Zeile ", "line "}.in(english) + std::to_string(contact.line) + ": " +
                             TextPair{"Versuchsreihe ", "test set "}.in(english) + contact.key + ": ";
+    const std::string tooMany = set + TextPair{"mehr als 20 Normalspannungen; ein Datensatz fasst 20 Versuche.",
+                                               "more than 20 normal stresses; a record holds 20 tests."}
+                                          .in(english);
+    // Sets of many stages are refused before their stages are joined pair by pair.
+    const auto many = [](const AgsShearSets::Set* s) { return s && s->stages.size() > TestPoints::maximum; };
+    if (many(&contact) || many(soil))
+        return tooMany;
+    record.points = points(contact, soil);
     if (record.points.size() > static_cast<std::size_t>(TestPoints::maximum))
-        return set + TextPair{"mehr als 20 Normalspannungen; ein Datensatz fasst 20 Versuche.",
-                              "more than 20 normal stresses; a record holds 20 tests."}
-                         .in(english);
-    if (!takeWritten(contact, v) || soil) {
+        return tooMany;
+    std::string refused;
+    const bool written = takeWritten(contact, v, refused);
+    if (!refused.empty())
+        return set + refused + " \"" + contact.fields.at(refused) + "\"" +
+               TextPair{": kein Wert, den ein Datensatz fassen kann.", ": no value a record can hold."}.in(english);
+    if (!written || soil) {
         if (contact.stages.size() < 2)
             return set + std::to_string(contact.stages.size()) +
                    TextPair{" Stufe(n) in SHBT; die Gesetze brauchen mindestens zwei.",
@@ -203,7 +223,7 @@ AgsFile exportFile(const std::shared_ptr<Connection>& db, const std::string& pro
     tran.rows.push_back({"1", QDate::currentDate().toString(Qt::ISODate).toStdString(), "Tarvelo KVX", "FINAL", "4.1",
                          "|", "+"});
     AgsGroup unit = group("UNIT", {"UNIT_UNIT", "UNIT_DESC"}, {"", ""}, {"X", "X"});
-    unit.rows = {{"kPa", "kilopascal"}, {"deg", "degrees"}, {"yyyy-mm-dd", "year month day"}};
+    unit.rows = {{"kPa", "kilopascal"}, {"deg", "degrees"}, {"m", "metre"}, {"yyyy-mm-dd", "year month day"}};
     AgsGroup type = group("TYPE", {"TYPE_TYPE", "TYPE_DESC"}, {"", ""}, {"X", "X"});
     type.rows = {{"ID", "Unique identifier"},  {"X", "Text"},
                  {"PA", "Text listed in ABBR"}, {"DT", "Date time in international format"},
@@ -277,7 +297,6 @@ AgsFile exportFile(const std::shared_ptr<Connection>& db, const std::string& pro
         for (const Heading& h : lawHeadings)
             row.push_back(std::string(h.column) == "N" ? std::to_string(r.N) : vb::exactText(*fields[&h - &lawHeadings.front()]));
         shbg.rows.push_back(row);
-        shbg.rowLines.push_back(0);
         const std::vector<ShearTestPoint> tests = TestPoints::read(db, rows.field("ID").toLong());
         for (std::size_t i = 0; i < tests.size(); ++i) {
             // A stage of the format has the contact's peak; soil tests alone stay in the project.
@@ -290,11 +309,9 @@ AgsFile exportFile(const std::shared_ptr<Connection>& db, const std::string& pro
             for (const std::optional<double>& tau : tests[i].tau)
                 stage.push_back(tau ? vb::exactText(*tau) : "");
             shbt.rows.push_back(stage);
-            shbt.rowLines.push_back(0);
         }
     }
     missing = wanted;
-    loca.rowLines.assign(loca.rows.size(), 0);
     AgsFile file;
     file.groups = {proj, tran, unit, type, abbr, dict, loca, shbg, shbt};
     for (AgsGroup& g : file.groups)

@@ -39,6 +39,12 @@ void gappedCurve(clsGRAFIK& g, const std::vector<float>& xs, const std::vector<f
     }
 }
 
+// A number of the page; "-" for one that is none (a value edited into the file by hand).
+std::string shown(double value, const char* pattern)
+{
+    return std::isfinite(value) ? vb::format(value, pattern) : "-";
+}
+
 // n of the inclination 1 : n of a slope angle in degrees.
 double ratio(double beta)
 {
@@ -124,7 +130,7 @@ std::vector<std::string> Seite2::rangeNotes() const
         return {};
     const PageState& s = first_.state();
     const double sigma = result_->peak.sigmaN;
-    const std::string at = "σn = " + vb::format(sigma, "0.00") + " kN/m² ";
+    const std::string at = "σn = " + shown(sigma, "0.00") + " kN/m² ";
     std::vector<std::string> notes;
     if (sigma < s.SIA || sigma > s.SIMAX) {
         const std::string range = vb::singleText(s.SIA) + " … " + vb::singleText(s.SIMAX) + " kN/m²";
@@ -280,13 +286,13 @@ void Seite2::BILD21(int16_t OBJ, float XDL, float YDO)
             g.TEXT(1, 1, s.text({"Gleitsicherheit der Abdeckung", "Sliding of the cover"}), 2, 0, 0, 0);
             g.SCHRIFTEINSTELLUNGEN("", 8, 0, 0, 0, 0);
             g.TEXT(15, 7,
-                   "L = " + vb::format(slope_.length, "0.0#") + " m, h = " + vb::format(slope_.thickness, "0.0#") +
-                       " m, {g,1}g = " + vb::format(slope_.unitWeight, "0.0#") + " kN/m³",
+                   "L = " + shown(slope_.length, "0.0#") + " m, h = " + shown(slope_.thickness, "0.0#") +
+                       " m, {g,1}g = " + shown(slope_.unitWeight, "0.0#") + " kN/m³",
                    2, 0, 0, 0);
         },
         [&] {
-            // The required factor and the design point always lie in the figure; very flat slopes
-            // with large factors run off its top.
+            // The required factor and the design point lie in the figure (design slopes up to 1 : 20,
+            // the widest axis); very flat slopes with large factors run off its top.
             std::vector<float> x = values.n, y;
             for (const std::vector<float>* curve : {&values.peak, &values.residual}) {
                 for (float fs : *curve)
@@ -313,7 +319,7 @@ void Seite2::BILD21(int16_t OBJ, float XDL, float YDO)
                                  static_cast<float>(slope_.required));
             // Above the line, a little clear of it.
             g.TEXT(0.2f, static_cast<float>(slope_.required) + (g.YMAX() - g.YMIN()) / 40,
-                   s.text({"erforderlich ", "required "}) + vb::format(slope_.required, "0.00"), 1, 0, 0, 2);
+                   s.text({"erforderlich ", "required "}) + shown(slope_.required, "0.00"), 1, 0, 0, 2);
         },
         [&] {
             if (!result_)
@@ -324,7 +330,7 @@ void Seite2::BILD21(int16_t OBJ, float XDL, float YDO)
             g.LINIENEINSTELLUNGEN(0, 0, 0);
             g.measuredPoints({n, n}, {static_cast<float>(standing(result_->peak)),
                                       static_cast<float>(standing(result_->residual))});
-            g.TEXT(n, g.YMAX(), s.text({" Entwurf 1 : ", " design 1 : "}) + vb::format(n, "0.0#"), 1, 0, 0, 0);
+            g.TEXT(n, g.YMAX(), s.text({" Entwurf 1 : ", " design 1 : "}) + shown(n, "0.0#"), 1, 0, 0, 0);
         },
         [&] {
             // Which curve is which, at the steep end where both are drawn.
@@ -338,16 +344,15 @@ void Seite2::BILD21(int16_t OBJ, float XDL, float YDO)
 
 std::vector<std::array<std::string, 4>> Seite2::rows() const
 {
-    const auto number = [](double value, const char* pattern) { return vb::format(value, pattern); };
-    const auto maybe = [&](const std::optional<double>& value) { return value ? number(*value, "0.00") : "-"; };
+    const auto maybe = [&](const std::optional<double>& value) { return value ? shown(*value, "0.00") : "-"; };
     // The inclination beside the angle, where the angle makes a slope.
-    const std::string inclination = result_ ? " (1 : " + number(ratio(slope_.beta), "0.0#") + ")" : "";
+    const std::string inclination = result_ ? " (1 : " + shown(ratio(slope_.beta), "0.0#") + ")" : "";
     std::vector<std::array<std::string, 4>> table = {
-        {text("Böschungsneigung {g,1}b", "Slope angle {g,1}b"), "[°]", number(slope_.beta, "0.0#") + inclination, ""},
-        {text("Böschungslänge L", "Slope length L"), "[m]", number(slope_.length, "0.00"), ""},
-        {text("Dicke der Abdeckung h", "Cover thickness h"), "[m]", number(slope_.thickness, "0.00"), ""},
+        {text("Böschungsneigung {g,1}b", "Slope angle {g,1}b"), "[°]", shown(slope_.beta, "0.0#") + inclination, ""},
+        {text("Böschungslänge L", "Slope length L"), "[m]", shown(slope_.length, "0.00"), ""},
+        {text("Dicke der Abdeckung h", "Cover thickness h"), "[m]", shown(slope_.thickness, "0.00"), ""},
         {text("Wichte der Abdeckung {g,1}g", "Unit weight of the cover {g,1}g"), "[kN/m³]",
-         number(slope_.unitWeight, "0.0#"), ""},
+         shown(slope_.unitWeight, "0.0#"), ""},
     };
     if (!result_)
         return table;
@@ -357,17 +362,17 @@ std::vector<std::array<std::string, 4>> Seite2::rows() const
         return r.met(slope_.required) ? text("erfüllt", "met") : text("nicht erfüllt", "not met");
     };
     const std::vector<std::array<std::string, 4>> results = {
-        {text("Normalspannung {g,1}s{t,1}n", "Normal stress {g,1}s{t,1}n"), "[kN/m²]", number(peak.sigmaN, "0.00"),
+        {text("Normalspannung {g,1}s{t,1}n", "Normal stress {g,1}s{t,1}n"), "[kN/m²]", shown(peak.sigmaN, "0.00"),
          ""},
-        {text("Kontaktreibungswinkel {g,1}d", "Contact friction angle {g,1}d"), "[°]", number(peak.delta, "0.00"),
-         number(residual.delta, "0.00")},
+        {text("Kontaktreibungswinkel {g,1}d", "Contact friction angle {g,1}d"), "[°]", shown(peak.delta, "0.00"),
+         shown(residual.delta, "0.00")},
         {text("Reibungswinkel des Bodens {g,1}j", "Friction angle of the soil {g,1}j"), "[°]", maybe(peak.phi),
          maybe(residual.phi)},
         {text("Sicherheit FS (Gleitkeile)", "Factor of safety FS (wedges)"), "[-]", maybe(peak.fs),
          maybe(residual.fs)},
         {text("Sicherheit FS∞ (unendliche Böschung)", "Factor of safety FS∞ (infinite slope)"), "[-]",
-         number(peak.fsInfinite, "0.00"), number(residual.fsInfinite, "0.00")},
-        {text("erforderliche Sicherheit", "Required factor of safety"), "[-]", number(slope_.required, "0.00"), ""},
+         shown(peak.fsInfinite, "0.00"), shown(residual.fsInfinite, "0.00")},
+        {text("erforderliche Sicherheit", "Required factor of safety"), "[-]", shown(slope_.required, "0.00"), ""},
         {text("Nachweis", "Check"), "", met(peak), met(residual)},
     };
     table.insert(table.end(), results.begin(), results.end());

@@ -5,7 +5,9 @@
 #include "data/RecordQueries.h"
 #include "input/AgsRecords.h"
 #include "input/SessionContext.h"
+#include "platform/Locale.h"
 #include "platform/ReplacingFile.h"
+#include "platform/VbError.h"
 #include "platform/Recordset.h"
 #include "platform/Variant.h"
 #include "shell/TestResultsTab.h"
@@ -14,6 +16,7 @@
 #include "shell/mdiEINGABE.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 
@@ -70,20 +73,29 @@ void AgsCommands::mnuAGSIMPORT()
         mdiEINGABE* form = window_.inputForm();
         if (!form)
             return;
-        RecordRules::Values v = record.values;
+        const RecordRules::Values& v = record.values;
+        // Every digit of a single, with the session's decimal separator: a file this program
+        // wrote comes back as it was.
+        const auto text = [](float value) {
+            return QString::fromStdString(vb::exactText(value))
+                .replace(u'.', QString::fromStdString(Locale::current().DEZIMALPUNKT));
+        };
         const std::pair<const char*, float> numbers[] = {
             {"txtSIB", v.SIB}, {"txtA", v.A},     {"txtC", v.C},     {"txtAR", v.AR},   {"txtCR", v.CR},
             {"txtAB", v.AB},   {"txtCB", v.CB},   {"txtARB", v.ARB}, {"txtCRB", v.CRB}, {"txtSIA", v.SIA},
             {"txtSI1", v.SI1}, {"txtSI2", v.SI2}};
         for (const auto& [name, value] : numbers)
-            form->field(QString::fromLatin1(name))->setText(QString::fromStdString(vb::singleText(value)));
+            form->field(QString::fromLatin1(name))->setText(text(value));
         form->field(QStringLiteral("txtKEN"))->setText(QString::fromStdString(v.KEN));
         form->field(QStringLiteral("txtKOM"))->setText(QString::fromStdString(record.KOM));
         form->field(QStringLiteral("txtN"))->setText(QString::number(v.N));
-        form->cboSIMAX()->setEditText(QString::fromStdString(vb::singleText(v.SIMAX)));
+        form->cboSIMAX()->setEditText(text(v.SIMAX));
         form->testResults()->setPoints(record.points);
     } catch (const AgsError& error) {
         warn(title, error.what());
+    } catch (const VbError&) {
+        // σb beyond any number.
+        warn(title, session.text({"σb muss eine Zahl größer als 0 sein.", "σb must be a number above 0."}));
     }
 }
 
@@ -103,8 +115,18 @@ void AgsCommands::mnuAGSEXPORT()
     const QString path = chooseFile(true, QString::fromStdString(folder + "/" + session.PROJEKT() + ".ags"));
     if (path.isEmpty())
         return;
+    // A database chosen by mistake (the project, a working copy) is never replaced by the file.
+    QFile chosen(path);
+    if (chosen.open(QIODevice::ReadOnly) && chosen.read(16) == QByteArray("SQLite format 3", 16)) {
+        warn(title, session.text({path.toStdString() + " ist eine Datenbank; sie wird nicht überschrieben.",
+                                  path.toStdString() + " is a database; it is not overwritten."}));
+        return;
+    }
+    chosen.close();
     std::vector<std::string> missing;
-    const std::string text = AgsRecords::exportFile(session.cnnX(), session.PROJEKT(), selected, missing).write();
+    const AgsFile file = AgsRecords::exportFile(session.cnnX(), session.PROJEKT(), selected, missing);
+    const std::size_t written = file.group("SHBG")->rows.size();
+    const std::string text = file.write();
     ReplacingFile output(path.toStdString());
     if (!output.open() ||
         output.device()->write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
@@ -114,9 +136,9 @@ void AgsCommands::mnuAGSEXPORT()
         return;
     }
     session.messages().show({title,
-                             session.text({std::to_string(selected.size()) + " Datensatz/Datensätze in " +
+                             session.text({std::to_string(written) + " Datensatz/Datensätze in " +
                                                path.toStdString() + " geschrieben.",
-                                           std::to_string(selected.size()) + " record(s) written to " +
+                                           std::to_string(written) + " record(s) written to " +
                                                path.toStdString() + "."}),
                              MessageService::Buttons::Ok, MessageService::Icon::Information});
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 // A file of shear-box sets: SHBG rows (LOCA_ID, SPEC_REF, SPEC_DESC) and SHBT rows (LOCA_ID,
@@ -87,6 +89,30 @@ TEST(AgsRecordsTest, SetsThatGiveNoRecordSayWhy)
     }
 }
 
+// The laws and range of a file this program wrote are taken only where a record can hold them.
+TEST(AgsRecordsTest, WrittenLawsARecordCannotHoldAreRefused)
+{
+    AgsShearSets::Set set;
+    set.key = set.locaId = "R1";
+    set.line = 7;
+    for (const AgsRecords::Heading& h : AgsRecords::lawHeadings)
+        set.fields[h.heading] = "1";
+    set.fields["SHBG_XSMX"] = "100";
+    set.fields["SHBG_XS2"] = "50";
+    ASSERT_TRUE(std::holds_alternative<AgsRecords::Record>(AgsRecords::make(set, nullptr, 100, true)));
+    const std::pair<const char*, const char*> refused[] = {
+        {"SHBG_XSB", "1e39"}, {"SHBG_XA", "-1e39"}, {"SHBG_XN", "70000"}, {"SHBG_XN", "2.5"}, {"SHBG_XN", "0"}};
+    for (const auto& [heading, value] : refused) {
+        AgsShearSets::Set bad = set;
+        bad.fields[heading] = value;
+        const auto record = AgsRecords::make(bad, nullptr, 100, true);
+        ASSERT_TRUE(std::holds_alternative<std::string>(record)) << heading << " " << value;
+        EXPECT_NE(std::get<std::string>(record).find(std::string("line 7: test set R1: ") + heading),
+                  std::string::npos)
+            << std::get<std::string>(record);
+    }
+}
+
 // Out and in again: the laws, the range and the test results of every record as they were.
 TEST(AgsRecordsTest, ExportedRecordsComeBackAsTheyWere)
 {
@@ -106,7 +132,16 @@ TEST(AgsRecordsTest, ExportedRecordsComeBackAsTheyWere)
     std::vector<std::string> missing;
     const std::string text = AgsRecords::exportFile(db, "TE0000.00", {}, missing).write();
     EXPECT_TRUE(missing.empty());
-    const AgsShearSets sets(AgsFile::parse(text));
+    // Every unit the file uses is declared in its UNIT group, as the format asks.
+    const AgsFile parsed = AgsFile::parse(text);
+    std::set<std::string> declared;
+    for (const auto& row : parsed.group("UNIT")->rows)
+        declared.insert(row[0]);
+    for (const AgsGroup& group : parsed.groups) {
+        for (const std::string& unit : group.units)
+            EXPECT_TRUE(unit.empty() || declared.count(unit)) << group.name << ": " << unit;
+    }
+    const AgsShearSets sets(parsed);
     ASSERT_EQ(sets.sets().size(), 2u);  // not the marker record "M"
     for (const AgsShearSets::Set& set : sets.sets()) {
         const auto record = AgsRecords::make(set, nullptr, 100, true);

@@ -122,6 +122,12 @@ TEST_F(Seite2Test, NotesSayWhereTheResultStandsOnLessThanTheRecord)
             EXPECT_TRUE(second.curve().n.empty());
         }
     }
+    // A length edited into the file beyond any number: the page shows "-" and says nothing.
+    session.cnnX()->execute("UPDATE [E4] SET [BETA]=18.43, [LAENGE]=9e999 WHERE [ID]=4");
+    auto first = loadFirst();
+    Seite2 second(*first, recording);
+    second.draw();
+    EXPECT_NE(allTexts(second.box(22)).find("|-|"), std::string::npos) << allTexts(second.box(22));
     EXPECT_TRUE(session.messages_.shown.empty());
 }
 

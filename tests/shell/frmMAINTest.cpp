@@ -199,6 +199,15 @@ TEST_F(frmMAINTest, AgsImportFillsTheFormAndExportWritesTheSelectedRecords)
     ASSERT_FALSE(shown().empty());
     EXPECT_NE(shown().back().text.find("out.ags"), std::string::npos);
 
+    // A database chosen by mistake as the target is never replaced.
+    const fs::path database = tree.root / "chosen.mdb";
+    fs::copy_file(TARVELO_DATABASE_DIR "/KVX.mdb", database);
+    const auto size = fs::file_size(database);
+    window->ags().chooseFile = [&](bool, const QString&) { return QString::fromStdString(database.string()); };
+    window->action("mnuAGSEXPORT")->trigger();
+    EXPECT_EQ(fs::file_size(database), size);
+    EXPECT_NE(shown().back().text.find("ist eine Datenbank"), std::string::npos) << shown().back().text;
+
     // A file that breaks a rule is named with its line; no form opens.
     std::ofstream(tree.root / "broken.ags") << "\"GROUP\",\"SHBG\"\r\n\"DATA\",\"x\"\r\n";
     window->panelClick(9);

@@ -64,6 +64,9 @@ bool PageRun::draw(const std::vector<Record>& records, PaperSurface* paper, QIOD
                 Seite2 second(page, Seite1::unseen(dpi_));
                 paper->newPage();
                 second.DRUCKEN(*paper);
+                // A second page drawn past an error is no sheet of the record either.
+                if (messages_.warnings() != warningsBefore)
+                    failed_.push_back(record.ken + ": " + messages_.lastWarning());
             }
         }
         rows_.push_back(ParameterExport::row(page.state(), ParameterTables(page).values(), page.state().slope));
