@@ -67,11 +67,16 @@ TEST_F(KvxAgsTest, TheSampleIsListedImportedExportedAndImportedAgain)
     EXPECT_EQ(count("SELECT * FROM [E2] WHERE [SIB]=60 AND [AB]>0"), 1);
     EXPECT_EQ(count("SELECT * FROM [E3]"), 4);
     EXPECT_EQ(count("SELECT * FROM [E1] WHERE [AKT]=true"), 1);
-    // The same set again: the record is there already, nothing changes.
+    // The same set again: the record is there already, nothing changes; under a name of its
+    // own it is a second record.
     EXPECT_EQ(ags({"import", sample, db(), "--contact", first["key"].toString()}).exitCode, 1);
     EXPECT_EQ(count("SELECT * FROM [E1]"), 1);
+    EXPECT_EQ(ags({"import", sample, db(), "--contact", first["key"].toString(), "--ken", "Zweiter"}).exitCode, 0);
+    EXPECT_EQ(count("SELECT * FROM [E1] WHERE [KEN]='Zweiter'"), 1);
+    EXPECT_EQ(ags({"import", sample, db(), "--contact", first["key"].toString(), "--ken", "M"}).exitCode, 1);
+    EXPECT_EQ(count("SELECT * FROM [E1]"), 2);
 
-    const AgsRun exported = ags({"export", db(), path("out.ags")});
+    const AgsRun exported = ags({"export", db(), path("out.ags"), "--record", "TP01 1"});
     ASSERT_EQ(exported.exitCode, 0) << exported.errors;
     const fs::path other = session.root() / "other" / "KVX.mdb";
     fs::create_directories(other.parent_path());

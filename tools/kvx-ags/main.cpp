@@ -8,6 +8,7 @@
 #include "data/AgsFile.h"
 #include "data/AgsShearSets.h"
 #include "input/AgsRecords.h"
+#include "input/RecordRules.h"
 #include "platform/JsonText.h"
 #include "platform/Locale.h"
 #include "platform/ReplacingFile.h"
@@ -45,7 +46,7 @@ int list(const std::string& path)
 }
 
 int import(const std::string& path, const std::string& project, const std::string& contactKey,
-           const std::optional<std::string>& soilKey, float sigmaB)
+           const std::optional<std::string>& soilKey, float sigmaB, const std::optional<std::string>& ken)
 {
     const AgsShearSets sets(AgsFile::read(path));
     const AgsShearSets::Set* contact = sets.find(contactKey);
@@ -58,7 +59,16 @@ int import(const std::string& path, const std::string& project, const std::strin
     const auto made = AgsRecords::make(*contact, soil, sigmaB, english);
     if (const auto* problem = std::get_if<std::string>(&made))
         return fail(path + ": " + *problem + " Nothing was imported.");
-    const AgsRecords::Record& record = std::get<AgsRecords::Record>(made);
+    AgsRecords::Record record = std::get<AgsRecords::Record>(made);
+    // Sets that differ only in their sample would be named alike: the user may name the record.
+    if (ken) {
+        record.values.KEN = *ken;
+        std::vector<std::string> problems = RecordRules::problems(record.values, english);
+        if (ken->empty())
+            problems.insert(problems.begin(), RecordRules::missingIdentification(english));
+        if (!problems.empty())
+            return fail(path + ": --ken " + *ken + ": " + problems.front() + " Nothing was imported.");
+    }
     const ProjectAccess access(project, ProjectAccess::Mode::Write);
     if (!access.problem().empty())
         return fail(access.problem());
@@ -107,7 +117,8 @@ int run(const QStringList& arguments)
     const QCommandLineOption soil = option("soil", "import: the soil test set", "KEY");
     const QCommandLineOption sigmaB = option("sigma-b", "import: the reference stress in kN/m² (default 100)", "SB", "100");
     const QCommandLineOption record = option("record", "export: a record to write (default: all)", "KEN");
-    parser.addOptions({contact, soil, sigmaB, record});
+    const QCommandLineOption ken = option("ken", "import: the record's identification (default: LOCA_ID SPEC_REF)", "KEN");
+    parser.addOptions({contact, soil, sigmaB, record, ken});
     if (const std::optional<int> done = parseToolLine(parser, arguments, "kvx-ags"))
         return *done;
     const QStringList args = parser.positionalArguments();
@@ -131,7 +142,7 @@ int run(const QStringList& arguments)
         if (command == u"import")
             return import(first, second, parser.value(contact).toStdString(),
                           parser.isSet(soil) ? std::optional(parser.value(soil).toStdString()) : std::nullopt,
-                          reference);
+                          reference, parser.isSet(ken) ? std::optional(parser.value(ken).toStdString()) : std::nullopt);
         std::vector<std::string> records;
         for (const QString& ken : parser.values(record))
             records.push_back(ken.toStdString());
