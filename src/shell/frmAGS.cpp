@@ -27,6 +27,7 @@ frmAGS::frmAGS(const AgsShearSets& sets, bool english, QWidget* parent)
     table_->setRowCount(static_cast<int>(sets.sets().size()));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the choices below, not along the cells
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(false);
     soil_->addItem(TextPair{"(keiner)", "(none)"}.inQt(english));

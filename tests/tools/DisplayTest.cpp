@@ -182,6 +182,12 @@ protected:
         type(main, "n");
         ASSERT_FALSE(window("Kalmora - [Eingabe]").isEmpty());
     }
+    // The same with the record "Kies 0/32" typed into it under this comment.
+    void startWithTypedRecord(QProcess*& module, QString& main, const QString& comment)
+    {
+        ASSERT_NO_FATAL_FAILURE(startWithNewForm(module, main));
+        typeRecord({"Kies 0/32", comment, "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
+    }
     // The module quit by its menu's keys: true once it has handed the user back to the frame
     // program (up to 30 s).
     bool quitsByKeys(const QString& main, const char* menuKey, const char* quitKey)
@@ -286,8 +292,8 @@ TEST_F(DisplayTest, KeysReachThePageTheFormAndTheHelp)
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='Sand'"), 1) << errors;
 }
 
-// A laboratory's AGS4 file by keys: the file chosen in the file dialog, the first test set
-// taken with Return, the filled form stored with Ctrl+S, the record evaluated with F5.
+// A laboratory's AGS4 file by keys: the file chosen in the file dialog, the contact and the
+// soil test and σb chosen, the filled form stored with Ctrl+S, the record evaluated with F5.
 TEST_F(DisplayTest, AnAgsFileIsImportedByKeysStoredAndEvaluated)
 {
     QProcess& module = startModule(await("evaluated") + "trigger mnuSPEICHERN\nquit\n");
@@ -300,6 +306,11 @@ TEST_F(DisplayTest, AnAgsFileIsImportedByKeysStoredAndEvaluated)
     type(files, "Return");
     const QString sets = window("AGS importieren");
     ASSERT_FALSE(sets.isEmpty()) << "the file's test sets were not shown: " << errors;
+    // Tab leaves the list of sets: past the contact test (the first) to the soil test (the
+    // second), then σb with a decimal comma.
+    for (const char* key : {"Tab", "Tab", "Down", "Down", "Tab", "ctrl+a"})
+        type(sets, key);
+    write(QStringLiteral("60,5"));
     type(sets, "Return");
     const QString form = window("Kalmora - [Eingabe]");
     ASSERT_FALSE(form.isEmpty()) << "no input form: " << errors;
@@ -313,8 +324,10 @@ TEST_F(DisplayTest, AnAgsFileIsImportedByKeysStoredAndEvaluated)
     errors += module.readAllStandardError().toStdString();
     EXPECT_EQ(module.exitCode(), 0) << errors;
     EXPECT_EQ(count("P1", "SELECT [ID] FROM [E1] WHERE [KEN]='TP01 1' AND [KOM] LIKE 'B1: Smooth HDPE%'"), 1) << errors;
-    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [SIB]=100 AND [SIA]=25 AND [SIMAX]=200 AND [A]>20"), 1);
-    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E3] WHERE [SIG] IN (25,50,100,200) AND [TAUR]>0"), 4);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E2] WHERE [SIB]=60.5 AND [SIA]=25 AND [SIMAX]=200 AND [A]>20 AND [AB]>30"),
+              1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E3] WHERE [SIG]=25 AND [TAUF]=12.1 AND [TAUR]=9.8 AND [TAUB]=18.6"), 1);
+    EXPECT_EQ(count("P1", "SELECT [ID] FROM [E3] WHERE [SIG] IN (25,50,100,200) AND [TAUBR]>0"), 4);
     EXPECT_GT(count("P1", "SELECT [ID] FROM [G0]"), 0) << "not evaluated: " << errors;
 }
 
@@ -605,9 +618,8 @@ TEST_F(DisplayTest, TheFormKeepsTheFrontAndItsTableAnswersKeysAndItsMenu)
 {
     QProcess* started = nullptr;
     QString main;
-    ASSERT_NO_FATAL_FAILURE(startWithNewForm(started, main));
+    ASSERT_NO_FATAL_FAILURE(startWithTypedRecord(started, main, "Tabelle"));
     QProcess& module = *started;
-    typeRecord({"Kies 0/32", "Tabelle", "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
     // Ctrl+Tab turns the form's tabs, not to the window behind it: on to the fourth tab,
     // back and forth once, and into its table; three tests, a fourth row to be deleted.
     for (const char* key : {"ctrl+Tab", "ctrl+Tab", "ctrl+Tab", "ctrl+shift+Tab", "ctrl+Tab"})
@@ -661,9 +673,8 @@ TEST_F(DisplayTest, TheFormsCloseBoxAndCtrlF4AskBeforeTypedInputGoes)
 {
     QProcess* started = nullptr;
     QString main;
-    ASSERT_NO_FATAL_FAILURE(startWithNewForm(started, main));
+    ASSERT_NO_FATAL_FAILURE(startWithTypedRecord(started, main, "verworfen"));
     QProcess& module = *started;
-    typeRecord({"Kies 0/32", "verworfen", "28,5", "-2", "24", "-1,5", "36", "-3", "33", "-2"});
     type(main, "ctrl+F4");
     const QString stay = window("Eingabe");
     ASSERT_FALSE(stay.isEmpty()) << "Ctrl+F4 closed a form with typed input without a question";
