@@ -237,34 +237,32 @@ AgsFile exportFile(const std::shared_ptr<Connection>& db, const std::string& pro
             dict.rows.push_back({"HEADING", name, h.heading, "OTHER", "U", h.description, unitOf(h)});
     }
 
-    const std::vector<std::string> keys(std::begin(keyHeadings), std::end(keyHeadings));
-    const std::vector<std::string> blankKey(std::size(keyHeadings) - 1);
+    // SHBG and SHBT start with the key fields; of them only LOCA_ID is filled: the record's name.
+    const auto keyed = [](const char* name) {
+        return AgsGroup{name, {std::begin(keyHeadings), std::end(keyHeadings)}, {"", "m", "", "", "", "", "m"},
+                        {"ID", "2DP", "X", "PA", "X", "X", "2DP"}, {}, {}, 0, 0};
+    };
+    const auto addColumn = [](AgsGroup& g, const std::string& heading, const std::string& unit, const char* type) {
+        g.headings.push_back(heading);
+        g.units.push_back(unit);
+        g.types.push_back(type);
+    };
+    const auto keyedRow = [](const std::string& ken) {
+        std::vector<std::string> row(std::size(keyHeadings));
+        row[0] = ken;
+        return row;
+    };
     AgsGroup loca = group("LOCA", {"LOCA_ID"}, {""}, {"ID"});
-    std::vector<std::string> shbgHeadings = keys, shbgUnits(keys.size()), shbgTypes = {"ID", "2DP", "X", "PA", "X", "X", "2DP"};
-    shbgUnits[1] = shbgUnits[6] = "m";
-    const std::vector<std::string> secants = {"SHBG_PHI", "SHBG_PCOH", "SHBG_RPHI", "SHBG_RCOH"};
-    shbgHeadings.insert(shbgHeadings.end(), {"SPEC_DESC"});
-    shbgUnits.push_back("");
-    shbgTypes.push_back("X");
-    for (const std::string& s : secants) {
-        shbgHeadings.push_back(s);
-        shbgUnits.push_back(s.find("PHI") != std::string::npos ? "deg" : "kPa");
-        shbgTypes.push_back("2DP");
-    }
-    for (const Heading& h : lawHeadings) {
-        shbgHeadings.push_back(h.heading);
-        shbgUnits.push_back(unitOf(h));
-        shbgTypes.push_back("U");
-    }
-    AgsGroup shbg{"SHBG", shbgHeadings, shbgUnits, shbgTypes, {}, {}, 0, 0};
-    std::vector<std::string> shbtHeadings = keys, shbtUnits(keys.size()), shbtTypes = {"ID", "2DP", "X", "PA", "X", "X", "2DP"};
-    shbtUnits[1] = shbtUnits[6] = "m";
-    for (const char* h : {"SHBT_TESN", "SHBT_NORM", "SHBT_PEAK", "SHBT_RES", "SHBT_XTB", "SHBT_XTBR"}) {
-        shbtHeadings.push_back(h);
-        shbtUnits.push_back(std::string(h) == "SHBT_TESN" ? "" : "kPa");
-        shbtTypes.push_back(std::string(h) == "SHBT_TESN" ? "X" : "U");
-    }
-    AgsGroup shbt{"SHBT", shbtHeadings, shbtUnits, shbtTypes, {}, {}, 0, 0};
+    AgsGroup shbg = keyed("SHBG");
+    addColumn(shbg, "SPEC_DESC", "", "X");
+    for (const char* secant : {"SHBG_PHI", "SHBG_PCOH", "SHBG_RPHI", "SHBG_RCOH"})
+        addColumn(shbg, secant, std::string(secant).find("PHI") != std::string::npos ? "deg" : "kPa", "2DP");
+    for (const Heading& h : lawHeadings)
+        addColumn(shbg, h.heading, unitOf(h), "U");
+    AgsGroup shbt = keyed("SHBT");
+    addColumn(shbt, "SHBT_TESN", "", "X");
+    for (const char* stress : {"SHBT_NORM", "SHBT_PEAK", "SHBT_RES", "SHBT_XTB", "SHBT_XTBR"})
+        addColumn(shbt, stress, "kPa", "U");
 
     std::vector<std::string> wanted = identifications;
     Recordset rows(db, "SELECT [E1].[ID],[KEN],[KOM],[SIB],[A],[C],[AR],[CR],[AB],[CB],[ARB],[CRB],[SIA],[SIMAX],"
@@ -276,34 +274,33 @@ AgsFile exportFile(const std::shared_ptr<Connection>& db, const std::string& pro
             continue;
         if (asked != wanted.end())
             wanted.erase(asked);
-        RecordEvaluation::Record r;
-        float* const fields[] = {&r.SIB, &r.A, &r.C, &r.AR, &r.CR, &r.AB, &r.CB, &r.ARB, &r.CRB, &r.SIA, &r.SIMAX, &r.SI1, &r.SI2};
-        const char* const columns[] = {"SIB", "A", "C", "AR", "CR", "AB", "CB", "ARB", "CRB", "SIA", "SIMAX", "SI1", "SI2"};
-        for (int i = 0; i < 13; ++i)
-            *fields[i] = rows.field(columns[i]).toSingle();
-        r.N = rows.field("N").toInteger();
-        // Only the secants: the curves over the range are not needed here.
-        RecordEvaluation::Record secantsOnly = r;
-        secantsOnly.SIA = std::min(r.SI1, r.SI2);
-        secantsOnly.SIMAX = std::max(r.SI1, r.SI2) + 1;
-        secantsOnly.N = 1;
-        const RecordEvaluation::Values e = RecordEvaluation::evaluate(secantsOnly);
+        // The headings of this program carry the record's columns of the same names.
+        RecordRules::Values v;
+        for (const Heading& h : lawHeadings) {
+            if (std::string(h.column) == "N")
+                v.N = rows.field("N").toInteger();
+            else
+                valueOf(v, h.column) = rows.field(h.column).toSingle();
+        }
+        // Evaluated over σ1 … σ2 alone: the secants need no more, and a stored range that breaks
+        // the rules makes no grid.
+        const RecordEvaluation::Values e = RecordEvaluation::evaluate(
+            {v.SIB, v.A, v.C, v.AR, v.CR, v.AB, v.CB, v.ARB, v.CRB, std::min(v.SI1, v.SI2), v.SI1, v.SI2,
+             std::max(v.SI1, v.SI2) + 1, 1});
         loca.rows.push_back({ken});
-        std::vector<std::string> row = {ken};
-        row.insert(row.end(), blankKey.begin(), blankKey.end());
+        std::vector<std::string> row = keyedRow(ken);
         row.push_back(rows.field("KOM").text());
         for (const float value : {e.phic, e.cc, e.phicr, e.ccr})
             row.push_back(e.coulomb ? AgsFile::formatNumber(value, "2DP") : "");
         for (const Heading& h : lawHeadings)
-            row.push_back(std::string(h.column) == "N" ? std::to_string(r.N) : vb::exactText(*fields[&h - &lawHeadings.front()]));
+            row.push_back(std::string(h.column) == "N" ? std::to_string(v.N) : vb::exactText(valueOf(v, h.column)));
         shbg.rows.push_back(row);
         const std::vector<ShearTestPoint> tests = TestPoints::read(db, rows.field("ID").toLong());
         for (std::size_t i = 0; i < tests.size(); ++i) {
             // A stage of the format has the contact's peak; soil tests alone stay in the project.
             if (!tests[i].tau[TestPoints::Contact])
                 continue;
-            std::vector<std::string> stage = {ken};
-            stage.insert(stage.end(), blankKey.begin(), blankKey.end());
+            std::vector<std::string> stage = keyedRow(ken);
             stage.push_back(std::to_string(i + 1));
             stage.push_back(vb::exactText(tests[i].sigma));
             for (const std::optional<double>& tau : tests[i].tau)
